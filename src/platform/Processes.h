@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+struct ProcessInfo
+{
+    qint64 pid = 0;
+    qint64 parentPid = 0;
+    // The executable's file name ("Updater.exe") and full path. The path is empty
+    // when the system does not let us read it (another user's process).
+    QString imageName;
+    QString imagePath;
+};
+
+// Process snapshots and termination. In a sandbox machine only processes whose image
+// lies under the sandbox root are seen, so tests running side by side never touch each
+// other's processes or the host's.
+class Processes
+{
+public:
+    enum class Match {
+        Name,   // image name equal to the pattern
+        Prefix, // image name starting with the pattern
+        Path,   // image path equal to the pattern
+    };
+
+    static QList<ProcessInfo> list();
+    // Every running process that matches, ignoring case; never the calling process.
+    static QList<ProcessInfo> find(const QString &pattern, Match match);
+    // Ends the process at once (SIGKILL). False with errno set when it could not be.
+    static bool terminate(qint64 pid);
+    static qint64 currentPid();
+};
+
+} // namespace platform

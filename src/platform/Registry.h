@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace platform {
+
+// The registry: hives HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER and HKEY_CLASSES_ROOT
+// (also HKLM, HKCU, HKCR). Key paths are "HIVE\Key\Sub", as a native-format settings
+// object accepts them; key paths and value names compare ignoring case. A value name
+// with a backslash or slash names a value in a sub-key, as with QSettings.
+//
+// Values: QString (text), int and uint (32-bit numbers), qlonglong and qulonglong
+// (64-bit numbers), QByteArray (binary); bool and other types are stored as text.
+// Every write is durable when the call returns, and concurrent writers from several
+// processes never lose each other's values.
+class Registry
+{
+public:
+    // The value, or an invalid QVariant when the hive, key or value is missing.
+    static QVariant read(const QString &keyPath, const QString &valueName);
+    // Creates the key when needed. False (with a warning) when the store cannot be written.
+    static bool write(const QString &keyPath, const QString &valueName, const QVariant &value);
+    // Value names of one key, as they were written, sorted ignoring case.
+    static QStringList valueNames(const QString &keyPath);
+    // True when the value existed and was deleted.
+    static bool remove(const QString &keyPath, const QString &valueName);
+    // Every write is committed when it returns, so there is nothing left to flush;
+    // kept for callers written against settings objects, which sync explicitly.
+    static bool flush();
+
+    // "Software\<organisation>\<application>" in HKEY_CURRENT_USER or
+    // HKEY_LOCAL_MACHINE, as QSettings names its native scopes.
+    static QString scopeKey(bool systemScope, const QString &organisation, const QString &application);
+};
+
+} // namespace platform

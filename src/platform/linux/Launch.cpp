@@ -1,0 +1,224 @@
+#include "platform/Launch.h"
+
+#include <QByteArrayList>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+#include <csignal>
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace platform {
+
+namespace {
+
+constexpr int WaitPollMs = 5;
+
+struct DesktopUser
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    QByteArray name;
+    QByteArray home;
+    QByteArray shell;
+    std::vector<gid_t> groups;
+};
+
+// The user who owns the desktop session, when we run as root on its behalf.
+bool findDesktopUser(DesktopUser *user)
+{
+    if (::geteuid() != 0)
+        return false;
+    uid_t uid = 0;
+    for (const char *variable : {"SUDO_UID", "PKEXEC_UID"}) {
+        bool ok = false;
+        const uint value = qEnvironmentVariable(variable).toUInt(&ok);
+        if (ok && value != 0) {
+            uid = value;
+            break;
+        }
+    }
+    if (uid == 0) {
+        // The owner of the X display's socket: ":1.0" is /tmp/.X11-unix/X1.
+        const QString display = qEnvironmentVariable("DISPLAY");
+        const QString number = display.section(QLatin1Char(':'), 1).section(QLatin1Char('.'), 0, 0);
+        struct stat info;
+        const QByteArray socket = "/tmp/.X11-unix/X" + number.toLatin1();
+        if (!number.isEmpty() && ::stat(socket.constData(), &info) == 0)
+            uid = info.st_uid;
+    }
+    if (uid == 0)
+        return false;
+    const passwd *entry = ::getpwuid(uid);
+    user->uid = uid;
+    user->gid = entry ? entry->pw_gid : uid;
+    user->name = entry ? QByteArray(entry->pw_name) : QByteArray::number(uint(uid));
+    user->home = entry ? QByteArray(entry->pw_dir) : QByteArrayLiteral("/");
+    user->shell = entry ? QByteArray(entry->pw_shell) : QByteArrayLiteral("/bin/sh");
+    int count = 64;
+    user->groups.resize(size_t(count));
+    if (entry && ::getgrouplist(entry->pw_name, user->gid, user->groups.data(), &count) < 0) {
+        user->groups.resize(size_t(count));
+        ::getgrouplist(entry->pw_name, user->gid, user->groups.data(), &count);
+    }
+    user->groups.resize(entry ? size_t(count) : 0);
+    if (user->groups.empty())
+        user->groups.push_back(user->gid);
+    return true;
+}
+
+// The caller's environment, with the user's own identity and folders when the
+// program runs as another user.
+QByteArrayList environmentFor(const DesktopUser *user)
+{
+    QByteArrayList variables;
+    for (char **entry = environ; *entry; ++entry)
+        variables.append(*entry);
+    if (!user)
+        return variables;
+    const QByteArray runtime = "/run/user/" + QByteArray::number(uint(user->uid));
+    const QList<QPair<QByteArray, QByteArray>> own = {
+        {"HOME", user->home},   {"USER", user->name},       {"LOGNAME", user->name},
+        {"SHELL", user->shell}, {"XDG_RUNTIME_DIR", runtime},
+    };
+    for (const auto &variable : own) {
+        variables.erase(std::remove_if(variables.begin(), variables.end(),
+                                       [&](const QByteArray &v) { return v.startsWith(variable.first + '='); }),
+                        variables.end());
+        variables.append(variable.first + '=' + variable.second);
+    }
+    return variables;
+}
+
+QVector<char *> pointers(QByteArrayList &strings)
+{
+    QVector<char *> result;
+    for (QByteArray &string : strings)
+        result.append(string.data());
+    result.append(nullptr);
+    return result;
+}
+
+// Waits for the child up to limitMs (< 0: no limit). True with its status once it ended.
+bool waitForChild(pid_t pid, int limitMs, int *status)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        const pid_t done = ::waitpid(pid, status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR))
+            return done == pid;
+        if (limitMs >= 0 && timer.elapsed() >= limitMs)
+            return false;
+        QThread::msleep(WaitPollMs);
+    }
+}
+
+} // namespace
+
+LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs)
+{
+    LaunchResult result;
+    const QStringList words = QProcess::splitCommand(commandLine);
+    const QString program = words.isEmpty() ? QString() : QStandardPaths::findExecutable(words.first());
+    if (program.isEmpty()) {
+        result.error = ENOENT;
+        return result;
+    }
+
+    // Everything the child needs is prepared before fork: after it, only
+    // async-signal-safe calls are allowed.
+    DesktopUser user;
+    const bool asOther = findDesktopUser(&user);
+    QByteArrayList arguments;
+    arguments.append(QFile::encodeName(program));
+    for (int i = 1; i < words.size(); ++i)
+        arguments.append(words.at(i).toLocal8Bit());
+    QByteArrayList environment = environmentFor(asOther ? &user : nullptr);
+    const QVector<char *> argv = pointers(arguments);
+    const QVector<char *> envp = pointers(environment);
+    const QByteArray directory = QFile::encodeName(workingDir);
+
+    // The child reports a failed exec through this pipe; a successful exec closes it.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0) {
+        result.error = errno;
+        return result;
+    }
+
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        result.error = errno;
+        ::close(report[0]);
+        ::close(report[1]);
+        return result;
+    }
+    if (pid == 0) {
+        ::close(report[0]);
+        // Not waited for: a second fork leaves the program to init, so it never
+        // becomes a zombie of ours.
+        if (!wait) {
+            const pid_t grandchild = ::fork();
+            if (grandchild != 0)
+                ::_exit(grandchild < 0 ? 127 : 0);
+        }
+        ::setsid();
+        if ((asOther
+             && (::setgroups(user.groups.size(), user.groups.data()) != 0 || ::setgid(user.gid) != 0
+                 || ::setuid(user.uid) != 0))
+            || (!directory.isEmpty() && ::chdir(directory.constData()) != 0)) {
+            const int error = errno;
+            (void)!::write(report[1], &error, sizeof(error));
+            ::_exit(127);
+        }
+        ::execve(argv[0], argv.data(), envp.data());
+        const int error = errno;
+        (void)!::write(report[1], &error, sizeof(error));
+        ::_exit(127);
+    }
+
+    ::close(report[1]);
+    int childError = 0;
+    ssize_t got;
+    do {
+        got = ::read(report[0], &childError, sizeof(childError));
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+
+    int status = 0;
+    if (!wait)
+        waitForChild(pid, -1, &status); // the intermediate child, which exits at once
+    if (got == sizeof(childError)) {
+        if (wait)
+            waitForChild(pid, -1, &status);
+        result.error = childError;
+        return result;
+    }
+    if (!wait) {
+        result.status = LaunchResult::Started;
+        return result;
+    }
+    if (!waitForChild(pid, waitLimitMs, &status)) {
+        ::kill(pid, SIGKILL);
+        waitForChild(pid, -1, &status);
+        result.status = LaunchResult::TimedOut;
+        return result;
+    }
+    result.status = LaunchResult::Finished;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+} // namespace platform

@@ -1,0 +1,110 @@
+#include "platform/SystemInfo.h"
+
+#include "platform/Machine.h"
+
+#include <QFile>
+#include <QJsonObject>
+#include <QSysInfo>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+#endif
+#include <cstring>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+QByteArray readHardwareFile(const QString &path)
+{
+    QFile file(Machine::hardwareRoot() + path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The processor's own brand string, as Windows stores it in ProcessorNameString.
+QString cpuidBrand()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    unsigned int regs[4];
+    if (__get_cpuid(0x80000000, &regs[0], &regs[1], &regs[2], &regs[3]) == 0 || regs[0] < 0x80000004)
+        return {};
+    char brand[49] = {};
+    for (unsigned int leaf = 0; leaf < 3; ++leaf) {
+        __get_cpuid(0x80000002 + leaf, &regs[0], &regs[1], &regs[2], &regs[3]);
+        std::memcpy(brand + leaf * 16, regs, sizeof(regs));
+    }
+    return QString::fromLatin1(brand).simplified();
+#else
+    return {};
+#endif
+}
+
+} // namespace
+
+QString SystemInfo::cpuBrandFromCpuInfo(const QByteArray &procCpuInfo)
+{
+    for (const QByteArray &line : procCpuInfo.split('\n')) {
+        const int colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed() == "model name")
+            return QString::fromUtf8(line.mid(colon + 1)).simplified();
+    }
+    return {};
+}
+
+QString SystemInfo::prettyNameFromOsRelease(const QByteArray &osRelease)
+{
+    for (const QByteArray &line : osRelease.split('\n')) {
+        if (!line.startsWith("PRETTY_NAME="))
+            continue;
+        QByteArray value = line.mid(int(std::strlen("PRETTY_NAME="))).trimmed();
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.mid(1, value.size() - 2);
+        return QString::fromUtf8(value.replace("\\\"", "\"").replace("\\\\", "\\"));
+    }
+    return {};
+}
+
+QString SystemInfo::cpuBrand()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("cpu"));
+    if (profiled.isString())
+        return profiled.toString();
+    if (!Machine::isSandbox()) {
+        const QString brand = cpuidBrand();
+        if (!brand.isEmpty())
+            return brand;
+    }
+    return cpuBrandFromCpuInfo(readHardwareFile(QStringLiteral("/proc/cpuinfo")));
+}
+
+QString SystemInfo::osName()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("os"));
+    if (profiled.isString())
+        return profiled.toString();
+    for (const QString &path : {QStringLiteral("/etc/os-release"), QStringLiteral("/usr/lib/os-release")}) {
+        const QString name = prettyNameFromOsRelease(readHardwareFile(path));
+        if (!name.isEmpty())
+            return name;
+    }
+    return Machine::isSandbox() ? QString() : QSysInfo::prettyProductName();
+}
+
+bool SystemInfo::is64Bit()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("os64bit"));
+    if (profiled.isBool())
+        return profiled.toBool();
+    return QSysInfo::currentCpuArchitecture().contains(QLatin1String("64"));
+}
+
+bool SystemInfo::isAdministrator()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("administrator"));
+    if (profiled.isBool())
+        return profiled.toBool();
+    return ::geteuid() == 0;
+}
+
+} // namespace platform

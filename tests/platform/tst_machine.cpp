@@ -1,0 +1,146 @@
+#include "SandboxMachine.h"
+
+#include "platform/Folders.h"
+#include "platform/Machine.h"
+#include "platform/Power.h"
+#include "platform/SystemInfo.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+#include <memory>
+
+using platform::Folders;
+using platform::SystemInfo;
+
+namespace {
+
+bool isPrivate(const QString &folder)
+{
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                      | QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions permissions = QFileInfo(folder).permissions();
+    return (permissions & owner) == owner && !(permissions & others);
+}
+
+} // namespace
+
+class TestMachine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_machine = std::make_unique<SandboxMachine>(); }
+    void cleanup() { m_machine.reset(); }
+
+    void foldersLieInsideTheSandbox()
+    {
+        const QString root = m_machine->root();
+        for (const QString &folder : {Folders::programData(), Folders::desktop(), Folders::localAppData(),
+                                      Folders::tempFolder(), Folders::programFiles()}) {
+            QVERIFY2(folder.startsWith(root + QLatin1Char('/')), qPrintable(folder));
+            QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
+        }
+        QCOMPARE(Folders::systemDriveRoot(), root);
+        QVERIFY(isPrivate(Folders::tempFolder()));
+    }
+
+    void hostTempFolderIsPrivate()
+    {
+        m_machine.reset(); // the host's own places
+        const QString temp = Folders::tempFolder();
+        QVERIFY(!temp.isEmpty());
+        QVERIFY(!temp.startsWith(QLatin1String("/tmp/")));
+        QVERIFY(isPrivate(temp));
+    }
+
+    void profileOverridesTheHostsFacts()
+    {
+        m_machine->writeProfile({{QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz")},
+                                 {QStringLiteral("os"), QStringLiteral("Windows 10 Pro")},
+                                 {QStringLiteral("os64bit"), false},
+                                 {QStringLiteral("administrator"), false}});
+        QCOMPARE(SystemInfo::cpuBrand(), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz"));
+        QCOMPARE(SystemInfo::osName(), QStringLiteral("Windows 10 Pro"));
+        QVERIFY(!SystemInfo::is64Bit());
+        QVERIFY(!SystemInfo::isAdministrator());
+    }
+
+    void factsComeFromTheHardwareRootWithoutAProfile()
+    {
+        QDir().mkpath(m_machine->path(QStringLiteral("hw/proc")));
+        QDir().mkpath(m_machine->path(QStringLiteral("hw/usr/lib")));
+        QFile cpu(m_machine->path(QStringLiteral("hw/proc/cpuinfo")));
+        QVERIFY(cpu.open(QIODevice::WriteOnly));
+        cpu.write("processor\t: 0\nmodel name\t: AMD Ryzen 7 3700X 8-Core Processor\n");
+        cpu.close();
+        QFile os(m_machine->path(QStringLiteral("hw/usr/lib/os-release")));
+        QVERIFY(os.open(QIODevice::WriteOnly));
+        os.write("NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n");
+        os.close();
+        QCOMPARE(SystemInfo::cpuBrand(), QStringLiteral("AMD Ryzen 7 3700X 8-Core Processor"));
+        QCOMPARE(SystemInfo::osName(), QStringLiteral("Debian GNU/Linux 12 (bookworm)"));
+    }
+
+    void malformedProfileIsIgnoredWithAWarning()
+    {
+        QFile file(m_machine->path(QStringLiteral("machine.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{ \"cpu\": ");
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("machine.json is not valid JSON")));
+        QVERIFY(platform::Machine::profile().isEmpty());
+    }
+
+    void cpuInfoModelName_data()
+    {
+        QTest::addColumn<QByteArray>("cpuinfo");
+        QTest::addColumn<QString>("brand");
+        QTest::newRow("x86") << QByteArray("processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Intel(R)  Core(TM) i5 \n")
+                             << QStringLiteral("Intel(R) Core(TM) i5");
+        QTest::newRow("first of many") << QByteArray("model name: A\nmodel name: B\n") << QStringLiteral("A");
+        QTest::newRow("arm64 has none") << QByteArray("processor\t: 0\nBogoMIPS\t: 48.00\n") << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void cpuInfoModelName()
+    {
+        QFETCH(QByteArray, cpuinfo);
+        QFETCH(QString, brand);
+        QCOMPARE(SystemInfo::cpuBrandFromCpuInfo(cpuinfo), brand);
+    }
+
+    void osReleasePrettyName_data()
+    {
+        QTest::addColumn<QByteArray>("osRelease");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("double quotes") << QByteArray("ID=debian\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n")
+                                       << QStringLiteral("Debian GNU/Linux 12 (bookworm)");
+        QTest::newRow("single quotes") << QByteArray("PRETTY_NAME='Fedora 39'") << QStringLiteral("Fedora 39");
+        QTest::newRow("unquoted") << QByteArray("PRETTY_NAME=Arch") << QStringLiteral("Arch");
+        QTest::newRow("escaped quote") << QByteArray("PRETTY_NAME=\"My \\\"OS\\\"\"") << QStringLiteral("My \"OS\"");
+        QTest::newRow("missing") << QByteArray("NAME=x\n") << QString();
+        QTest::newRow("not a prefix match") << QByteArray("XPRETTY_NAME=y\n") << QString();
+    }
+    void osReleasePrettyName()
+    {
+        QFETCH(QByteArray, osRelease);
+        QFETCH(QString, name);
+        QCOMPARE(SystemInfo::prettyNameFromOsRelease(osRelease), name);
+    }
+
+    void restartIsOnlyRecordedInASandbox()
+    {
+        QVERIFY(platform::Power::restart());
+        QVERIFY(platform::Power::restart());
+        QFile record(m_machine->path(QStringLiteral("restarts.log")));
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        QCOMPARE(record.readAll().count("restart\n"), 2);
+    }
+
+private:
+    std::unique_ptr<SandboxMachine> m_machine;
+};
+
+QTEST_GUILESS_MAIN(TestMachine)
+#include "tst_machine.moc"

@@ -1,0 +1,204 @@
+#include "SandboxMachine.h"
+
+#include "platform/Launch.h"
+#include "platform/Processes.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QTest>
+
+#include <memory>
+#include <unistd.h>
+
+using platform::LaunchResult;
+using platform::ProcessInfo;
+using platform::Processes;
+
+namespace {
+
+QList<qint64> pids(const QList<ProcessInfo> &processes)
+{
+    QList<qint64> result;
+    for (const ProcessInfo &info : processes)
+        result.append(info.pid);
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+bool isRunning(QProcess &process)
+{
+    return !process.waitForFinished(50);
+}
+
+} // namespace
+
+class TestProcesses : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_machine = std::make_unique<SandboxMachine>();
+        m_machine->writeScenario({{QStringLiteral("Sleeper.exe"), QJsonObject{{QStringLiteral("runMs"), 60000}}}});
+        m_inA = m_machine->installPeer(QStringLiteral("opt/A"), QStringLiteral("Sleeper.exe"));
+        m_inB = m_machine->installPeer(QStringLiteral("opt/B"), QStringLiteral("Sleeper.exe"));
+        m_outsideDir = std::make_unique<QTemporaryDir>();
+        m_outside = m_outsideDir->filePath(QStringLiteral("Sleeper.exe"));
+        QVERIFY(QFile::copy(m_inA, m_outside));
+        for (auto [process, program] : {std::pair{&m_a, m_inA}, {&m_b, m_inB}, {&m_c, m_outside}}) {
+            process->start(program, QStringList());
+            QVERIFY(process->waitForStarted());
+        }
+        // Started means forked: wait until each runs its own image.
+        QTRY_COMPARE(Processes::find(QStringLiteral("Sleeper.exe"), Processes::Match::Name).size(), 2);
+    }
+
+    void cleanup()
+    {
+        for (QProcess *process : {&m_a, &m_b, &m_c}) {
+            process->kill();
+            process->waitForFinished();
+        }
+        m_machine.reset();
+        m_outsideDir.reset();
+    }
+
+    void findIgnoresCaseAndSeesOnlyTheSandbox()
+    {
+        const QList<ProcessInfo> found = Processes::find(QStringLiteral("sleeper.EXE"), Processes::Match::Name);
+        QCOMPARE(pids(found), (QList<qint64>{qMin(m_a.processId(), m_b.processId()), qMax(m_a.processId(), m_b.processId())}));
+        for (const ProcessInfo &info : found) {
+            QCOMPARE(info.imageName, QStringLiteral("Sleeper.exe"));
+            QCOMPARE(info.parentPid, Processes::currentPid());
+            QVERIFY(info.imagePath == m_inA || info.imagePath == m_inB);
+        }
+        QCOMPARE(Processes::find(QStringLiteral("SLEEP"), Processes::Match::Prefix).size(), 2);
+        QVERIFY(Processes::find(QStringLiteral("Sleeper"), Processes::Match::Name).isEmpty());
+        QVERIFY(Processes::find(QString(), Processes::Match::Prefix).isEmpty());
+    }
+
+    void terminateByPathLeavesTheSameNameInAnotherFolderAlone()
+    {
+        const QList<ProcessInfo> found = Processes::find(m_inA.toUpper(), Processes::Match::Path);
+        QCOMPARE(pids(found), QList<qint64>{m_a.processId()});
+        QVERIFY(Processes::terminate(found.first().pid));
+        QVERIFY(m_a.waitForFinished(5000));
+        QVERIFY(isRunning(m_b));
+        QVERIFY(isRunning(m_c));
+    }
+
+    void terminateByNameEndsEveryMatchInsideTheSandbox()
+    {
+        const QList<ProcessInfo> found = Processes::find(QStringLiteral("SLEEPER.exe"), Processes::Match::Name);
+        for (const ProcessInfo &info : found)
+            QVERIFY(Processes::terminate(info.pid));
+        QVERIFY(m_a.waitForFinished(5000));
+        QVERIFY(m_b.waitForFinished(5000));
+        QVERIFY(isRunning(m_c));
+        QTRY_VERIFY(Processes::find(QStringLiteral("Sleeper.exe"), Processes::Match::Name).isEmpty());
+    }
+
+    void theCallerIsNeverFoundNorTerminated()
+    {
+        const QByteArray root = qgetenv("NOVA_MACHINE_ROOT");
+        qunsetenv("NOVA_MACHINE_ROOT"); // the whole host: our own image is visible now
+        const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        const QList<qint64> found = pids(Processes::find(self, Processes::Match::Name));
+        const QList<qint64> all = pids(Processes::list());
+        qputenv("NOVA_MACHINE_ROOT", root);
+        QVERIFY(all.contains(Processes::currentPid()));
+        QVERIFY(!found.contains(Processes::currentPid()));
+        QVERIFY(!Processes::terminate(Processes::currentPid()));
+    }
+
+private:
+    std::unique_ptr<SandboxMachine> m_machine;
+    std::unique_ptr<QTemporaryDir> m_outsideDir; // a folder outside the sandbox
+    QString m_inA, m_inB, m_outside;
+    QProcess m_a, m_b, m_c;
+};
+
+class TestLaunch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void waitedProgramReportsItsExitCodeInItsFolder()
+    {
+        QTemporaryDir dir;
+        const LaunchResult result = platform::launchAsUser(
+            dir.path(), QStringLiteral("sh -c \"pwd > where; exit 7\""), true);
+        QCOMPARE(result.status, LaunchResult::Finished);
+        QCOMPARE(result.exitCode, 7);
+        QFile where(dir.filePath(QStringLiteral("where")));
+        QVERIFY(where.open(QIODevice::ReadOnly));
+        QCOMPARE(where.readAll().trimmed(), QFile::encodeName(dir.path()));
+    }
+
+    void programRunningPastTheLimitIsTerminated()
+    {
+        QTemporaryDir dir;
+        QElapsedTimer timer;
+        timer.start();
+        const LaunchResult result = platform::launchAsUser(
+            dir.path(), QStringLiteral("sh -c \"echo $$ > pid; exec sleep 30\""), true, 300);
+        QCOMPARE(result.status, LaunchResult::TimedOut);
+        QVERIFY(timer.elapsed() < 5000);
+        QFile pidFile(dir.filePath(QStringLiteral("pid")));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        QVERIFY(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pidFile.readAll().trimmed())));
+    }
+
+    void programNotWaitedForRunsOn()
+    {
+        QTemporaryDir dir;
+        const LaunchResult result = platform::launchAsUser(
+            dir.path(), QStringLiteral("sh -c \"sleep 0.2; echo done > marker\""), false);
+        QCOMPARE(result.status, LaunchResult::Started);
+        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("marker"))));
+    }
+
+    void failuresToStartAreReported_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("error");
+        QTest::newRow("missing program") << QStringLiteral("/") << QStringLiteral("/no/such/program.exe") << ENOENT;
+        QTest::newRow("empty command") << QStringLiteral("/") << QString() << ENOENT;
+        QTest::newRow("missing folder") << QStringLiteral("/no/such/folder") << QStringLiteral("true") << ENOENT;
+    }
+    void failuresToStartAreReported()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, command);
+        QFETCH(int, error);
+        for (bool wait : {true, false}) {
+            const LaunchResult result = platform::launchAsUser(folder, command, wait);
+            QCOMPARE(result.status, LaunchResult::StartFailed);
+            QCOMPARE(result.error, error);
+        }
+    }
+
+    void asRootTheProgramRunsAsTheDesktopUser()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        qputenv("SUDO_UID", "65534");
+        const LaunchResult result = platform::launchAsUser(
+            QStringLiteral("/"), QStringLiteral("sh -c \"test $(id -u) = 65534 && test $HOME != /root\""), true);
+        qunsetenv("SUDO_UID");
+        QCOMPARE(result.status, LaunchResult::Finished);
+        QCOMPARE(result.exitCode, 0);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    TestProcesses processes;
+    TestLaunch launch;
+    return QTest::qExec(&processes, argc, argv) | QTest::qExec(&launch, argc, argv);
+}
+
+#include "tst_processes.moc"

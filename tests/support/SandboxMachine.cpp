@@ -1,0 +1,77 @@
+#include "SandboxMachine.h"
+
+#include "platform/Machine.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+
+namespace {
+
+void writeJson(const QString &path, const QJsonObject &object)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(QJsonDocument(object).toJson());
+}
+
+} // namespace
+
+SandboxMachine::SandboxMachine()
+    : m_dir(QDir::tempPath() + QStringLiteral("/nova-XXXXXX"))
+    , m_previous(qgetenv(platform::Machine::RootVariable))
+{
+    qputenv(platform::Machine::RootVariable, QFile::encodeName(m_dir.path()));
+}
+
+SandboxMachine::~SandboxMachine()
+{
+    if (m_previous.isNull())
+        qunsetenv(platform::Machine::RootVariable);
+    else
+        qputenv(platform::Machine::RootVariable, m_previous);
+}
+
+void SandboxMachine::writeProfile(const QJsonObject &profile) const
+{
+    writeJson(path(QStringLiteral("machine.json")), profile);
+}
+
+void SandboxMachine::writeScenario(const QJsonObject &scenario) const
+{
+    writeJson(path(QStringLiteral("scenario.json")), scenario);
+}
+
+QString SandboxMachine::installPeer(const QString &folder, const QString &name) const
+{
+    const QString target = path(folder) + QLatin1Char('/') + name;
+    QDir().mkpath(path(folder));
+    QFile::remove(target);
+    return QFile::copy(builtProgram(QStringLiteral("nova-peer")), target) ? target : QString();
+}
+
+QString builtProgram(const QString &name)
+{
+    return qEnvironmentVariable("NOVA_BIN_DIR") + QLatin1Char('/') + name;
+}
+
+bool startAndWaitForLine(QProcess &process, const QString &program, const QStringList &arguments,
+                         const QByteArray &readyLine, int timeoutMs)
+{
+    process.start(program, arguments);
+    if (!process.waitForStarted(timeoutMs))
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        while (process.canReadLine()) {
+            if (process.readLine().startsWith(readyLine))
+                return true;
+        }
+        if (process.state() != QProcess::Running)
+            return false;
+        process.waitForReadyRead(int(qMax<qint64>(1, timeoutMs - timer.elapsed())));
+    }
+    return false;
+}

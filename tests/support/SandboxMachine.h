@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A sandbox machine in a temporary folder, made current for this process (and the
+// processes it starts) through NOVA_MACHINE_ROOT for the object's lifetime.
+class SandboxMachine
+{
+public:
+    SandboxMachine();
+    ~SandboxMachine();
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString root() const { return m_dir.path(); }
+    QString path(const QString &relative) const { return m_dir.filePath(relative); }
+
+    void writeProfile(const QJsonObject &profile) const;
+    void writeScenario(const QJsonObject &scenario) const;
+
+    // Copies the stand-in program into the sandbox as folder/name and returns its path.
+    QString installPeer(const QString &folder, const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+};
+
+// A program built with the tests ("nova-pipe", "nova-test-helper", ...).
+QString builtProgram(const QString &name);
+
+// Starts a program and waits until it printed a line starting with readyLine.
+bool startAndWaitForLine(QProcess &process, const QString &program, const QStringList &arguments,
+                         const QByteArray &readyLine, int timeoutMs = 10000);

@@ -1,0 +1,32 @@
+// The stand-in for the external programs. Installed (copied) under each program's
+// name, it chooses its role from the name it was started as.
+
+#include "Roles.h"
+#include "Scenario.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+// Programs with a role of their own, by lower-case name; later roles join here.
+const QHash<QString, Role> &roles()
+{
+    static const QHash<QString, Role> table;
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // argv[0], not the resolved executable: a link under a program's name plays it too.
+    const QString program = QFileInfo(QFile::decodeName(argv[0])).fileName();
+    const QStringList arguments = app.arguments().mid(1);
+    const Scenario scenario = Scenario::forStart(program, arguments);
+    const Role role = roles().value(program.toLower(), runScripted);
+    return role(arguments, scenario);
+}
