@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// Records every log message (the text as logged, without decoration) while it lives,
+// from any thread, and restores the previous handler afterwards. Tests assert the
+// exact log lines with it.
+class LogCapture
+{
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture &) = delete;
+    LogCapture &operator=(const LogCapture &) = delete;
+
+    QStringList lines() const;
+    // Lines of one level (QtDebugMsg, QtWarningMsg, ...).
+    QStringList lines(QtMsgType type) const;
+    bool contains(const QString &line) const { return lines().contains(line); }
+    int count(const QString &line) const { return lines().count(line); }
+    // Lines that start with prefix, in order.
+    QStringList startingWith(const QString &prefix) const;
+    void clear();
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);
+
+    mutable QMutex m_mutex;
+    QList<QPair<QtMsgType, QString>> m_lines;
+    QtMessageHandler m_previous;
+};
