@@ -10,6 +10,9 @@ class SystemInfo
 public:
     static QString cpuBrand();
     static QString osName();
+    // The operating system's version text, as Windows reports its product version
+    // ("10.0.19045"): the profile's "windowsVersion", else the host's own version.
+    static QString osVersion();
     static bool is64Bit();
     static bool isAdministrator();
 

@@ -1,1 +1,193 @@
 #include "shell/DLog.h"
+
+#include "platform/Folders.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct LogState {
+    QMutex mutex;
+    std::unique_ptr<QFile> file;
+    std::unique_ptr<QTextStream> stream;
+    QStringList pending; // finished lines that arrived while there was no stream
+    bool moved = false;
+};
+
+// Never destroyed: messages may still arrive from static destructors and late threads.
+LogState &state()
+{
+    static LogState *const instance = new LogState;
+    return *instance;
+}
+
+QString normalised(const QString &path)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+QString levelLetter(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg:
+        return QStringLiteral("D");
+    case QtWarningMsg:
+        return QStringLiteral("W");
+    case QtCriticalMsg:
+        return QStringLiteral("C");
+    case QtFatalMsg:
+        return QStringLiteral("F");
+    default:
+        return QStringLiteral("U");
+    }
+}
+
+// Makes `file` the log and writes the held lines to it. Call with the mutex held.
+void attach(LogState &s, std::unique_ptr<QFile> file)
+{
+    s.stream.reset();
+    s.file = std::move(file);
+    s.stream = std::make_unique<QTextStream>(s.file.get());
+    s.stream->setCodec("UTF-8");
+    for (const QString &line : qAsConst(s.pending))
+        *s.stream << line << '\n';
+    s.stream->flush();
+    s.pending.clear();
+}
+
+constexpr QIODevice::OpenMode AppendText = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text;
+
+} // namespace
+
+QString DLog::tempLogFolder()
+{
+    const QString temp = platform::Folders::tempFolder();
+    return temp.isEmpty() ? QString() : temp + QStringLiteral("/NovaSetupTempLog");
+}
+
+bool DLog::openLog(const QString &folder, const QString &baseName)
+{
+    const QString path = normalised(folder);
+    QDir().mkdir(path);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+
+    LogState &s = state();
+    QMutexLocker lock(&s.mutex);
+    auto file = std::make_unique<QFile>(
+        path + QLatin1Char('/') + baseName + QStringLiteral("-log-") + stamp + QStringLiteral(".txt"));
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        s.stream.reset();
+        s.file.reset();
+        return false;
+    }
+    attach(s, std::move(file));
+    return true;
+}
+
+bool DLog::openTempLog(const QString &baseName)
+{
+    const QString folder = tempLogFolder();
+    if (folder.isEmpty()) {
+        qWarning("[DLog] WARNING: No private temporary folder for the log.");
+        return false;
+    }
+    return openLog(folder, baseName);
+}
+
+void DLog::messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    QString line = QStringLiteral("[%1] %2 (%3)")
+                       .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), text,
+                           levelLetter(type));
+    if (context.line != 0)
+        line += QStringLiteral("(%1:%2)").arg(QString::fromUtf8(context.file), QString::number(context.line));
+
+    const QByteArray debuggerLine = line.toUtf8() + '\n';
+    std::fwrite(debuggerLine.constData(), 1, size_t(debuggerLine.size()), stderr);
+
+    {
+        LogState &s = state();
+        QMutexLocker lock(&s.mutex);
+        if (s.stream)
+            *s.stream << line << Qt::endl;
+        else
+            s.pending.append(line);
+    }
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+bool DLog::moveLog(const QString &folder)
+{
+    LogState &s = state();
+    QString oldPath;
+    bool moved;
+    {
+        QMutexLocker lock(&s.mutex);
+        if (!s.file || !s.stream)
+            return true;
+        oldPath = normalised(s.file->fileName());
+        moved = s.moved;
+    }
+    const QString target = normalised(folder);
+    if (moved) {
+        qDebug("DLog::moveLog() file: %s moved to %s before\n", qUtf8Printable(oldPath), qUtf8Printable(target));
+        return true;
+    }
+    const QString fileName = oldPath.mid(oldPath.lastIndexOf(QLatin1Char('/')) + 1);
+    const QString newPath = target + QLatin1Char('/') + fileName;
+    qDebug("DLog::moveLog() copy file: %s to %s\n", qUtf8Printable(oldPath), qUtf8Printable(newPath));
+    if (newPath == oldPath) {
+        qDebug("DLog::moveLog() file: %s existed\n", qUtf8Printable(oldPath));
+        return true;
+    }
+
+    // From here until a file is attached again, lines (ours included) are held.
+    std::unique_ptr<QFile> oldFile;
+    {
+        QMutexLocker lock(&s.mutex);
+        s.stream->flush();
+        s.stream.reset();
+        oldFile = std::move(s.file);
+    }
+    oldFile->close();
+    const bool copied = QFile::copy(oldPath, newPath);
+    qDebug("DLog::moveLog() file: %s %s\n", qUtf8Printable(newPath), copied ? "copy success." : "copy fail.");
+
+    std::unique_ptr<QFile> current;
+    bool result = false;
+    if (!copied) {
+        if (oldFile->open(AppendText))
+            current = std::move(oldFile);
+    } else {
+        const bool removed = oldFile->remove();
+        qDebug("DLog::moveLog() file: %s %s\n", qUtf8Printable(oldPath), removed ? "remove success." : "remove fail.");
+        oldFile.reset();
+        auto newFile = std::make_unique<QFile>(newPath);
+        result = newFile->open(AppendText);
+        if (result)
+            current = std::move(newFile);
+        else
+            qDebug("DLog::moveLog() file: %s open fail.\n", qUtf8Printable(newPath));
+    }
+
+    if (current) {
+        QMutexLocker lock(&s.mutex);
+        attach(s, std::move(current));
+    } else if (copied) {
+        // The copy exists but cannot be written: go on in a fresh temporary log.
+        openTempLog(fileName);
+    }
+    QMutexLocker lock(&s.mutex);
+    s.moved = result;
+    return result;
+}

@@ -6,6 +6,7 @@
 #include "platform/SystemInfo.h"
 
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTest>
 
 #include <memory>
@@ -59,10 +60,12 @@ private slots:
     {
         m_machine->writeProfile({{QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz")},
                                  {QStringLiteral("os"), QStringLiteral("Windows 10 Pro")},
+                                 {QStringLiteral("windowsVersion"), QStringLiteral("10.0.19045")},
                                  {QStringLiteral("os64bit"), false},
                                  {QStringLiteral("administrator"), false}});
         QCOMPARE(SystemInfo::cpuBrand(), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz"));
         QCOMPARE(SystemInfo::osName(), QStringLiteral("Windows 10 Pro"));
+        QCOMPARE(SystemInfo::osVersion(), QStringLiteral("10.0.19045"));
         QVERIFY(!SystemInfo::is64Bit());
         QVERIFY(!SystemInfo::isAdministrator());
     }
@@ -81,6 +84,7 @@ private slots:
         os.close();
         QCOMPARE(SystemInfo::cpuBrand(), QStringLiteral("AMD Ryzen 7 3700X 8-Core Processor"));
         QCOMPARE(SystemInfo::osName(), QStringLiteral("Debian GNU/Linux 12 (bookworm)"));
+        QCOMPARE(SystemInfo::osVersion(), QSysInfo::productVersion());
     }
 
     void malformedProfileIsIgnoredWithAWarning()

@@ -91,6 +91,12 @@ QString SystemInfo::osName()
     return Machine::isSandbox() ? QString() : QSysInfo::prettyProductName();
 }
 
+QString SystemInfo::osVersion()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("windowsVersion"));
+    return profiled.isString() ? profiled.toString() : QSysInfo::productVersion();
+}
+
 bool SystemInfo::is64Bit()
 {
     const QJsonValue profiled = Machine::profile().value(QLatin1String("os64bit"));
