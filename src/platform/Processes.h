@@ -32,7 +32,13 @@ public:
     static QList<ProcessInfo> find(const QString &pattern, Match match);
     // Ends the process at once (SIGKILL). False with errno set when it could not be.
     static bool terminate(qint64 pid);
+    // Whether a process with this id is alive, wherever its image lies (a zombie, dead
+    // and only waiting to be reaped, is not).
+    static bool isRunning(qint64 pid);
     static qint64 currentPid();
+    // Ends the calling process at once, as a crash would: no clean-up, no exit code of
+    // its own, no core dump.
+    [[noreturn]] static void abortCurrent();
 };
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
 #include <unistd.h>
 
@@ -97,6 +98,29 @@ private slots:
         QVERIFY(m_b.waitForFinished(5000));
         QVERIFY(isRunning(m_c));
         QTRY_VERIFY(Processes::find(QStringLiteral("Sleeper.exe"), Processes::Match::Name).isEmpty());
+    }
+
+    void isRunningSeesAnyLiveProcessButNoZombie()
+    {
+        QVERIFY(Processes::isRunning(Processes::currentPid()));
+        QVERIFY(Processes::isRunning(m_c.processId())); // outside the sandbox too
+        QVERIFY(!Processes::isRunning(0));
+        QVERIFY(!Processes::isRunning(-1));
+        m_c.kill();
+        QVERIFY(m_c.waitForFinished(5000));
+        QVERIFY(!Processes::isRunning(m_c.processId()));
+
+        // A killed child whose parent never reaps it stays a zombie.
+        QProcess shell;
+        shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 60 & echo $!; exec sleep 60")});
+        QVERIFY(shell.waitForReadyRead(10000));
+        const qint64 child = shell.readLine().trimmed().toLongLong();
+        QVERIFY(Processes::isRunning(child));
+        QVERIFY(::kill(pid_t(child), SIGKILL) == 0);
+        QTRY_VERIFY(!Processes::isRunning(child));
+        QVERIFY(QFile::exists(QStringLiteral("/proc/%1").arg(child))); // not reaped
+        shell.kill();
+        shell.waitForFinished();
     }
 
     void theCallerIsNeverFoundNorTerminated()

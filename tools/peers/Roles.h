@@ -12,3 +12,14 @@ using Role = int (*)(const QStringList &arguments, const Scenario &scenario);
 // "runMs", then exits with "exitCode". The behaviour of every program without a role
 // of its own.
 int runScripted(const QStringList &arguments, const Scenario &scenario);
+
+// The updater, "Updater.exe": downloads and installs packages as its command line asks,
+// reporting over the pipe that it names.
+int runUpdater(const QStringList &arguments, const Scenario &scenario);
+
+// The hardware guide program: reports "DONE" to the pipe given as "DONE:<pipe>".
+int runGuide(const QStringList &arguments, const Scenario &scenario);
+
+// Sends messages to pipe as the scripted role does, with the scenario's timing and
+// exit code.
+int runScript(const QString &pipe, const QStringList &messages, const Scenario &scenario);

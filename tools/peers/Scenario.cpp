@@ -23,21 +23,29 @@ QJsonObject programEntry(const QString &program)
     return {};
 }
 
-// Counts this start and records it; returns the attempt number (1 for the first start).
-int recordStart(const QString &program, const QStringList &arguments)
+// Counts a start under the sandbox's lock; returns the attempt number (1 for the first).
+int countStart(const QString &counterName)
 {
     const QString root = platform::Machine::root();
-    if (root.isEmpty())
-        return 1;
     QLockFile lock(root + QStringLiteral("/peers.lock"));
     lock.lock();
-    QFile counter(root + QStringLiteral("/peers-") + program.toLower() + QStringLiteral(".count"));
+    QFile counter(root + QStringLiteral("/peers-") + counterName.toLower() + QStringLiteral(".count"));
     int attempt = 1;
     if (counter.open(QIODevice::ReadWrite)) {
         attempt = counter.readAll().trimmed().toInt() + 1;
         counter.resize(0);
         counter.write(QByteArray::number(attempt));
     }
+    return attempt;
+}
+
+// Counts this start and records it; returns the attempt number (1 for the first start).
+int recordStart(const QString &program, const QStringList &arguments)
+{
+    const QString root = platform::Machine::root();
+    if (root.isEmpty())
+        return 1;
+    const int attempt = countStart(program);
     QFile log(root + QStringLiteral("/peers.log"));
     if (log.open(QIODevice::WriteOnly | QIODevice::Append)) {
         const QJsonObject line{{QStringLiteral("program"), program},
@@ -49,25 +57,48 @@ int recordStart(const QString &program, const QStringList &arguments)
     return attempt;
 }
 
+// Lays entry over settings, then the entry's attempts[attempt - 1] (the last one for
+// later attempts).
+void overlay(QJsonObject *settings, QJsonObject entry, int attempt)
+{
+    const QJsonArray attempts = entry.take(QStringLiteral("attempts")).toArray();
+    const QJsonObject perAttempt
+        = attempts.isEmpty() ? QJsonObject() : attempts.at(qMin(attempt, attempts.size()) - 1).toObject();
+    for (const QJsonObject &layer : {entry, perAttempt}) {
+        for (auto it = layer.begin(); it != layer.end(); ++it)
+            settings->insert(it.key(), it.value());
+    }
+}
+
 } // namespace
 
 Scenario Scenario::forStart(const QString &program, const QStringList &arguments)
 {
     Scenario scenario;
+    scenario.m_program = program;
     scenario.m_attempt = recordStart(program, arguments);
-    scenario.m_settings = programEntry(program);
-    const QJsonArray attempts = scenario.m_settings.take(QStringLiteral("attempts")).toArray();
-    if (!attempts.isEmpty()) {
-        const QJsonObject overlay = attempts.at(qMin(scenario.m_attempt, attempts.size()) - 1).toObject();
-        for (auto it = overlay.begin(); it != overlay.end(); ++it)
-            scenario.m_settings.insert(it.key(), it.value());
-    }
+    overlay(&scenario.m_settings, programEntry(program), scenario.m_attempt);
+    return scenario;
+}
+
+Scenario Scenario::forTask(const QString &task) const
+{
+    Scenario scenario = *this;
+    const QJsonObject entry = scenario.m_settings.take(QStringLiteral("tasks")).toObject().value(task).toObject();
+    scenario.m_attempt = platform::Machine::root().isEmpty() ? 1 : countStart(m_program + QLatin1Char('-') + task);
+    overlay(&scenario.m_settings, entry, scenario.m_attempt);
     return scenario;
 }
 
 int Scenario::intValue(const QString &key, int fallback) const
 {
     return m_settings.value(key).toInt(fallback);
+}
+
+qint64 Scenario::int64Value(const QString &key, qint64 fallback) const
+{
+    const QJsonValue value = m_settings.value(key);
+    return value.isDouble() ? qint64(value.toDouble()) : fallback;
 }
 
 QString Scenario::stringValue(const QString &key, const QString &fallback) const

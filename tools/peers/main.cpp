@@ -1,6 +1,7 @@
 // The stand-in for the external programs. Installed (copied) under each program's
 // name, it chooses its role from the name it was started as.
 
+#include "InstallEffects.h"
 #include "Roles.h"
 #include "Scenario.h"
 
@@ -14,7 +15,13 @@ namespace {
 // Programs with a role of their own, by lower-case name; later roles join here.
 const QHash<QString, Role> &roles()
 {
-    static const QHash<QString, Role> table;
+    static const QHash<QString, Role> table = [] {
+        QHash<QString, Role> roles{{QStringLiteral("updater.exe"), runUpdater}};
+        const QStringList guides = guideProgramNames();
+        for (const QString &guide : guides)
+            roles.insert(guide.toLower(), runGuide);
+        return roles;
+    }();
     return table;
 }
 

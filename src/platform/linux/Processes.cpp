@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace platform {
@@ -125,9 +126,21 @@ bool Processes::terminate(qint64 pid)
     return ::kill(pid_t(pid), SIGKILL) == 0;
 }
 
+bool Processes::isRunning(qint64 pid)
+{
+    ProcessInfo info;
+    return pid > 0 && readStat(pid, &info);
+}
+
 qint64 Processes::currentPid()
 {
     return ::getpid();
+}
+
+void Processes::abortCurrent()
+{
+    ::kill(::getpid(), SIGKILL);
+    std::abort(); // not reached
 }
 
 } // namespace platform
