@@ -3,6 +3,8 @@
 // same work (connect, write, read "OK", close), and prints both and their ratio.
 // Usage: pipe_roundtrip [exchanges]   (runs in a private sandbox machine)
 
+#include "BareSeqPacket.h"
+
 #include "platform/NamedPipe.h"
 
 #include <QCoreApplication>
@@ -11,9 +13,6 @@
 #include <QThread>
 
 #include <cstdio>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
@@ -41,43 +40,6 @@ double wrapperRate(int exchanges)
     return exchanges / seconds;
 }
 
-double bareRate(int exchanges, const QByteArray &path)
-{
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
-    const int listener = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-    if (::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || ::listen(listener, 128) != 0)
-        qFatal("bare bind failed");
-    QThread *serving = QThread::create([listener, exchanges] {
-        char buffer[4096];
-        for (int i = 0; i < exchanges; ++i) {
-            const int client = ::accept(listener, nullptr, nullptr);
-            if (::recv(client, buffer, sizeof(buffer), 0) > 0)
-                ::send(client, "OK", 2, MSG_NOSIGNAL);
-            ::close(client);
-        }
-    });
-    serving->start();
-    QElapsedTimer timer;
-    timer.start();
-    char reply[2047];
-    const char message[] = "Size:1048576/2097152";
-    for (int i = 0; i < exchanges; ++i) {
-        const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-        if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0) {
-            ::send(fd, message, sizeof(message) - 1, MSG_NOSIGNAL);
-            ::recv(fd, reply, sizeof(reply), 0);
-        }
-        ::close(fd);
-    }
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    serving->wait();
-    delete serving;
-    ::close(listener);
-    return exchanges / seconds;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,7 +49,8 @@ int main(int argc, char *argv[])
     QTemporaryDir machine;
     qputenv("NOVA_MACHINE_ROOT", QFile::encodeName(machine.path()));
 
-    const double bare = bareRate(exchanges, QFile::encodeName(machine.filePath(QStringLiteral("bare.sock"))));
+    const double bare = bareSeqPacketRate(
+        exchanges, QFile::encodeName(machine.filePath(QStringLiteral("bare.sock"))), "Size:1048576/2097152");
     const double wrapped = wrapperRate(exchanges);
     std::printf("exchanges per run:        %d\n", exchanges);
     std::printf("bare SOCK_SEQPACKET:      %.0f exchanges/s\n", bare);

@@ -115,6 +115,12 @@ private slots:
         shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 60 & echo $!; exec sleep 60")});
         QVERIFY(shell.waitForReadyRead(10000));
         const qint64 child = shell.readLine().trimmed().toLongLong();
+        // Only once the shell has become "sleep" is nobody left to reap the child.
+        const auto parentName = [&shell] {
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(shell.processId()));
+            return comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : QByteArray();
+        };
+        QTRY_COMPARE(parentName(), QByteArray("sleep"));
         QVERIFY(Processes::isRunning(child));
         QVERIFY(::kill(pid_t(child), SIGKILL) == 0);
         QTRY_VERIFY(!Processes::isRunning(child));

@@ -27,7 +27,7 @@ namespace platform {
 
 namespace {
 
-constexpr QLatin1String PipePrefix("\\\\.\\pipe\\");
+const QLatin1String PipePrefix("\\\\.\\pipe\\");
 // How long a busy client waits between two tries to connect.
 constexpr int BusyRetryMs = 2;
 

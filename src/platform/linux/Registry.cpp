@@ -35,7 +35,7 @@ struct HiveName
     bool perUser;
 };
 
-constexpr HiveName Hives[] = {
+const HiveName Hives[] = {
     {QLatin1String("HKEY_LOCAL_MACHINE"), QLatin1String("HKLM"), false},
     {QLatin1String("HKEY_CURRENT_USER"), QLatin1String("HKCU"), true},
     {QLatin1String("HKEY_CLASSES_ROOT"), QLatin1String("HKCR"), false},

@@ -1,0 +1,6 @@
+#include "install/AccountParser.h"
+
+AccountParser::AccountParser(QObject *parent)
+    : ExitCodeResultParser("AccountParser", parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "install/DownloadParser.h"
+
+DownloadParser::DownloadParser(QObject *parent)
+    : ExitCodeResultParser("DownloadParser", parent)
+{
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// Performs the orderly shutdown and starts the hardware guide program at the end of
+// the wizard, listening on a reply pipe for the guide's "DONE" and "GUIDE_CLOSE".
+class Closer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // root: the QML root window.
+    explicit Closer(QObject *root, QObject *parent = nullptr);
+
+    // The guide's registry key for a product, below the main key.
+    static QString guideKey(const QString &productName);
+
+signals:
+    void closeWindow();
+    void closeBIService();
+    void releaseAppLock();
+    void killUpdaterProc();
+    void guideStarted();
+    void prepareToQuit(const QString &strReason);
+    void writeNovaportReg();
+
+public slots:
+    // Starts the guide; with an empty bgiPipeName the wizard quits once the guide is up.
+    bool startGuide(const QString &bgiPipeName);
+    void closing();
+
+private:
+    QObject *m_root;
+    // The analytics session handed on to the guide; empty until analytics record sessions.
+    QString m_sessionId;
+};
