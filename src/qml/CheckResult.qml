@@ -1,0 +1,73 @@
+import QtQuick 2.15
+import "Style.js" as Style
+
+// One line of the PC check: what was checked, what was found, and a hint in red
+// when the rank is "RANK_BAD".
+Item {
+    id: result
+
+    property url icon
+    property string label
+    property string name
+    property string rank: "RANK_UNCHECKED"
+    property string hint
+    readonly property bool bad: rank === "RANK_BAD"
+
+    implicitHeight: Math.max(texts.implicitHeight, mainWindow.scx(40))
+    Accessible.role: Accessible.StaticText
+    Accessible.name: label + ": " + name + (bad ? ". " + hint : "")
+
+    Image {
+        id: category
+        y: mainWindow.scx(4)
+        width: mainWindow.scx(24)
+        height: width
+        sourceSize.width: 48
+        source: result.icon
+    }
+
+    Column {
+        id: texts
+        anchors.left: category.right
+        anchors.leftMargin: mainWindow.scx(16)
+        anchors.right: badge.left
+        anchors.rightMargin: mainWindow.scx(12)
+        spacing: mainWindow.scx(2)
+
+        StyledText {
+            width: parent.width
+            text: result.label
+            fstyle: "F6"
+            cstyle: "C8"
+        }
+
+        StyledText {
+            width: parent.width
+            text: result.name !== "" ? result.name : "-"
+            fstyle: "F4"
+            cstyle: result.bad ? "C3" : "C1"
+            elide: Text.ElideRight
+        }
+
+        StyledText {
+            width: parent.width
+            visible: result.bad
+            text: result.hint
+            fstyle: "F6"
+            cstyle: "C3"
+            wrapMode: Text.Wrap
+        }
+    }
+
+    Image {
+        id: badge
+        anchors.right: parent.right
+        y: mainWindow.scx(8)
+        width: mainWindow.scx(24)
+        height: width
+        sourceSize.width: 48
+        source: result.bad ? "images/ic_error_outline_@2x.png"
+              : result.rank === "RANK_GOOD" ? "images/ic_check_present.png"
+              : result.rank === "RANK_UNKNOWN" ? "images/ic_help_outline_@2x.png" : ""
+    }
+}

@@ -1,0 +1,39 @@
+#include "qml/QmlResources.h"
+
+#include <QResource>
+
+void initQmlResources()
+{
+    Q_INIT_RESOURCE(nova_qml);
+}
+
+namespace {
+
+const char *const sideFiles[] = {"/general_assets.rcc", "/fonts.rcc", "/bg.rcc"};
+const char *const baseFile = "/base.rcc";
+const char *const developmentBase = "/../../NovaBaseLib/base.rcc";
+const char *const developmentFonts = "/../../NovaBaseLib/fonts.rcc";
+
+bool registerFile(const QString &folder, const char *file)
+{
+    return QResource::registerResource(folder + QLatin1String(file));
+}
+
+} // namespace
+
+bool registerExternalResources(const QString &programFolder)
+{
+    for (const char *file : sideFiles)
+        registerFile(programFolder, file);
+    if (registerFile(programFolder, baseFile))
+        return true;
+    const bool registered = registerFile(programFolder, developmentBase);
+    registerFile(programFolder, developmentFonts);
+    return registered;
+}
+
+void unregisterExternalResources(const QString &programFolder)
+{
+    for (const char *file : {sideFiles[0], sideFiles[1], sideFiles[2], baseFile, developmentBase, developmentFonts})
+        QResource::unregisterResource(programFolder + QLatin1String(file));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Registers the window, pages, components and images compiled into the program
+// (needed because they live in a static library).
+void initQmlResources();
+
+// Registers the external resource files of the program folder, in this order and
+// with an empty mount point: "general_assets.rcc", "fonts.rcc", "bg.rcc", "base.rcc".
+// When base.rcc cannot be registered, the copies of a development tree,
+// "<folder>/../../NovaBaseLib/base.rcc" and ".../fonts.rcc", are registered instead.
+// Returns whether a base.rcc was registered.
+bool registerExternalResources(const QString &programFolder);
+
+// Undoes registerExternalResources (for tests that load several layouts).
+void unregisterExternalResources(const QString &programFolder);

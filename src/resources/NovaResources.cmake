@@ -1,0 +1,69 @@
+# Helpers that turn sources and build-time pictures into Qt resource collections.
+
+find_program(NOVA_RSVG_CONVERT rsvg-convert REQUIRED)
+set(NOVA_ICON_FONT /usr/share/fonts/truetype/materialdesignicons-webfont/materialdesignicons-webfont.ttf)
+set(NOVA_ICON_CODES /usr/share/fonts-materialdesignicons-webfont/scss/_variables.scss)
+
+# nova_write_qrc(<qrc file> <alias> <file> [<alias> <file> ...])
+# Writes a collection whose entries name files by absolute path under their
+# resource aliases, so sources and generated pictures share one resource tree.
+# The file is rewritten only when its content changes.
+function(nova_write_qrc qrc)
+    set(entries ${ARGN})
+    set(body "<RCC>\n  <qresource prefix=\"/\">\n")
+    while(entries)
+        list(POP_FRONT entries alias file)
+        string(APPEND body "    <file alias=\"${alias}\">${file}</file>\n")
+    endwhile()
+    string(APPEND body "  </qresource>\n</RCC>\n")
+    file(CONFIGURE OUTPUT ${qrc} CONTENT "${body}" @ONLY)
+endfunction()
+
+# nova_rcc(OUTPUT <file> QRC <qrc> [BINARY] [NAME <name>] [OPTIONS ...] [DEPENDS ...])
+# Runs rcc: BINARY makes an external .rcc file, otherwise C++ source named NAME.
+function(nova_rcc)
+    cmake_parse_arguments(R "BINARY" "OUTPUT;QRC;NAME" "OPTIONS;DEPENDS" ${ARGN})
+    if(R_BINARY)
+        set(mode -binary)
+    else()
+        set(mode -name ${R_NAME})
+    endif()
+    add_custom_command(OUTPUT ${R_OUTPUT}
+        COMMAND Qt5::rcc ${mode} ${R_OPTIONS} -o ${R_OUTPUT} ${R_QRC}
+        DEPENDS ${R_QRC} ${R_DEPENDS}
+        COMMENT "Packing ${R_OUTPUT}"
+        VERBATIM)
+endfunction()
+
+# nova_render_icons(<manifest> <output folder> <result variable>)
+# Renders the icon-font glyphs a manifest lists (see tools/iconrender) and sets the
+# result variable to the list of "<alias>;<png file>" pairs for nova_write_qrc.
+function(nova_render_icons manifest outdir result)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${manifest})
+    file(STRINGS ${manifest} lines REGEX "^[^#].*[^ ]")
+    set(pairs)
+    set(outputs)
+    foreach(line IN LISTS lines)
+        string(REGEX MATCH "^[^ \t]+" alias "${line}")
+        list(APPEND pairs ${alias} ${outdir}/${alias})
+        list(APPEND outputs ${outdir}/${alias})
+    endforeach()
+    add_custom_command(OUTPUT ${outputs}
+        COMMAND nova-iconrender ${NOVA_ICON_FONT} ${NOVA_ICON_CODES} ${manifest} ${outdir}
+        DEPENDS nova-iconrender ${manifest}
+        COMMENT "Rendering icons of ${manifest}"
+        VERBATIM)
+    set(${result} ${pairs} PARENT_SCOPE)
+endfunction()
+
+# nova_render_svg(<svg> <png> <size in px> <result variable>)
+# Renders a square SVG drawing to PNG and appends the PNG to the result variable.
+function(nova_render_svg svg png size result)
+    get_filename_component(dir ${png} DIRECTORY)
+    add_custom_command(OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+        COMMAND ${NOVA_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg}
+        DEPENDS ${svg}
+        VERBATIM)
+    set(${result} ${${result}} ${png} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,135 @@
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import "Style.js" as Style
+
+// The message dialog over the pages. The page flow fills the texts and shows it; a
+// button press hides it and reports which button it was. An empty button text hides
+// that button. "enhanced" makes a wider card, "full" asks to cover the whole window.
+FocusScope {
+    id: dialog
+
+    property string title
+    property string info
+    property string txtNegative
+    property string txtPositive
+    property bool enhanced: false
+    property string dialogID
+    property bool full: false
+    readonly property bool hasNegative: Style.plain(txtNegative) !== ""
+    readonly property bool hasPositive: Style.plain(txtPositive) !== ""
+    readonly property var window: Window.window
+
+    signal negativePressed()
+    signal positivePressed()
+    signal linkActivated(string link)
+
+    function px(value) {
+        return window ? window.scx(value) : value
+    }
+
+    function focusDefaultButton() {
+        if (hasPositive)
+            positive.forceActiveFocus()
+        else if (hasNegative)
+            negative.forceActiveFocus()
+        else
+            forceActiveFocus()
+    }
+
+    visible: false
+    onVisibleChanged: if (visible) focusDefaultButton()
+    Accessible.role: Accessible.Dialog
+    Accessible.name: Style.plain(title)
+
+    Rectangle {
+        anchors.fill: parent
+        color: Style.scrim
+        opacity: dialog.full ? 0.5 : 0.2
+    }
+
+    // Nothing under the dialog takes the mouse while it is up.
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        acceptedButtons: Qt.AllButtons
+        onWheel: wheel.accepted = true
+    }
+
+    Rectangle {
+        id: card
+
+        readonly property real padding: dialog.px(32)
+
+        anchors.centerIn: parent
+        width: dialog.px(dialog.enhanced ? 640 : 520)
+        height: body.implicitHeight + 2 * padding
+        radius: dialog.px(8)
+        color: Style.surface
+        border.color: Style.line
+        border.width: dialog.px(1)
+
+        Column {
+            id: body
+            x: card.padding
+            y: card.padding
+            width: card.width - 2 * card.padding
+            spacing: dialog.px(16)
+
+            StyledText {
+                width: parent.width
+                visible: text !== ""
+                text: dialog.title
+                fstyle: "F2"
+                cstyle: "C1"
+                wrapMode: Text.Wrap
+            }
+
+            StyledScroll {
+                width: parent.width
+                height: Math.min(implicitHeight, dialog.px(280))
+                visible: dialog.info !== ""
+
+                StyledText {
+                    width: parent.width - dialog.px(12)
+                    text: Style.linkStyle(Style.color("C4")) + dialog.info
+                    fstyle: "F5"
+                    cstyle: "C5"
+                    textFormat: Text.RichText
+                    wrapMode: Text.Wrap
+                    onLinkActivated: dialog.linkActivated(link)
+                }
+            }
+
+            Row {
+                anchors.right: parent.right
+                spacing: dialog.px(12)
+                visible: dialog.hasNegative || dialog.hasPositive
+                topPadding: dialog.px(8)
+
+                StyledButton {
+                    id: negative
+                    kind: "secondary"
+                    text: dialog.txtNegative
+                    visible: dialog.hasNegative
+                    KeyNavigation.tab: dialog.hasPositive ? positive : negative
+                    onClicked: {
+                        dialog.visible = false
+                        dialog.negativePressed()
+                    }
+                }
+
+                StyledButton {
+                    id: positive
+                    kind: "primary"
+                    text: dialog.txtPositive
+                    visible: dialog.hasPositive
+                    KeyNavigation.tab: dialog.hasNegative ? negative : positive
+                    onClicked: {
+                        dialog.visible = false
+                        dialog.positivePressed()
+                    }
+                }
+            }
+        }
+    }
+}

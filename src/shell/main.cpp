@@ -1,0 +1,231 @@
+// The wizard's entry point: opens the log, announces itself, prepares the machine,
+// loads the main window, creates the managers in their fixed order, wires them and runs.
+
+#include "install/UpdaterLauncher.h"
+#include "platform/Folders.h"
+#include "platform/Graphics.h"
+#include "platform/NamedEvent.h"
+#include "platform/Registry.h"
+#include "qml/QmlResources.h"
+#include "shell/Closer.h"
+#include "shell/DLog.h"
+#include "shell/Language.h"
+#include "shell/ModeFlags.h"
+#include "shell/ParamHandler.h"
+#include "shell/Utils.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QResource>
+#include <QScreen>
+
+namespace {
+
+const QString Version = QStringLiteral("NovaTundraInstall_1.0.121.0");
+// How long start-up waits for a helper tool before it gives up on it.
+constexpr int ToolWaitMs = 30000;
+
+// Runs a tool to its end (bounded) and returns its exit code, or -1 when it could not
+// be started, crashed or ran too long.
+int runTool(const QString &program, const QStringList &arguments, const QString &workingDir = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDir);
+    process.start(program, arguments);
+    if (!process.waitForStarted() || !process.waitForFinished(ToolWaitMs)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// Asks a companion app to close itself through the command its installation registered.
+void closeCompanion(const char *name, const QString &key)
+{
+    qDebug("[main] Close %s", name);
+    const QString path = Utils::readRegValue(key, QStringLiteral("TerminatePath")).toString();
+    const QString parameter = Utils::readRegValue(key, QStringLiteral("TerminateParam")).toString();
+    qDebug("[main] %s app path:%s", name, qUtf8Printable(path));
+    const int exitCode = runTool(path, {parameter});
+    qDebug("[main] %s args: %s", name, qUtf8Printable(parameter));
+    if (exitCode == 0)
+        qDebug("[main] Close %s success.", name);
+    else
+        qWarning("[main] Error: Close %s fail.", name);
+}
+
+void chooseOpenGl()
+{
+    if (platform::initialiseDefaultEglDisplay()) {
+        qDebug("[main] egl initializ success!");
+        QCoreApplication::setAttribute(Qt::AA_UseOpenGLES);
+    } else {
+        qDebug("[main] egl initializ error! Change to Qt::AA_UseSoftwareOpenGL");
+        QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    }
+}
+
+void logOpenGlAttributes()
+{
+    qDebug("[main] Qt::AA_UseDesktopOpenGL? %d", QCoreApplication::testAttribute(Qt::AA_UseDesktopOpenGL));
+    qDebug("[main] Qt::AA_UseOpenGLES? %d", QCoreApplication::testAttribute(Qt::AA_UseOpenGLES));
+    qDebug("[main] Qt::AA_UseSoftwareOpenGL? %d", QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL));
+}
+
+void addProgramFolderToLibraryPaths(const QString &programFolder)
+{
+    qDebug("[main] Current library paths: %s", qUtf8Printable(QCoreApplication::libraryPaths().join(QLatin1Char(';'))));
+    qDebug("[main] Add path %s", qUtf8Printable(programFolder));
+    QCoreApplication::addLibraryPath(programFolder);
+    qDebug("[main] Current library paths: %s", qUtf8Printable(QCoreApplication::libraryPaths().join(QLatin1Char(';'))));
+}
+
+void registerResources(const QString &programFolder)
+{
+    qDebug("[main] Register resource");
+    for (const char *file : {"/general_assets.rcc", "/fonts.rcc", "/bg.rcc"})
+        QResource::registerResource(programFolder + QLatin1String(file));
+    if (!QResource::registerResource(programFolder + QStringLiteral("/base.rcc"))) {
+        // The layout of a development tree.
+        QResource::registerResource(programFolder + QStringLiteral("/../../NovaBaseLib/base.rcc"));
+        QResource::registerResource(programFolder + QStringLiteral("/../../NovaBaseLib/fonts.rcc"));
+    }
+}
+
+QString skuFor(const QString &productName)
+{
+    if (productName == QLatin1String("NOVA Tundra Elite"))
+        return QStringLiteral("KYR");
+    if (productName == QLatin1String("NOVA Tundra"))
+        return QStringLiteral("Tundra");
+    return QStringLiteral("DOV");
+}
+
+void setRootProperties(QObject *root, const QString &programFolder)
+{
+    const QScreen *screen = QGuiApplication::screens().value(0);
+    qDebug("[main] numbers of screens: %d", int(QGuiApplication::screens().size()));
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    qDebug("[main] primary screen available geometry QRect(%d,%d %dx%d)", area.x(), area.y(), area.width(),
+           area.height());
+    qDebug("[main] Set primScWidth to qml success? %d", root->setProperty("primScWidth", area.width()));
+    qDebug("[main] Set primScHeight to qml success? %d", root->setProperty("primScHeight", area.height()));
+    root->setProperty("product_name", Mode::productName());
+    root->setProperty("sku", skuFor(Mode::productName()));
+    root->setProperty("bPublic", Mode::isPublic() || Mode::isBeta());
+    root->setProperty("version", Version);
+    root->setProperty("bIsDKV", Mode::isDKV());
+    root->setProperty("bIsSWOA", Mode::isSWOA());
+    root->setProperty("bIsOtherDev", Mode::isOtherDev());
+    root->setProperty("videoPath", QString(programFolder + QStringLiteral("/Videos/")));
+}
+
+bool detectTestMode()
+{
+    if (QFile::exists(platform::Folders::systemDriveRoot() + QStringLiteral("/Nova2Setup_Tests.ini"))) {
+        qDebug("[main] Enter test mode due to root folder check.");
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    DLog::openTempLog(QStringLiteral("NovaEyeInstall"));
+    qInstallMessageHandler(DLog::messageHandler);
+    qDebug("[main] Opened log file.");
+
+    // Signalled for exactly as long as this process lives.
+    qDebug("[main] Create and set event ORVEN_OOBE_FLOW");
+    platform::NamedEvent flowEvent(QStringLiteral("ORVEN_OOBE_FLOW"));
+    if (!flowEvent.create(false) || !flowEvent.set())
+        qWarning("[main] WARNING: Cannot set event ORVEN_OOBE_FLOW, error: %d", flowEvent.error());
+
+    Utils::writeRegValue(Utils::RegKeltNova, QStringLiteral("Version"), Version);
+    qDebug("[main] Set %s\\Version: %s", qUtf8Printable(Utils::RegKeltNova), qUtf8Printable(Version));
+
+    closeCompanion("CU", Utils::RegControlUnit);
+    closeCompanion("NovaSettings", Utils::RegNovaEyeSettings);
+
+    qDebug("[main] Init application");
+    chooseOpenGl(); // before the application object: the attributes only count then
+    QApplication app(argc, argv);
+    logOpenGlAttributes();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    addProgramFolderToLibraryPaths(programFolder);
+
+    qDebug("[main] execut MngProgData.exe");
+    const QString toolFolder = programFolder + QStringLiteral("/OOBETool");
+    qDebug("[main] MngProgData.exe dir:%s", qUtf8Printable(toolFolder));
+    QProcess::startDetached(toolFolder + QStringLiteral("/MngProgData.exe"), {}, toolFolder);
+
+    registerResources(programFolder);
+
+    qDebug("[main] Write registry for crash dump.");
+    if (runTool(toolFolder + QStringLiteral("/writeDbgReg.exe"), {}, toolFolder) == 0)
+        qDebug("[main] Write crash dump registry success.");
+    else
+        qWarning("[main] Error: Write crash dump registry failed.");
+
+    qDebug("[main] Write registry to hide updaterInstallHelper window.");
+    Utils::writeRegValue(Utils::RegKeltNova, QStringLiteral("NoHelperMessage"), QStringLiteral("Y"));
+    platform::Registry::flush();
+
+    qDebug("[main] Kill NOVAPORT_Signin.exe process");
+    Utils::killProcessByName(QStringLiteral("NOVAPORT_Signin.exe"));
+
+    qDebug("[main] Init lang");
+    ParamHandler params(argc, argv, true);
+    Language language(Mode::isCN());
+
+    if (Mode::isSWOA() && !Mode::isNoAccount()) {
+        qDebug("[main] Set registry for oculus");
+        QCoreApplication::setOrganizationName(QStringLiteral("KeltNova\\NovaSoftwareInstall"));
+        QCoreApplication::setApplicationName(QStringLiteral("Devices"));
+        Utils::writeRegValue(platform::Registry::scopeKey(true, QCoreApplication::organizationName(),
+                                                          QCoreApplication::applicationName()),
+                             QStringLiteral("Oculus"), QString());
+    }
+
+    qDebug("[main] Init app engine");
+    initQmlResources();
+    QQmlApplicationEngine engine;
+    engine.rootContext()->setContextProperty(QStringLiteral("langProp"), &language);
+    qDebug("[main] Load QML");
+    engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
+    qDebug("[main] Obtain QML root");
+    QObject *root = engine.rootObjects().value(0);
+    if (!root) {
+        qCritical("[main] ERROR: Cannot load the main window");
+        return 1;
+    }
+    setRootProperties(root, programFolder);
+    language.setRootObject(root);
+
+    qDebug("[main] Init other objects");
+    const bool testMode = detectTestMode();
+
+    Closer closer(root);
+    UpdaterLauncher updaterLauncher(Mode::isCN());
+
+    QObject *pageFooter = root->findChild<QObject *>(QStringLiteral("pageFooter"));
+    if (pageFooter)
+        pageFooter->setProperty("bScreenshot", testMode);
+
+    qDebug("[main] Connect signal-slots");
+    QObject::connect(root, SIGNAL(firstActive()), &params, SLOT(onFirstActive()),
+                     Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    QObject::connect(&closer, SIGNAL(closeWindow()), root, SLOT(hideWindow()));
+    QObject::connect(&engine, &QQmlApplicationEngine::quit, &app, &QCoreApplication::quit);
+
+    app.setQuitOnLastWindowClosed(false);
+    qDebug("[main] Execute app");
+    return app.exec();
+}

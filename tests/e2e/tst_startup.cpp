@@ -1,0 +1,93 @@
+#include "SandboxMachine.h"
+#include "WizardProcess.h"
+
+#include "platform/NamedEvent.h"
+#include "platform/Registry.h"
+
+#include <QTest>
+
+namespace {
+
+// The start-up lines every run logs, in their order.
+const QStringList StartupLines = {
+    QStringLiteral("[main] Opened log file."),
+    QStringLiteral("[main] Create and set event ORVEN_OOBE_FLOW"),
+    QStringLiteral("[main] Set HKEY_LOCAL_MACHINE\\Software\\KeltNova\\Version: NovaTundraInstall_1.0.121.0"),
+    QStringLiteral("[main] Close CU"),
+    QStringLiteral("[main] Error: Close CU fail."),
+    QStringLiteral("[main] Close NovaSettings"),
+    QStringLiteral("[main] Error: Close NovaSettings fail."),
+    QStringLiteral("[main] Init application"),
+    QStringLiteral("[main] execut MngProgData.exe"),
+    QStringLiteral("[main] Register resource"),
+    QStringLiteral("[main] Write registry for crash dump."),
+    QStringLiteral("[main] Error: Write crash dump registry failed."),
+    QStringLiteral("[main] Write registry to hide updaterInstallHelper window."),
+    QStringLiteral("[main] Kill NOVAPORT_Signin.exe process"),
+    QStringLiteral("[main] Init lang"),
+    QStringLiteral("[main] Init app engine"),
+    QStringLiteral("[main] Load QML"),
+    QStringLiteral("[main] Obtain QML root"),
+    QStringLiteral("[main] Init other objects"),
+    QStringLiteral("[main] Connect signal-slots"),
+    QStringLiteral("[main] Execute app"),
+    QStringLiteral("[ParamHandler] onFirstActive"),
+};
+
+// Whether the expected lines occur in this order among the lines (others may lie between).
+bool inOrder(const QStringList &lines, const QStringList &expected, QString *missing)
+{
+    int at = 0;
+    for (const QString &line : expected) {
+        at = lines.indexOf(line, at);
+        if (at < 0) {
+            *missing = line;
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsTellsTheCallerAndAnnouncesItself()
+    {
+        SandboxMachine machine;
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY(wizard.startAndWaitForWindow());
+
+        QString missing;
+        QVERIFY2(inOrder(wizard.logLines(), StartupLines, &missing), qPrintable(missing));
+        QCOMPARE(platform::Registry::read(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"), QStringLiteral("Version")),
+                 QVariant(QStringLiteral("NovaTundraInstall_1.0.121.0")));
+        QCOMPARE(platform::Registry::read(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"),
+                                          QStringLiteral("NoHelperMessage")),
+                 QVariant(QStringLiteral("Y")));
+
+        platform::NamedEvent flow(QStringLiteral("ORVEN_OOBE_FLOW"));
+        QVERIFY(flow.open());
+        QVERIFY(flow.isSet());
+        flow.close();
+        wizard.kill();
+        QVERIFY(!flow.open()); // gone with the process, however it ended
+    }
+
+    void windowLoadsFromTheDevelopmentTreeResources()
+    {
+        SandboxMachine machine;
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install(false));
+        QVERIFY(wizard.startAndWaitForWindow());
+        QVERIFY(!wizard.logLines().contains(QStringLiteral("[main] ERROR: Cannot load the main window")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,151 @@
+// Translations: one built file per language of the table, complete German, Simplified
+// Chinese and Japanese sources, pages that follow a language change, and
+// right-to-left layout when the root asks for it.
+
+#include "QmlHarness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QQuickItem>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace {
+
+const char *const codes[] = {"cs", "da", "de", "us", "fr", "es", "es-US", "fi", "it",
+                             "ja", "ko", "nb", "nl", "pl", "ru", "sv", "zh-CN", "zh-TW"};
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool unfinished;
+};
+
+QList<Message> readTs(const QString &path)
+{
+    QList<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message current;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            current = {context, xml.readElementText(), {}, false};
+        } else if (xml.name() == QLatin1String("translation")) {
+            current.unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            current.translation = xml.readElementText();
+            messages << current;
+        }
+    }
+    return messages;
+}
+
+// Placeholders and links that a translation must keep.
+QStringList markers(const QString &text)
+{
+    QStringList found;
+    static const QRegularExpression marker(QStringLiteral("%\\d|<a |</a>"));
+    auto it = marker.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+QQuickItem *visibleText(QObject *item, const QString &text)
+{
+    const auto items = item->findChildren<QQuickItem *>();
+    for (QQuickItem *candidate : items) {
+        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text && candidate->isVisible())
+            return candidate;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestQmlTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QmlHarness::registerBuiltResources(); }
+
+    void everyLanguageHasABuiltTranslation()
+    {
+        const QString folder = qEnvironmentVariable("NOVA_BIN_DIR") + QStringLiteral("/Language");
+        for (const char *code : codes) {
+            QTranslator translator;
+            QVERIFY2(translator.load(QStringLiteral("Tundra_OOBE_") + QLatin1String(code), folder), code);
+        }
+    }
+
+    void translationsAreCompleteAndKeepTheirMarkers_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const char *code : {"de", "zh-CN", "ja"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void translationsAreCompleteAndKeepTheirMarkers()
+    {
+        QFETCH(QString, code);
+        const QList<Message> messages = readTs(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code
+                                               + QStringLiteral(".ts"));
+        QVERIFY(messages.size() > 80);
+        for (const Message &message : messages) {
+            const QString where = message.context + QStringLiteral(": ") + message.source;
+            QVERIFY2(!message.unfinished && !message.translation.isEmpty(), qPrintable(where));
+            QVERIFY2(markers(message.source) == markers(message.translation), qPrintable(where));
+        }
+    }
+
+    void pagesFollowTheChosenLanguage()
+    {
+        QmlHarness harness;
+        QObject *root = harness.root();
+        QObject *next = harness.find(QStringLiteral("pageFooter"))->property("nextBtn").value<QObject *>();
+        QVERIFY(visibleText(harness.page(), QStringLiteral("Health and safety")));
+
+        callQml(root, "applyLanguage", LanguageStandIn::rowOf(QStringLiteral("de")));
+        QVERIFY(visibleText(harness.page(), QStringLiteral("Gesundheit und Sicherheit")));
+        QCOMPARE(next->property("text").toString(), QStringLiteral("VERSTANDEN"));
+
+        callQml(root, "applyLanguage", LanguageStandIn::rowOf(QStringLiteral("zh-CN")));
+        QQuickItem *title = visibleText(harness.page(), QStringLiteral("健康与安全"));
+        QVERIFY(title);
+        QCOMPARE(title->property("font").value<QFont>().family(), QStringLiteral("Noto Sans CJK SC"));
+
+        callQml(root, "applyLanguage", LanguageStandIn::rowOf(QStringLiteral("ja")));
+        harness.load(QStringLiteral("pLegal.qml"));
+        QVERIFY(visibleText(harness.page(), QStringLiteral("NOVA へようこそ")));
+    }
+
+    void rightToLeftWhenTheRootSaysSo()
+    {
+        QmlHarness harness({{QStringLiteral("bIsLangAr"), true}});
+        QObject *page = harness.load(QStringLiteral("pDriver.qml"));
+        const auto items = page->findChildren<QQuickItem *>();
+        const bool rtlParagraph = std::any_of(items.cbegin(), items.cend(), [](QQuickItem *item) {
+            return item->inherits("QQuickText") && item->property("text").toString().contains(QLatin1String("<p dir=\"rtl\">"));
+        });
+        QVERIFY(rtlParagraph);
+        // The footer's buttons move to the left edge.
+        auto *next = harness.find(QStringLiteral("pageFooter"))->property("nextBtn").value<QQuickItem *>();
+        QVERIFY(next->mapToScene(QPointF()).x() < harness.window()->width() / 2);
+    }
+};
+
+QTEST_MAIN(TestQmlTranslations)
+#include "tst_qmltranslations.moc"
