@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import "Style.js" as Style
 
 // One line of the PC check: what was checked, what was found, and a hint in red
 // when the rank is "RANK_BAD".
@@ -13,33 +12,39 @@ Item {
     property string hint
     readonly property bool bad: rank === "RANK_BAD"
 
-    implicitHeight: Math.max(texts.implicitHeight, mainWindow.scx(40))
+    implicitHeight: Math.max(found.implicitHeight, mainWindow.scx(28))
     Accessible.role: Accessible.StaticText
     Accessible.name: label + ": " + name + (bad ? ". " + hint : "")
 
     Image {
         id: category
-        y: mainWindow.scx(4)
+        y: mainWindow.scx(2)
         width: mainWindow.scx(24)
         height: width
         sourceSize.width: 48
         source: result.icon
     }
 
-    Column {
-        id: texts
+    StyledText {
+        id: caption
         anchors.left: category.right
-        anchors.leftMargin: mainWindow.scx(16)
+        anchors.leftMargin: mainWindow.scx(14)
+        anchors.top: found.top
+        anchors.topMargin: mainWindow.scx(3)
+        width: mainWindow.scx(150)
+        text: result.label
+        fstyle: "F6"
+        cstyle: "C8"
+        elide: Text.ElideRight
+    }
+
+    Column {
+        id: found
+        anchors.left: caption.right
+        anchors.leftMargin: mainWindow.scx(8)
         anchors.right: badge.left
         anchors.rightMargin: mainWindow.scx(12)
         spacing: mainWindow.scx(2)
-
-        StyledText {
-            width: parent.width
-            text: result.label
-            fstyle: "F6"
-            cstyle: "C8"
-        }
 
         StyledText {
             width: parent.width
@@ -62,7 +67,7 @@ Item {
     Image {
         id: badge
         anchors.right: parent.right
-        y: mainWindow.scx(8)
+        y: mainWindow.scx(2)
         width: mainWindow.scx(24)
         height: width
         sourceSize.width: 48

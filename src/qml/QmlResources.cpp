@@ -9,7 +9,7 @@ void initQmlResources()
 
 namespace {
 
-const char *const sideFiles[] = {"/general_assets.rcc", "/fonts.rcc", "/bg.rcc"};
+const char *const sideFiles[] = { "/general_assets.rcc", "/fonts.rcc", "/bg.rcc" };
 const char *const baseFile = "/base.rcc";
 const char *const developmentBase = "/../../NovaBaseLib/base.rcc";
 const char *const developmentFonts = "/../../NovaBaseLib/fonts.rcc";
@@ -34,6 +34,6 @@ bool registerExternalResources(const QString &programFolder)
 
 void unregisterExternalResources(const QString &programFolder)
 {
-    for (const char *file : {sideFiles[0], sideFiles[1], sideFiles[2], baseFile, developmentBase, developmentFonts})
+    for (const char *file : { sideFiles[0], sideFiles[1], sideFiles[2], baseFile, developmentBase, developmentFonts })
         QResource::unregisterResource(programFolder + QLatin1String(file));
 }

@@ -36,7 +36,9 @@ WizardPage {
 
             Column {
             width: parent.width
-            spacing: mainWindow.scx(12)
+            spacing: mainWindow.scx(14)
+            // Room for the scroll bar when the findings need one.
+            rightPadding: mainWindow.scx(16)
 
             Description {
                 width: parent.width
@@ -46,7 +48,7 @@ WizardPage {
 
             CheckResult {
                 id: gpu
-                width: parent.width
+                width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_gpu.png"
                 label: qsTr("Graphics card") + langProp.emptyString
                 hint: qsTr("Your graphics card may not work well with NOVA.") + langProp.emptyString
@@ -54,7 +56,7 @@ WizardPage {
 
             CheckResult {
                 id: cpu
-                width: parent.width
+                width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_cpu.png"
                 label: qsTr("Processor") + langProp.emptyString
                 hint: qsTr("Your processor doesn't match our list of compatible processors.") + langProp.emptyString
@@ -62,7 +64,7 @@ WizardPage {
 
             CheckResult {
                 id: memory
-                width: parent.width
+                width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_memory.png"
                 label: qsTr("Memory") + langProp.emptyString
                 hint: qsTr("We recommended at least %1 GB.").arg("8") + langProp.emptyString
@@ -70,7 +72,7 @@ WizardPage {
 
             CheckResult {
                 id: os
-                width: parent.width
+                width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_os.png"
                 label: qsTr("Operating system") + langProp.emptyString
                 hint: qsTr("Windows 7 SP1, Windows 8.1 or above (64-bit) is required.") + langProp.emptyString

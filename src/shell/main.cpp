@@ -20,7 +20,6 @@
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
-#include <QResource>
 #include <QScreen>
 
 namespace {
@@ -83,18 +82,6 @@ void addProgramFolderToLibraryPaths(const QString &programFolder)
     qDebug("[main] Add path %s", qUtf8Printable(programFolder));
     QCoreApplication::addLibraryPath(programFolder);
     qDebug("[main] Current library paths: %s", qUtf8Printable(QCoreApplication::libraryPaths().join(QLatin1Char(';'))));
-}
-
-void registerResources(const QString &programFolder)
-{
-    qDebug("[main] Register resource");
-    for (const char *file : {"/general_assets.rcc", "/fonts.rcc", "/bg.rcc"})
-        QResource::registerResource(programFolder + QLatin1String(file));
-    if (!QResource::registerResource(programFolder + QStringLiteral("/base.rcc"))) {
-        // The layout of a development tree.
-        QResource::registerResource(programFolder + QStringLiteral("/../../NovaBaseLib/base.rcc"));
-        QResource::registerResource(programFolder + QStringLiteral("/../../NovaBaseLib/fonts.rcc"));
-    }
 }
 
 QString skuFor(const QString &productName)
@@ -166,7 +153,8 @@ int main(int argc, char *argv[])
     qDebug("[main] MngProgData.exe dir:%s", qUtf8Printable(toolFolder));
     QProcess::startDetached(toolFolder + QStringLiteral("/MngProgData.exe"), {}, toolFolder);
 
-    registerResources(programFolder);
+    qDebug("[main] Register resource");
+    registerExternalResources(programFolder);
 
     qDebug("[main] Write registry for crash dump.");
     if (runTool(toolFolder + QStringLiteral("/writeDbgReg.exe"), {}, toolFolder) == 0)
@@ -224,6 +212,9 @@ int main(int argc, char *argv[])
                      Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
     QObject::connect(&closer, SIGNAL(closeWindow()), root, SLOT(hideWindow()));
     QObject::connect(&engine, &QQmlApplicationEngine::quit, &app, &QCoreApplication::quit);
+    // Until the page flow decides how each quit ends, every request closes at once.
+    QObject::connect(root, SIGNAL(prepareToQuit(QString)), &closer, SLOT(closing()));
+    QObject::connect(&closer, &Closer::prepareToQuit, &closer, &Closer::closing);
 
     app.setQuitOnLastWindowClosed(false);
     qDebug("[main] Execute app");

@@ -7,8 +7,7 @@
 
 namespace {
 
-struct Row
-{
+struct Row {
     const char *code;
     const char *display;
     const char *locale;
@@ -16,16 +15,24 @@ struct Row
 };
 
 const Row rows[] = {
-    {"cs", "Čeština", "cs_CZ", "eu"},        {"da", "Dansk", "da_DK", "eu"},
-    {"de", "Deutsch", "de_DE", "de"},         {"us", "English", "en_US", "us"},
-    {"fr", "Français", "fr_FR", "fr"},        {"es", "Español", "es_ES", "eu"},
-    {"es-US", "Español (Latinoamérica)", "es_LA", "eu"},
-    {"fi", "Suomi", "fi_FI", "eu"},           {"it", "Italiano", "it_IT", "eu"},
-    {"ja", "日本語", "ja_JP", "jp"},          {"ko", "한국어", "ko_KR", "kr"},
-    {"nb", "Norsk bokmål", "nb_NO", "eu"},    {"nl", "Nederlands", "nl_NL", "eu"},
-    {"pl", "Polski", "pl_PL", "eu"},          {"ru", "Русский", "ru_RU", "ru"},
-    {"sv", "Svenska", "sv_SE", "eu"},         {"zh-CN", "简体中文", "zh_CN", "cn"},
-    {"zh-TW", "繁體中文", "zh_TW", "tw"},
+    { "cs", "Čeština", "cs_CZ", "eu" },
+    { "da", "Dansk", "da_DK", "eu" },
+    { "de", "Deutsch", "de_DE", "de" },
+    { "us", "English", "en_US", "us" },
+    { "fr", "Français", "fr_FR", "fr" },
+    { "es", "Español", "es_ES", "eu" },
+    { "es-US", "Español (Latinoamérica)", "es_LA", "eu" },
+    { "fi", "Suomi", "fi_FI", "eu" },
+    { "it", "Italiano", "it_IT", "eu" },
+    { "ja", "日本語", "ja_JP", "jp" },
+    { "ko", "한국어", "ko_KR", "kr" },
+    { "nb", "Norsk bokmål", "nb_NO", "eu" },
+    { "nl", "Nederlands", "nl_NL", "eu" },
+    { "pl", "Polski", "pl_PL", "eu" },
+    { "ru", "Русский", "ru_RU", "ru" },
+    { "sv", "Svenska", "sv_SE", "eu" },
+    { "zh-CN", "简体中文", "zh_CN", "cn" },
+    { "zh-TW", "繁體中文", "zh_TW", "tw" },
 };
 
 const Row &row(int index)
@@ -88,8 +95,8 @@ void LanguageStandIn::setStyledTextLang(int index)
 {
     calls << QStringLiteral("setStyledTextLang(%1)").arg(index);
     const QString code = QLatin1String(row(index).code);
-    static const QStringList ownFonts = {QStringLiteral("zh-TW"), QStringLiteral("zh-CN"), QStringLiteral("ja"),
-                                         QStringLiteral("ko"), QStringLiteral("ru")};
+    static const QStringList ownFonts = { QStringLiteral("zh-TW"), QStringLiteral("zh-CN"), QStringLiteral("ja"),
+        QStringLiteral("ko"), QStringLiteral("ru") };
     if (m_root) {
         m_root->setProperty("styledTextLang", QVariant(ownFonts.contains(code) ? code : QString()));
         m_root->setProperty("urlLocale", QVariant(QString::fromLatin1(row(index).webLocale)));

@@ -8,8 +8,7 @@
 // Stands in for the wizard's language object as the pages see it (context property
 // "langProp"): it records the calls the pages make, loads the built translation of
 // a row for setOOBELang, and sets the root's "styledTextLang" and "urlLocale".
-class LanguageStandIn : public QObject
-{
+class LanguageStandIn : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString emptyString READ emptyString NOTIFY languageChanged)
     Q_PROPERTY(QString strF READ strF NOTIFY languageChanged)

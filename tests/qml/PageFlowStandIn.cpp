@@ -43,7 +43,7 @@ void PageFlowStandIn::showDialog(const QString &id)
 {
     dialogs << id;
     callQml(m_loader, "showDialogImpl", id, QStringLiteral("Text of ") + id, QStringLiteral("CANCEL"),
-            QStringLiteral("CONTINUE"), false, id);
+        QStringLiteral("CONTINUE"), false, id);
 }
 
 void PageFlowStandIn::positivePressed()

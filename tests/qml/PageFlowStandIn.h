@@ -8,13 +8,11 @@
 // it moves through a page list on the loader's jumpNext/jumpBack, sets the footer
 // like the native page flow does, shows dialogs by id with their id as title, and
 // goes on when "CH001" or "DR001" is confirmed.
-class PageFlowStandIn : public QObject
-{
+class PageFlowStandIn : public QObject {
     Q_OBJECT
 
 public:
-    struct Page
-    {
+    struct Page {
         QString name;
         bool backOn;
         bool nextOn;

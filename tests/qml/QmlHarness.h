@@ -9,8 +9,7 @@
 // Loads the wizard's window the way the program does: compiled-in pages, the
 // external resource files of a program folder, "langProp", then the root
 // properties the native side sets after loading.
-class QmlHarness
-{
+class QmlHarness {
 public:
     // Registers the resources of NOVA_BIN_DIR once per process.
     static void registerBuiltResources();
@@ -35,8 +34,7 @@ private:
 };
 
 // Calls a QML function by name with QVariant arguments, as the native side does.
-template<typename... Args>
-QVariant callQml(QObject *object, const char *function, const Args &...args)
+template<typename... Args> QVariant callQml(QObject *object, const char *function, const Args &...args)
 {
     QVariant result;
     QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, QVariant(args))...);

@@ -36,7 +36,7 @@ QStringList tabRound(QQuickWindow *window)
 QStringList unnamedControls(QQuickWindow *window, int *controls)
 {
     QStringList unnamed;
-    QList<QQuickItem *> items{window->contentItem()};
+    QList<QQuickItem *> items { window->contentItem() };
     while (!items.isEmpty()) {
         QQuickItem *item = items.takeFirst();
         if (!item->isVisible())
@@ -50,15 +50,16 @@ QStringList unnamedControls(QQuickWindow *window, int *controls)
             continue;
         ++*controls;
         if (accessible->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << QStringLiteral("%1 in %2").arg(role).arg(QString::fromLatin1(item->parent()->metaObject()->className()));
+            unnamed << QStringLiteral("%1 in %2")
+                           .arg(role)
+                           .arg(QString::fromLatin1(item->parent()->metaObject()->className()));
     }
     return unnamed;
 }
 
 } // namespace
 
-class TestQmlKeyboard : public QObject
-{
+class TestQmlKeyboard : public QObject {
     Q_OBJECT
 
 private slots:
@@ -103,7 +104,7 @@ private slots:
 
         // Not while a dialog waits for an answer.
         callQml(harness.find(QStringLiteral("pageLoader")), "showDialogImpl", QStringLiteral("T"), QStringLiteral("I"),
-                QStringLiteral("NO"), QStringLiteral("YES"), false, QStringLiteral("X"));
+            QStringLiteral("NO"), QStringLiteral("YES"), false, QStringLiteral("X"));
         QTest::keyClick(harness.window(), Qt::Key_Escape);
         QCOMPARE(quit.count(), 2);
     }
@@ -117,14 +118,15 @@ private slots:
         callQml(footer, "setBackStatus", true, true, QString());
         callQml(footer, "setNextStatus", true, true, QStringLiteral("INSTALL"));
         QCOMPARE(tabRound(harness.window()),
-                 QStringList({QStringLiteral("Minimize"), QStringLiteral("Close"), QStringLiteral("CHANGE"),
-                              QStringLiteral("BACK"), QStringLiteral("INSTALL")}));
+            QStringList({ QStringLiteral("Minimize"), QStringLiteral("Close"), QStringLiteral("CHANGE"),
+                QStringLiteral("BACK"), QStringLiteral("INSTALL") }));
 
         callQml(harness.find(QStringLiteral("pageLoader")), "showDialogImpl", QStringLiteral("T"), QStringLiteral("I"),
-                QStringLiteral("QUIT SETUP<span id=\"x\"></span>"), QStringLiteral("TRY AGAIN"), false,
-                QStringLiteral("IN002"));
+            QStringLiteral("QUIT SETUP<span id=\"x\"></span>"), QStringLiteral("TRY AGAIN"), false,
+            QStringLiteral("IN002"));
         QCOMPARE(focusedName(harness.window()), QStringLiteral("TRY AGAIN"));
-        QCOMPARE(tabRound(harness.window()), QStringList({QStringLiteral("QUIT SETUP"), QStringLiteral("TRY AGAIN")}));
+        QCOMPARE(
+            tabRound(harness.window()), QStringList({ QStringLiteral("QUIT SETUP"), QStringLiteral("TRY AGAIN") }));
         // A round ends back on the first button.
         QSignalSpy negative(harness.find(QStringLiteral("pageDialog")), SIGNAL(negativePressed()));
         QTest::keyClick(harness.window(), Qt::Key_Space);
@@ -139,8 +141,8 @@ private slots:
     void everyControlHasAnAccessibleName_data()
     {
         QTest::addColumn<QString>("page");
-        for (const char *page : {"pLegal.qml", "pHealth.qml", "pCheck.qml", "pDotNet.qml", "pDriver.qml", "pFolder.qml",
-                                 "pInstall.qml", "pComplete.qml", "pKeltSignin.qml", "pSignin.qml", "pSw01.qml"})
+        for (const char *page : { "pLegal.qml", "pHealth.qml", "pCheck.qml", "pDotNet.qml", "pDriver.qml",
+                 "pFolder.qml", "pInstall.qml", "pComplete.qml", "pKeltSignin.qml", "pSignin.qml", "pSw01.qml" })
             QTest::newRow(page) << QString::fromLatin1(page);
     }
 
@@ -155,7 +157,7 @@ private slots:
         if (QObject *selector = harness.find(QStringLiteral("languageSelector")))
             selector->setProperty("open", true);
         callQml(harness.find(QStringLiteral("pageLoader")), "showDialogImpl", QStringLiteral("T"), QStringLiteral("I"),
-                QStringLiteral("NO"), QStringLiteral("YES"), false, QStringLiteral("X"));
+            QStringLiteral("NO"), QStringLiteral("YES"), false, QStringLiteral("X"));
         int controls = 0;
         QCOMPARE(unnamedControls(harness.window(), &controls), QStringList());
         QVERIFY(controls >= 6); // header, footer and dialog buttons at least
@@ -164,17 +166,17 @@ private slots:
     // Legal terms, health, PC check, driver, folder, installation, completion.
     void keyboardAloneFinishesTheWizard()
     {
-        QmlHarness harness({{QStringLiteral("bIsDKV"), true}, {QStringLiteral("bPCChecked"), true}});
+        QmlHarness harness({ { QStringLiteral("bIsDKV"), true }, { QStringLiteral("bPCChecked"), true } });
         QVERIFY(QTest::qWaitForWindowActive(harness.window()));
         const QString next = QStringLiteral("NEXT");
         PageFlowStandIn flow(harness.root(),
-                             {{QStringLiteral("pLegal.qml"), false, false, false, QString()},
-                              {QStringLiteral("pHealth.qml"), false, true, true, QStringLiteral("I UNDERSTAND")},
-                              {QStringLiteral("pCheck.qml"), true, true, true, next},
-                              {QStringLiteral("pDriver.qml"), true, true, true, next},
-                              {QStringLiteral("pFolder.qml"), true, true, true, QStringLiteral("INSTALL")},
-                              {QStringLiteral("pInstall.qml"), false, false, false, next},
-                              {QStringLiteral("pComplete.qml"), false, true, true, QStringLiteral("OK")}});
+            { { QStringLiteral("pLegal.qml"), false, false, false, QString() },
+                { QStringLiteral("pHealth.qml"), false, true, true, QStringLiteral("I UNDERSTAND") },
+                { QStringLiteral("pCheck.qml"), true, true, true, next },
+                { QStringLiteral("pDriver.qml"), true, true, true, next },
+                { QStringLiteral("pFolder.qml"), true, true, true, QStringLiteral("INSTALL") },
+                { QStringLiteral("pInstall.qml"), false, false, false, next },
+                { QStringLiteral("pComplete.qml"), false, true, true, QStringLiteral("OK") } });
         QQuickWindow *window = harness.window();
 
         // Tab to the terms, tick them, Tab to the start button and press it.
@@ -194,12 +196,12 @@ private slots:
         QTest::keyClick(window, Qt::Key_Return); // CONTINUE
         QTest::keyClick(window, Qt::Key_Return); // INSTALL
         QCOMPARE(harness.currentPage(), QStringLiteral("pInstall.qml"));
-        QCOMPARE(flow.dialogs, QStringList({QStringLiteral("CH001"), QStringLiteral("DR001")}));
+        QCOMPARE(flow.dialogs, QStringList({ QStringLiteral("CH001"), QStringLiteral("DR001") }));
 
         callQml(harness.page(), "complete"); // the installation ends by itself
         QCOMPARE(harness.currentPage(), QStringLiteral("pComplete.qml"));
         QTest::keyClick(window, Qt::Key_Return); // OK
-        QCOMPARE(flow.quitReasons, QStringList{QStringLiteral("done")});
+        QCOMPARE(flow.quitReasons, QStringList { QStringLiteral("done") });
     }
 };
 

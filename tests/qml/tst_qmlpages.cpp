@@ -18,7 +18,8 @@ QQuickItem *visibleText(QObject *item, const QString &text)
 {
     const auto items = item->findChildren<QQuickItem *>();
     for (QQuickItem *candidate : items) {
-        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text && candidate->isVisible())
+        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text
+            && candidate->isVisible())
             return candidate;
     }
     return nullptr;
@@ -33,8 +34,7 @@ QStringList firstArguments(const QSignalSpy &spy)
 }
 
 // Records the URLs the pages open in the browser.
-class UrlRecorder : public QObject
-{
+class UrlRecorder : public QObject {
     Q_OBJECT
 public:
     UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
@@ -46,8 +46,7 @@ public slots:
 
 } // namespace
 
-class TestQmlPages : public QObject
-{
+class TestQmlPages : public QObject {
     Q_OBJECT
 
 private slots:
@@ -60,32 +59,43 @@ private slots:
         QTest::addColumn<QStringList>("properties");
         QTest::addColumn<QStringList>("methods");
         QTest::addColumn<QString>("child");
-        const auto list = [](const char *text) { return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
-        QTest::newRow("legal") << "pLegal.qml" << "pLegal" << list("isLegalChecked") << list("setUrl() nextClicked()")
+        const auto list
+            = [](const char *text) { return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
+        QTest::newRow("legal") << "pLegal.qml"
+                               << "pLegal" << list("isLegalChecked") << list("setUrl() nextClicked()")
                                << "languageSelector";
-        QTest::newRow("health") << "pHealth.qml" << "pHealth" << QStringList() << list("nextClicked()") << QString();
-        QTest::newRow("check") << "pCheck.qml" << "pCheck" << list("clicksReadyPC clicksSteamVRTest")
+        QTest::newRow("health") << "pHealth.qml"
+                                << "pHealth" << QStringList() << list("nextClicked()") << QString();
+        QTest::newRow("check") << "pCheck.qml"
+                               << "pCheck" << list("clicksReadyPC clicksSteamVRTest")
                                << list("setCheckResult(QVariant,QVariant,QVariant) nextClicked()") << QString();
-        QTest::newRow(".NET") << "pDotNet.qml" << "pDotNet" << QStringList()
-                              << list("decideNextText() installNetFx() reboot() closeSetup() nextClicked()") << QString();
-        QTest::newRow("driver") << "pDriver.qml" << "pDriver" << QStringList() << list("openUrl() nextClicked()")
-                                << QString();
+        QTest::newRow(".NET") << "pDotNet.qml"
+                              << "pDotNet" << QStringList()
+                              << list("decideNextText() installNetFx() reboot() closeSetup() nextClicked()")
+                              << QString();
+        QTest::newRow("driver") << "pDriver.qml"
+                                << "pDriver" << QStringList() << list("openUrl() nextClicked()") << QString();
         QTest::newRow("folder")
-            << "pFolder.qml" << "pFolder"
+            << "pFolder.qml"
+            << "pFolder"
             << list("canSkipInstall prevNovaLoc prevNovaFolderName defaultNovaLoc defaultNovaFolderName prevSteamLoc "
                     "prevSteamPath")
             << list("returnSelectedPath(QVariant,QVariant) setSizeInfo(QVariant,QVariant) selectPath(QString) "
                     "decidePath(QString,QString) nextClicked()")
             << QString();
-        QTest::newRow("install") << "pInstall.qml" << "pInstall"
-                                 << list("installMessageText speedMessageText downlaodState minutesToGuide bDialogReturned")
-                                 << list("setProgress(QVariant) complete() startCruising(QVariant) stopCruising()")
-                                 << "videoA";
-        QTest::newRow("complete") << "pComplete.qml" << "pComplete" << QStringList() << list("nextClicked()") << QString();
-        QTest::newRow("sign-in") << "pKeltSignin.qml" << "pKeltSignin" << QStringList()
+        QTest::newRow("install")
+            << "pInstall.qml"
+            << "pInstall" << list("installMessageText speedMessageText downlaodState minutesToGuide bDialogReturned")
+            << list("setProgress(QVariant) complete() startCruising(QVariant) stopCruising()") << "videoA";
+        QTest::newRow("complete") << "pComplete.qml"
+                                  << "pComplete" << QStringList() << list("nextClicked()") << QString();
+        QTest::newRow("sign-in") << "pKeltSignin.qml"
+                                 << "pKeltSignin" << QStringList()
                                  << list("handleState(QVariant) signinKelt() nextClicked()") << QString();
-        QTest::newRow("Steam sign-in") << "pSignin.qml" << "pSignin" << QStringList() << QStringList() << QString();
-        QTest::newRow("software") << "pSw01.qml" << "pSw01" << QStringList() << QStringList() << QString();
+        QTest::newRow("Steam sign-in") << "pSignin.qml"
+                                       << "pSignin" << QStringList() << QStringList() << QString();
+        QTest::newRow("software") << "pSw01.qml"
+                                  << "pSw01" << QStringList() << QStringList() << QString();
     }
 
     void pageContract()
@@ -102,7 +112,8 @@ private slots:
         QCOMPARE(page, harness.page());
         properties << QStringLiteral("section") << QStringLiteral("stepperVisible") << QStringLiteral("helpVisible")
                    << QStringLiteral("helpUrl");
-        methods << QStringLiteral("setBackStatus(bool,bool,QString)") << QStringLiteral("setNextStatus(bool,bool,QString)");
+        methods << QStringLiteral("setBackStatus(bool,bool,QString)")
+                << QStringLiteral("setNextStatus(bool,bool,QString)");
         for (const QString &name : qAsConst(properties))
             QVERIFY2(page->metaObject()->indexOfProperty(name.toLatin1().constData()) >= 0, qPrintable(name));
         for (const QString &signature : qAsConst(methods))
@@ -110,14 +121,17 @@ private slots:
         if (!child.isEmpty())
             QVERIFY(page->findChild<QObject *>(child));
         const int section = file == QLatin1String("pFolder.qml") || file == QLatin1String("pInstall.qml")
-                || file == QLatin1String("pComplete.qml") ? 1 : 0;
-        if (file != QLatin1String("pKeltSignin.qml") && file != QLatin1String("pSignin.qml") && file != QLatin1String("pSw01.qml"))
+                || file == QLatin1String("pComplete.qml")
+            ? 1
+            : 0;
+        if (file != QLatin1String("pKeltSignin.qml") && file != QLatin1String("pSignin.qml")
+            && file != QLatin1String("pSw01.qml"))
             QCOMPARE(page->property("section").toInt(), section);
     }
 
     void healthLeavesAtOnceWhenThePcWasChecked()
     {
-        QmlHarness harness({{QStringLiteral("bPCChecked"), true}});
+        QmlHarness harness({ { QStringLiteral("bPCChecked"), true } });
         QSignalSpy next(harness.find(QStringLiteral("pageLoader")), SIGNAL(jumpNext()));
         callQml(harness.page(), "nextClicked");
         QCOMPARE(next.count(), 1);
@@ -143,9 +157,8 @@ private slots:
         qint64 hiddenAt = -1;
         qint64 checkEndedAt = -1;
         QObject watcher;
-        connect(qobject_cast<QQuickItem *>(waiting), &QQuickItem::visibleChanged, &watcher, [&] {
-            (waiting->property("visible").toBool() ? shownAt : hiddenAt) = clock.elapsed();
-        });
+        connect(qobject_cast<QQuickItem *>(waiting), &QQuickItem::visibleChanged, &watcher,
+            [&] { (waiting->property("visible").toBool() ? shownAt : hiddenAt) = clock.elapsed(); });
 
         clock.start();
         callQml(harness.page(), "nextClicked");
@@ -219,8 +232,10 @@ private slots:
         callQml(page, "startCruising", 40.0);
         callQml(page, "startCruising", 42.5);
         QCOMPARE(log.lines(QtWarningMsg),
-                 QStringList({QStringLiteral("[pInstall] WARNING: Cruise target 40 is no greater than current progress 42.5, abort."),
-                              QStringLiteral("[pInstall] WARNING: Cruise target 42.5 is no greater than current progress 42.5, abort.")}));
+            QStringList({ QStringLiteral(
+                              "[pInstall] WARNING: Cruise target 40 is no greater than current progress 42.5, abort."),
+                QStringLiteral(
+                    "[pInstall] WARNING: Cruise target 42.5 is no greater than current progress 42.5, abort.") }));
         QTest::qWait(1200);
         QCOMPARE(page->property("progress").toDouble(), 42.5);
     }
@@ -230,8 +245,8 @@ private slots:
         QTest::addColumn<QVariantMap>("flags");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outcome");
-        const QVariantMap swoa{{QStringLiteral("bIsSWOA"), true}};
-        const QVariantMap otherDev{{QStringLiteral("bIsOtherDev"), true}};
+        const QVariantMap swoa { { QStringLiteral("bIsSWOA"), true } };
+        const QVariantMap otherDev { { QStringLiteral("bIsOtherDev"), true } };
         QTest::newRow("SWOA, store app installed") << swoa << 0 << "launch";
         QTest::newRow("other device, 1638") << otherDev << 1638 << "launch";
         QTest::newRow("1603") << swoa << 1603 << "IN012";
@@ -258,12 +273,13 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(launch.count() + dialogs.count() == 1, 5000);
         QVERIFY(clock.elapsed() >= 1900);
-        QCOMPARE(outcome == QLatin1String("launch") ? QStringLiteral("launch") : firstArguments(dialogs).value(0), outcome);
+        QCOMPARE(
+            outcome == QLatin1String("launch") ? QStringLiteral("launch") : firstArguments(dialogs).value(0), outcome);
     }
 
     void installCompletionInOtherModes()
     {
-        QmlHarness dkv({{QStringLiteral("bIsDKV"), true}});
+        QmlHarness dkv({ { QStringLiteral("bIsDKV"), true } });
         QObject *page = dkv.load(QStringLiteral("pInstall.qml"));
         QSignalSpy next(dkv.find(QStringLiteral("pageLoader")), SIGNAL(jumpNext()));
         callQml(page, "complete");
@@ -282,7 +298,7 @@ private slots:
 
     void installShowsWhatTheInstallManagerSets()
     {
-        QmlHarness harness({{QStringLiteral("videoPath"), QStringLiteral("/nowhere/Videos/")}});
+        QmlHarness harness({ { QStringLiteral("videoPath"), QStringLiteral("/nowhere/Videos/") } });
         QObject *page = harness.load(QStringLiteral("pInstall.qml"));
         QVERIFY(visibleText(page, QStringLiteral("Preparing")));
         page->setProperty("installMessageText", QStringLiteral("Installing NOVA Sw (12.0/600.0 MB)"));
@@ -290,7 +306,8 @@ private slots:
         page->setProperty("minutesToGuide", 7);
         QVERIFY(visibleText(page, QStringLiteral("Installing NOVA Sw (12.0/600.0 MB)")));
         QVERIFY(visibleText(page, QStringLiteral("0.05 MB/s  \u00b7  About 7 min left")));
-        QVERIFY(visibleText(page, QStringLiteral("The download speed is very slow. Please check your network connection")));
+        QVERIFY(
+            visibleText(page, QStringLiteral("The download speed is very slow. Please check your network connection")));
         page->setProperty("downlaodState", 1);
         QVERIFY(visibleText(page, QStringLiteral("Sign in or sign up for a Steam account")));
         page->setProperty("downlaodState", 2);
@@ -319,13 +336,14 @@ private slots:
         QmlHarness harness;
         QObject *page = harness.load(QStringLiteral("pFolder.qml"));
         QSignalSpy next(harness.find(QStringLiteral("pageLoader")), SIGNAL(setNextStatus(bool, bool, QString)));
-        QMetaObject::invokeMethod(page, "setSizeInfo", Q_ARG(QVariant, QVariant(bytes)), Q_ARG(QVariant, QVariant(true)));
+        QMetaObject::invokeMethod(
+            page, "setSizeInfo", Q_ARG(QVariant, QVariant(bytes)), Q_ARG(QVariant, QVariant(true)));
         QQuickItem *text = visibleText(page, QStringLiteral("Space required: ") + shown);
         QVERIFY(text);
         QCOMPARE(text->property("cstyle").toString(), QStringLiteral("C3"));
         // Known sizes allow Next where the page list started with it off.
         QCOMPARE(next.count(), 1);
-        QCOMPARE(next.at(0), QVariantList({true, true, QStringLiteral("INSTALL")}));
+        QCOMPARE(next.at(0), QVariantList({ true, true, QStringLiteral("INSTALL") }));
     }
 
     void folderDecidesTheSoftwareOrSteamLocation_data()
@@ -333,14 +351,14 @@ private slots:
         QTest::addColumn<bool>("swoa");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QStringList>("decided");
-        QTest::newRow("software, earlier folder") << true << QString()
-                                                  << QStringList{QStringLiteral("D:\\Apps"), QStringLiteral("NOVA1")};
-        QTest::newRow("Steam, earlier folder") << false << QString()
-                                               << QStringList{QStringLiteral("E:\\Games"), QStringLiteral("Steam")};
-        QTest::newRow("software, chosen") << true << QStringLiteral("F:\\New")
-                                          << QStringList{QStringLiteral("F:\\New"), QStringLiteral("NOVA")};
+        QTest::newRow("software, earlier folder")
+            << true << QString() << QStringList { QStringLiteral("D:\\Apps"), QStringLiteral("NOVA1") };
+        QTest::newRow("Steam, earlier folder")
+            << false << QString() << QStringList { QStringLiteral("E:\\Games"), QStringLiteral("Steam") };
+        QTest::newRow("software, chosen")
+            << true << QStringLiteral("F:\\New") << QStringList { QStringLiteral("F:\\New"), QStringLiteral("NOVA") };
         QTest::newRow("Steam, chosen") << false << QStringLiteral("F:\\New")
-                                       << QStringList{QStringLiteral("F:\\New"), QStringLiteral("Steam")};
+                                       << QStringList { QStringLiteral("F:\\New"), QStringLiteral("Steam") };
     }
 
     void folderDecidesTheSoftwareOrSteamLocation()
@@ -348,7 +366,7 @@ private slots:
         QFETCH(bool, swoa);
         QFETCH(QString, chosen);
         QFETCH(QStringList, decided);
-        QmlHarness harness({{QStringLiteral("bIsSWOA"), swoa}});
+        QmlHarness harness({ { QStringLiteral("bIsSWOA"), swoa } });
         QObject *page = harness.load(QStringLiteral("pFolder.qml"));
         page->setProperty("defaultNovaLoc", QStringLiteral("C:\\Program Files"));
         page->setProperty("defaultNovaFolderName", QStringLiteral("NOVA"));
@@ -374,17 +392,8 @@ private slots:
         }
         callQml(page, "nextClicked");
         QCOMPARE(decide.count(), 1);
-        QCOMPARE(decide.at(0), QVariantList({decided.at(0), decided.at(1)}));
+        QCOMPARE(decide.at(0), QVariantList({ decided.at(0), decided.at(1) }));
         QCOMPARE(next.count(), 1);
-    }
-
-    void folderOffersToSkipAnInstalledSoftware()
-    {
-        QmlHarness harness;
-        QObject *page = harness.load(QStringLiteral("pFolder.qml"));
-        QVERIFY(!visibleText(page, QStringLiteral("SKIP INSTALLATION")));
-        page->setProperty("canSkipInstall", true);
-        QVERIFY(visibleText(page, QStringLiteral("SKIP INSTALLATION")));
     }
 
     void signinFollowsTheAccountState()
@@ -398,7 +407,7 @@ private slots:
 
         // The page's own sign-in button stands for Next.
         callQml(page, "handleState", 0);
-        QCOMPARE(status.takeFirst(), QVariantList({true, false, QStringLiteral("SIGN IN")}));
+        QCOMPARE(status.takeFirst(), QVariantList({ true, false, QStringLiteral("SIGN IN") }));
         // Not installed yet: wait, then sign in as soon as the package is there.
         callQml(page, "nextClicked");
         QVERIFY(waiting->property("visible").toBool());
@@ -406,9 +415,9 @@ private slots:
         harness.root()->setProperty("signinState", 1);
         QVERIFY(!waiting->property("visible").toBool());
         QCOMPARE(signin.count(), 1);
-        QCOMPARE(status.takeFirst(), QVariantList({false, false, QStringLiteral("SIGN IN")}));
+        QCOMPARE(status.takeFirst(), QVariantList({ false, false, QStringLiteral("SIGN IN") }));
         QVERIFY(status.wait(12000));
-        QCOMPARE(status.takeFirst(), QVariantList({true, false, QStringLiteral("SIGN IN")}));
+        QCOMPARE(status.takeFirst(), QVariantList({ true, false, QStringLiteral("SIGN IN") }));
 
         // Signed in from outside: the window comes up and the page goes on.
         harness.root()->setProperty("signinState", 3);
@@ -417,7 +426,7 @@ private slots:
 
     void signinReportsAFailedPackage()
     {
-        QmlHarness harness({{QStringLiteral("signinState"), 2}});
+        QmlHarness harness({ { QStringLiteral("signinState"), 2 } });
         QObject *page = harness.load(QStringLiteral("pKeltSignin.qml"));
         QSignalSpy dialogs(harness.root(), SIGNAL(showDialog(QString)));
         QSignalSpy signin(page, SIGNAL(signinKelt()));
@@ -426,7 +435,7 @@ private slots:
         harness.root()->setProperty("signinState", 2);
         QCOMPARE(dialogs.count(), 0);
         callQml(page, "handleState", 1);
-        QCOMPARE(firstArguments(dialogs), QStringList{QStringLiteral("SN001")});
+        QCOMPARE(firstArguments(dialogs), QStringList { QStringLiteral("SN001") });
         QCOMPARE(signin.count(), 0);
     }
 
@@ -435,10 +444,14 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("signal");
-        QTest::newRow("install") << 0 << "INSTALL" << "installNetFx";
-        QTest::newRow("install again") << 1 << "INSTALL REQUIRED SOFTWARE AGAIN" << "installNetFx";
-        QTest::newRow("restart") << 2 << "RESTART COMPUTER" << "reboot";
-        QTest::newRow("go on") << 3 << "NEXT" << "jumpNext";
+        QTest::newRow("install") << 0 << "INSTALL"
+                                 << "installNetFx";
+        QTest::newRow("install again") << 1 << "INSTALL REQUIRED SOFTWARE AGAIN"
+                                       << "installNetFx";
+        QTest::newRow("restart") << 2 << "RESTART COMPUTER"
+                                 << "reboot";
+        QTest::newRow("go on") << 3 << "NEXT"
+                               << "jumpNext";
     }
 
     void dotNetButtonFollowsTheState()
@@ -446,7 +459,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(QString, text);
         QFETCH(QString, signal);
-        QmlHarness harness({{QStringLiteral("dotNetBtnState"), state}});
+        QmlHarness harness({ { QStringLiteral("dotNetBtnState"), state } });
         QObject *page = harness.load(QStringLiteral("pDotNet.qml"));
         QSignalSpy install(page, SIGNAL(installNetFx()));
         QSignalSpy reboot(page, SIGNAL(reboot()));
@@ -455,39 +468,38 @@ private slots:
         QSignalSpy backStatus(page, SIGNAL(setBackStatus(bool, bool, QString)));
 
         callQml(page, "decideNextText");
-        QCOMPARE(nextStatus.takeFirst(), QVariantList({true, true, text}));
+        QCOMPARE(nextStatus.takeFirst(), QVariantList({ true, true, text }));
         callQml(page, "nextClicked");
-        const QMap<QString, int> counts{{QStringLiteral("installNetFx"), install.count()},
-                                        {QStringLiteral("reboot"), reboot.count()},
-                                        {QStringLiteral("jumpNext"), next.count()}};
+        const QMap<QString, int> counts { { QStringLiteral("installNetFx"), install.count() },
+            { QStringLiteral("reboot"), reboot.count() }, { QStringLiteral("jumpNext"), next.count() } };
         for (auto it = counts.cbegin(); it != counts.cend(); ++it)
             QCOMPARE(it.value(), it.key() == signal ? 1 : 0);
         if (signal == QLatin1String("installNetFx")) {
-            QCOMPARE(nextStatus.takeFirst(), QVariantList({false, true, text}));
+            QCOMPARE(nextStatus.takeFirst(), QVariantList({ false, true, text }));
             QCOMPARE(backStatus.takeFirst().at(0).toBool(), false);
         }
     }
 
     void dotNetReportsEveryResultEvenARepeatedFailure()
     {
-        QmlHarness harness({{QStringLiteral("dotNetBtnState"), 1}});
+        QmlHarness harness({ { QStringLiteral("dotNetBtnState"), 1 } });
         QObject *page = harness.load(QStringLiteral("pDotNet.qml"));
         QSignalSpy nextStatus(page, SIGNAL(setNextStatus(bool, bool, QString)));
         callQml(page, "nextClicked");
         harness.root()->setProperty("dotNetBtnState", 1);
         QCOMPARE(nextStatus.count(), 2);
-        QCOMPARE(nextStatus.at(1), QVariantList({true, true, QStringLiteral("INSTALL REQUIRED SOFTWARE AGAIN")}));
+        QCOMPARE(nextStatus.at(1), QVariantList({ true, true, QStringLiteral("INSTALL REQUIRED SOFTWARE AGAIN") }));
         QVERIFY(visibleText(page, QStringLiteral("The installation did not finish. Try again to go on.")));
     }
 
     void legalNeedsTheTermsAccepted()
     {
-        QmlHarness harness({{QStringLiteral("bIsSWOA"), true}});
+        QmlHarness harness({ { QStringLiteral("bIsSWOA"), true } });
         QObject *page = harness.page();
         QSignalSpy dialogs(harness.root(), SIGNAL(showDialog(QString)));
         QSignalSpy next(harness.find(QStringLiteral("pageLoader")), SIGNAL(jumpNext()));
         callQml(page, "nextClicked");
-        QCOMPARE(firstArguments(dialogs), QStringList{QStringLiteral("LE001")});
+        QCOMPARE(firstArguments(dialogs), QStringList { QStringLiteral("LE001") });
         QCOMPARE(next.count(), 0);
         page->setProperty("isLegalChecked", true);
         callQml(page, "nextClicked");
@@ -498,23 +510,26 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("jp") << "jp" << "/jp/legal/";
-        QTest::newRow("eu") << "eu" << "/eu/legal/";
-        QTest::newRow("unknown") << "xx" << "/us/legal/";
+        QTest::newRow("jp") << "jp"
+                            << "/jp/legal/";
+        QTest::newRow("eu") << "eu"
+                            << "/eu/legal/";
+        QTest::newRow("unknown") << "xx"
+                                 << "/us/legal/";
     }
 
     void legalDocumentsFollowTheUrlLocale()
     {
         QFETCH(QString, locale);
         QFETCH(QString, folder);
-        QmlHarness harness({{QStringLiteral("bIsSWOA"), true}, {QStringLiteral("urlLocale"), locale}});
-        for (const char *document : {"eulaUrl", "termsUrl", "privacyUrl"})
+        QmlHarness harness({ { QStringLiteral("bIsSWOA"), true }, { QStringLiteral("urlLocale"), locale } });
+        for (const char *document : { "eulaUrl", "termsUrl", "privacyUrl" })
             QVERIFY2(harness.page()->property(document).toString().contains(folder), document);
     }
 
     void languageSelectorAppliesTheChosenLanguage()
     {
-        QmlHarness harness({{QStringLiteral("bIsSWOA"), true}, {QStringLiteral("defaultLangIndex"), 16}});
+        QmlHarness harness({ { QStringLiteral("bIsSWOA"), true }, { QStringLiteral("defaultLangIndex"), 16 } });
         QObject *selector = harness.find(QStringLiteral("languageSelector"));
         QSignalSpy pages(harness.root(), SIGNAL(initPages()));
         QSignalSpy dialogs(harness.root(), SIGNAL(initDialog()));
@@ -522,12 +537,12 @@ private slots:
 
         callQml(selector, "setDefaultLang");
         QCOMPARE(harness.language.calls,
-                 QStringList({QStringLiteral("setSteamLang(16)"), QStringLiteral("setOOBELang(16)"),
-                              QStringLiteral("setOtherAppLang(16)"), QStringLiteral("setStyledTextLang(16)"),
-                              QStringLiteral("getLocaleLang(16)")}));
+            QStringList({ QStringLiteral("setSteamLang(16)"), QStringLiteral("setOOBELang(16)"),
+                QStringLiteral("setOtherAppLang(16)"), QStringLiteral("setStyledTextLang(16)"),
+                QStringLiteral("getLocaleLang(16)") }));
         QCOMPARE(pages.count(), 1);
         QCOMPARE(dialogs.count(), 1);
-        QCOMPARE(firstArguments(bi), QStringList{QStringLiteral("zh_CN")});
+        QCOMPARE(firstArguments(bi), QStringList { QStringLiteral("zh_CN") });
         QCOMPARE(harness.root()->property("styledTextLang").toString(), QStringLiteral("zh-CN"));
 
         callQml(selector, "choose", 2);
@@ -544,8 +559,10 @@ private slots:
     {
         QmlHarness harness;
         QObject *page = harness.load(QStringLiteral("pCheck.qml"));
-        callQml(page, "setCheckResult", QStringLiteral("gpu"), QStringLiteral("GeForce GTX 960"), QStringLiteral("RANK_BAD"));
-        callQml(page, "setCheckResult", QStringLiteral("memory"), QStringLiteral("16.0 GB"), QStringLiteral("RANK_GOOD"));
+        callQml(page, "setCheckResult", QStringLiteral("gpu"), QStringLiteral("GeForce GTX 960"),
+            QStringLiteral("RANK_BAD"));
+        callQml(
+            page, "setCheckResult", QStringLiteral("memory"), QStringLiteral("16.0 GB"), QStringLiteral("RANK_GOOD"));
         QQuickItem *gpu = visibleText(page, QStringLiteral("GeForce GTX 960"));
         QVERIFY(gpu);
         QCOMPARE(gpu->property("cstyle").toString(), QStringLiteral("C3"));
@@ -558,12 +575,13 @@ private slots:
 
         QSignalSpy dialogs(harness.root(), SIGNAL(showDialog(QString)));
         callQml(page, "nextClicked");
-        QCOMPARE(firstArguments(dialogs), QStringList{QStringLiteral("CH001")});
+        QCOMPARE(firstArguments(dialogs), QStringList { QStringLiteral("CH001") });
     }
 
     void driverPageNamesTheShortcutAndOpensTheDownload()
     {
-        QmlHarness harness({{QStringLiteral("sku"), QStringLiteral("KYR")}, {QStringLiteral("gpuType"), QStringLiteral("amd")}});
+        QmlHarness harness(
+            { { QStringLiteral("sku"), QStringLiteral("KYR") }, { QStringLiteral("gpuType"), QStringLiteral("amd") } });
         QObject *page = harness.load(QStringLiteral("pDriver.qml"));
         QCOMPARE(page->property("shortcut").toString(), QStringLiteral("NovaTundraESetup"));
         UrlRecorder browser;
@@ -573,7 +591,7 @@ private slots:
 
         QSignalSpy dialogs(harness.root(), SIGNAL(showDialog(QString)));
         callQml(page, "nextClicked");
-        QCOMPARE(firstArguments(dialogs), QStringList{QStringLiteral("DR001")});
+        QCOMPARE(firstArguments(dialogs), QStringList { QStringLiteral("DR001") });
     }
 
     void completionQuitsWithDone()
@@ -582,7 +600,7 @@ private slots:
         QObject *page = harness.load(QStringLiteral("pComplete.qml"));
         QSignalSpy quit(harness.root(), SIGNAL(prepareToQuit(QString)));
         callQml(page, "nextClicked");
-        QCOMPARE(firstArguments(quit), QStringList{QStringLiteral("done")});
+        QCOMPARE(firstArguments(quit), QStringList { QStringLiteral("done") });
         QObject *header = harness.find(QStringLiteral("pageHeader"));
         QVERIFY(header->property("bBlueBgL").toBool() && header->property("bBlueBgR").toBool());
     }

@@ -11,8 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class TestQmlResources : public QObject
-{
+class TestQmlResources : public QObject {
     Q_OBJECT
 
 private:
@@ -28,7 +27,7 @@ private:
     {
         QmlHarness harness;
         QVERIFY(harness.isLoaded());
-        for (const char *name : {"pageHeader", "pageFooter", "pageLoader", "pageDialog", "waitingDialog"})
+        for (const char *name : { "pageHeader", "pageFooter", "pageLoader", "pageDialog", "waitingDialog" })
             QVERIFY2(harness.find(QLatin1String(name)), name);
         QCOMPARE(harness.currentPage(), QStringLiteral("pHealth.qml"));
         QVERIFY(QFile::exists(QStringLiteral(":/fonts/Roboto-Regular.ttf")));

@@ -14,11 +14,10 @@
 
 namespace {
 
-const char *const codes[] = {"cs", "da", "de", "us", "fr", "es", "es-US", "fi", "it",
-                             "ja", "ko", "nb", "nl", "pl", "ru", "sv", "zh-CN", "zh-TW"};
+const char *const codes[] = { "cs", "da", "de", "us", "fr", "es", "es-US", "fi", "it", "ja", "ko", "nb", "nl", "pl",
+    "ru", "sv", "zh-CN", "zh-TW" };
 
-struct Message
-{
+struct Message {
     QString context;
     QString source;
     QString translation;
@@ -41,7 +40,7 @@ QList<Message> readTs(const QString &path)
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("source")) {
-            current = {context, xml.readElementText(), {}, false};
+            current = { context, xml.readElementText(), {}, false };
         } else if (xml.name() == QLatin1String("translation")) {
             current.unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
             current.translation = xml.readElementText();
@@ -67,7 +66,8 @@ QQuickItem *visibleText(QObject *item, const QString &text)
 {
     const auto items = item->findChildren<QQuickItem *>();
     for (QQuickItem *candidate : items) {
-        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text && candidate->isVisible())
+        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text
+            && candidate->isVisible())
             return candidate;
     }
     return nullptr;
@@ -75,8 +75,7 @@ QQuickItem *visibleText(QObject *item, const QString &text)
 
 } // namespace
 
-class TestQmlTranslations : public QObject
-{
+class TestQmlTranslations : public QObject {
     Q_OBJECT
 
 private slots:
@@ -94,15 +93,15 @@ private slots:
     void translationsAreCompleteAndKeepTheirMarkers_data()
     {
         QTest::addColumn<QString>("code");
-        for (const char *code : {"de", "zh-CN", "ja"})
+        for (const char *code : { "de", "zh-CN", "ja" })
             QTest::newRow(code) << QString::fromLatin1(code);
     }
 
     void translationsAreCompleteAndKeepTheirMarkers()
     {
         QFETCH(QString, code);
-        const QList<Message> messages = readTs(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code
-                                               + QStringLiteral(".ts"));
+        const QList<Message> messages
+            = readTs(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code + QStringLiteral(".ts"));
         QVERIFY(messages.size() > 80);
         for (const Message &message : messages) {
             const QString where = message.context + QStringLiteral(": ") + message.source;
@@ -134,11 +133,12 @@ private slots:
 
     void rightToLeftWhenTheRootSaysSo()
     {
-        QmlHarness harness({{QStringLiteral("bIsLangAr"), true}});
+        QmlHarness harness({ { QStringLiteral("bIsLangAr"), true } });
         QObject *page = harness.load(QStringLiteral("pDriver.qml"));
         const auto items = page->findChildren<QQuickItem *>();
         const bool rtlParagraph = std::any_of(items.cbegin(), items.cend(), [](QQuickItem *item) {
-            return item->inherits("QQuickText") && item->property("text").toString().contains(QLatin1String("<p dir=\"rtl\">"));
+            return item->inherits("QQuickText")
+                && item->property("text").toString().contains(QLatin1String("<p dir=\"rtl\">"));
         });
         QVERIFY(rtlParagraph);
         // The footer's buttons move to the left edge.

@@ -37,8 +37,7 @@ bool effectivelyEnabled(QObject *object)
 
 } // namespace
 
-class TestQmlWindow : public QObject
-{
+class TestQmlWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -49,17 +48,16 @@ private slots:
         QmlHarness harness;
         QObject *root = harness.root();
         verifyContract(root,
-                       {"primScWidth", "primScHeight", "product_name", "sku", "bPublic", "version", "bIsDKV",
-                        "bIsSWOA", "bIsOtherDev", "videoPath", "bIsLangAr", "bIsUninstalling", "bNeedLaunchNovaport",
-                        "bNovaport3010", "nNovaportErrorCode", "bOemFinished", "dotNetBtnState", "signinState",
-                        "defaultLangIndex", "languages", "styledTextLang", "urlLocale", "gpuType", "bPCChecked",
-                        "bHasBeenActive", "detectionTimeoutLength", "thresholdForSkip", "driverVersionNv",
-                        "driverVersionAMD", "shortCutName", "videoFileName", "linkTextColor", "helpUrlPrefix",
-                        "icPathByScale", "scale"},
-                       {"firstActive()", "notifyPCChecked()", "skipInstall()", "initPages()", "initDialog()",
-                        "showDialog(QString)", "quitButtonClicked()", "bgUICompleted()", "languageBI(QString)",
-                        "learnMoreBIEnd()", "prepareToQuit(QString)", "regOpenVRDriver()", "setGpuType(QVariant)",
-                        "setPCChecked()", "hideWindow()", "scx(QVariant)", "bringWindowToTop()", "startBGMode()"});
+            { "primScWidth", "primScHeight", "product_name", "sku", "bPublic", "version", "bIsDKV", "bIsSWOA",
+                "bIsOtherDev", "videoPath", "bIsLangAr", "bIsUninstalling", "bNeedLaunchNovaport", "bNovaport3010",
+                "nNovaportErrorCode", "bOemFinished", "dotNetBtnState", "signinState", "defaultLangIndex", "languages",
+                "styledTextLang", "urlLocale", "gpuType", "bPCChecked", "bHasBeenActive", "detectionTimeoutLength",
+                "thresholdForSkip", "driverVersionNv", "driverVersionAMD", "shortCutName", "videoFileName",
+                "linkTextColor", "helpUrlPrefix", "icPathByScale", "scale" },
+            { "firstActive()", "notifyPCChecked()", "skipInstall()", "initPages()", "initDialog()",
+                "showDialog(QString)", "quitButtonClicked()", "bgUICompleted()", "languageBI(QString)",
+                "learnMoreBIEnd()", "prepareToQuit(QString)", "regOpenVRDriver()", "setGpuType(QVariant)",
+                "setPCChecked()", "hideWindow()", "scx(QVariant)", "bringWindowToTop()", "startBGMode()" });
 
         QCOMPARE(root->property("bPublic"), QVariant(true));
         QCOMPARE(root->property("urlLocale"), QVariant(QStringLiteral("us")));
@@ -74,9 +72,8 @@ private slots:
         QCOMPARE(shortcuts.value(QStringLiteral("Tundra")).toString(), QStringLiteral("NovaTundraSetup"));
         QCOMPARE(shortcuts.value(QStringLiteral("DOV")).toString(), QStringLiteral("Nova2020Setup"));
 
-        const auto video = [root] {
-            return root->property("videoFileName").toMap().value(QStringLiteral("pInstall")).toString();
-        };
+        const auto video
+            = [root] { return root->property("videoFileName").toMap().value(QStringLiteral("pInstall")).toString(); };
         QCOMPARE(video(), QStringLiteral("Novaport_anim.mp4"));
         root->setProperty("sku", QStringLiteral("Tundra"));
         QCOMPARE(video(), QStringLiteral("Dividi_anim.mp4"));
@@ -89,22 +86,21 @@ private slots:
     {
         QmlHarness harness;
         verifyContract(harness.find(QStringLiteral("pageHeader")),
-                       {"bBlueBgR", "bBlueBgL", "bIsSWOA", "bIsOtherDev", "itemStepper", "index"},
-                       {"update()", "setVisibility(QVariant)", "minimizeButtonClicked()"});
-        verifyContract(harness.find(QStringLiteral("pageFooter")), {"nextBtn", "helpBtn", "nHelpClicked", "bScreenshot"},
-                       {"setBackStatus(QVariant,QVariant,QVariant)", "setNextStatus(QVariant,QVariant,QVariant)",
-                        "setNextEnabled(QVariant)", "update()", "doScreenshot(QString)"});
+            { "bBlueBgR", "bBlueBgL", "bIsSWOA", "bIsOtherDev", "itemStepper", "index" },
+            { "update()", "setVisibility(QVariant)", "minimizeButtonClicked()" });
+        verifyContract(harness.find(QStringLiteral("pageFooter")),
+            { "nextBtn", "helpBtn", "nHelpClicked", "bScreenshot" },
+            { "setBackStatus(QVariant,QVariant,QVariant)", "setNextStatus(QVariant,QVariant,QVariant)",
+                "setNextEnabled(QVariant)", "update()", "doScreenshot(QString)" });
         verifyContract(harness.find(QStringLiteral("pageDialog")),
-                       {"title", "info", "txtNegative", "txtPositive", "enhanced", "dialogID", "full", "visible"},
-                       {"negativePressed()", "positivePressed()"});
-        verifyContract(harness.find(QStringLiteral("pageLoader")), {"source"},
-                       {"setBackStatus(bool,bool,QString)", "setNextStatus(bool,bool,QString)",
-                        "abandonDialog(QString)", "jumpNext()", "jumpBack()", "launchNovaport()",
-                        "openUrlLink(QString)", "loaded()", "helpClicked()", "load(QVariant)",
-                        "setFullWindow(QVariant)",
-                        "showDialogImpl(QVariant,QVariant,QVariant,QVariant,QVariant,QVariant)", "closeDialog()",
-                        "quit()"});
-        verifyContract(harness.find(QStringLiteral("waitingDialog")), {}, {"show()", "dismiss()"});
+            { "title", "info", "txtNegative", "txtPositive", "enhanced", "dialogID", "full", "visible" },
+            { "negativePressed()", "positivePressed()" });
+        verifyContract(harness.find(QStringLiteral("pageLoader")), { "source" },
+            { "setBackStatus(bool,bool,QString)", "setNextStatus(bool,bool,QString)", "abandonDialog(QString)",
+                "jumpNext()", "jumpBack()", "launchNovaport()", "openUrlLink(QString)", "loaded()", "helpClicked()",
+                "load(QVariant)", "setFullWindow(QVariant)",
+                "showDialogImpl(QVariant,QVariant,QVariant,QVariant,QVariant,QVariant)", "closeDialog()", "quit()" });
+        verifyContract(harness.find(QStringLiteral("waitingDialog")), {}, { "show()", "dismiss()" });
     }
 
     void scaleFitsThePrimaryScreen_data()
@@ -125,7 +121,7 @@ private slots:
         QFETCH(int, height);
         QFETCH(double, scale);
         QFETCH(QString, icons);
-        QmlHarness harness({{QStringLiteral("primScWidth"), width}, {QStringLiteral("primScHeight"), height}});
+        QmlHarness harness({ { QStringLiteral("primScWidth"), width }, { QStringLiteral("primScHeight"), height } });
         QCOMPARE(harness.root()->property("scale").toDouble(), scale);
         QCOMPARE(harness.root()->property("icPathByScale").toString(), icons);
         QCOMPARE(callQml(harness.root(), "scx", 100).toInt(), qRound(100 * scale));
@@ -163,11 +159,12 @@ private slots:
         QTest::addColumn<QStringList>("reasons");
         const QString received = QStringLiteral("[main] Recieve close siganl from system.");
         QTest::newRow("uninstalling") << true
-                                      << QStringList{received,
-                                                     QStringLiteral("[main] During uninstalling, don't close app. Retrun.")}
+                                      << QStringList { received,
+                                             QStringLiteral("[main] During uninstalling, don't close app. Retrun.") }
                                       << QStringList();
-        QTest::newRow("otherwise") << false << QStringList{received, QStringLiteral("[main] Close app from taskbar.")}
-                                   << QStringList{QStringLiteral("normal")};
+        QTest::newRow("otherwise") << false
+                                   << QStringList { received, QStringLiteral("[main] Close app from taskbar.") }
+                                   << QStringList { QStringLiteral("normal") };
     }
 
     void closingIsRefusedDuringUninstall()
@@ -175,7 +172,7 @@ private slots:
         QFETCH(bool, uninstalling);
         QFETCH(QStringList, lines);
         QFETCH(QStringList, reasons);
-        QmlHarness harness({{QStringLiteral("bIsUninstalling"), uninstalling}});
+        QmlHarness harness({ { QStringLiteral("bIsUninstalling"), uninstalling } });
         QSignalSpy quit(harness.root(), SIGNAL(prepareToQuit(QString)));
         LogCapture log;
         harness.window()->close();
@@ -194,11 +191,12 @@ private slots:
         QTest::addColumn<QVariantMap>("flags");
         QTest::addColumn<QString>("page");
         QTest::newRow("full") << QVariantMap() << QStringLiteral("pHealth.qml");
-        QTest::newRow("SWOA") << QVariantMap{{QStringLiteral("bIsSWOA"), true}} << QStringLiteral("pLegal.qml");
-        QTest::newRow("DKV") << QVariantMap{{QStringLiteral("bIsDKV"), true}} << QStringLiteral("pLegal.qml");
-        QTest::newRow("other device") << QVariantMap{{QStringLiteral("bIsOtherDev"), true}} << QStringLiteral("pFolder.qml");
+        QTest::newRow("SWOA") << QVariantMap { { QStringLiteral("bIsSWOA"), true } } << QStringLiteral("pLegal.qml");
+        QTest::newRow("DKV") << QVariantMap { { QStringLiteral("bIsDKV"), true } } << QStringLiteral("pLegal.qml");
+        QTest::newRow("other device") << QVariantMap { { QStringLiteral("bIsOtherDev"), true } }
+                                      << QStringLiteral("pFolder.qml");
         QTest::newRow("SWOA over other device")
-            << QVariantMap{{QStringLiteral("bIsSWOA"), true}, {QStringLiteral("bIsOtherDev"), true}}
+            << QVariantMap { { QStringLiteral("bIsSWOA"), true }, { QStringLiteral("bIsOtherDev"), true } }
             << QStringLiteral("pLegal.qml");
     }
 
@@ -222,8 +220,8 @@ private slots:
         QTest::addColumn<bool>("nextVisible");
         QTest::addColumn<QString>("nextText");
         QTest::newRow("health") << QVariantMap() << true << true << QStringLiteral("I UNDERSTAND");
-        QTest::newRow("legal") << QVariantMap{{QStringLiteral("bIsSWOA"), true}} << false << false << QString();
-        QTest::newRow("folder") << QVariantMap{{QStringLiteral("bIsOtherDev"), true}} << false << true
+        QTest::newRow("legal") << QVariantMap { { QStringLiteral("bIsSWOA"), true } } << false << false << QString();
+        QTest::newRow("folder") << QVariantMap { { QStringLiteral("bIsOtherDev"), true } } << false << true
                                 << QStringLiteral("INSTALL");
     }
 
@@ -257,8 +255,8 @@ private slots:
         QCOMPARE(page->objectName(), QStringLiteral("pLegal"));
         QCOMPARE(loaded.count(), 1);
         QCOMPARE(log.startingWith(QStringLiteral("[main]")),
-                 QStringList({QStringLiteral("[main] Load page pLegal.qml"),
-                              QStringLiteral("[main] After loading page pLegal.qml")}));
+            QStringList({ QStringLiteral("[main] Load page pLegal.qml"),
+                QStringLiteral("[main] After loading page pLegal.qml") }));
         QCOMPARE(footer->property("nHelpClicked").toInt(), 0);
         QVERIFY(!next->property("visible").toBool());
         QVERIFY(!help->property("visible").toBool());
@@ -281,7 +279,7 @@ private slots:
         QObject *page = harness.load(QStringLiteral("pDotNet.qml"));
         callQml(page, "decideNextText");
         QCOMPARE(next.count(), 1);
-        QCOMPARE(next.at(0), QVariantList({true, true, QStringLiteral("INSTALL")}));
+        QCOMPARE(next.at(0), QVariantList({ true, true, QStringLiteral("INSTALL") }));
         QMetaObject::invokeMethod(page, "setBackStatus", Q_ARG(bool, false), Q_ARG(bool, true), Q_ARG(QString, {}));
         QCOMPARE(back.count(), 1);
     }
@@ -298,8 +296,8 @@ private slots:
 
         callQml(loader, "setFullWindow", true);
         callQml(loader, "showDialogImpl", QStringLiteral("Close Steam"), QStringLiteral("Confirm <b>now</b>."),
-                QStringLiteral("QUIT SETUP<span id=\"downloader-17\"></span>"), QStringLiteral("CONTINUE"), true,
-                QStringLiteral("IN003"));
+            QStringLiteral("QUIT SETUP<span id=\"downloader-17\"></span>"), QStringLiteral("CONTINUE"), true,
+            QStringLiteral("IN003"));
         QVERIFY(dialog->property("visible").toBool());
         QCOMPARE(dialog->property("title").toString(), QStringLiteral("Close Steam"));
         QCOMPARE(dialog->property("info").toString(), QStringLiteral("Confirm <b>now</b>."));
@@ -325,7 +323,7 @@ private slots:
 
         // Abandoned dialogs close without an answer.
         callQml(loader, "showDialogImpl", QStringLiteral("Warning"), QStringLiteral("Text"), QString(),
-                QStringLiteral("OK"), false, QStringLiteral("IN008"));
+            QStringLiteral("OK"), false, QStringLiteral("IN008"));
         callQml(loader, "closeDialog");
         QVERIFY(!dialog->property("visible").toBool());
         QCOMPARE(positive.count() + negative.count(), 1);
@@ -350,7 +348,7 @@ private slots:
         LogCapture log;
         callQml(loader, "helpClicked");
         QCOMPARE(opened.takeFirst().at(0).toString(),
-                 harness.root()->property("helpUrlPrefix").toString() + QStringLiteral("/support/"));
+            harness.root()->property("helpUrlPrefix").toString() + QStringLiteral("/support/"));
         QVERIFY(log.contains(QStringLiteral("[main] Invoke help URL")));
 
         harness.page()->setProperty("helpUrl", QStringLiteral("https://help.example/page"));
@@ -371,8 +369,9 @@ private slots:
         callQml(root, "setPCChecked");
         QVERIFY(root->property("bPCChecked").toBool());
         QCOMPARE(checked.count(), 1);
-        QCOMPARE(log.lines(), QStringList({QStringLiteral("[main] Received gpu type: amd"),
-                                           QStringLiteral("[main] PC checked. Current page: pHealth.qml")}));
+        QCOMPARE(log.lines(),
+            QStringList({ QStringLiteral("[main] Received gpu type: amd"),
+                QStringLiteral("[main] PC checked. Current page: pHealth.qml") }));
 
         callQml(root, "bringWindowToTop");
         QVERIFY(harness.window()->isVisible());

@@ -49,10 +49,9 @@ QHash<QString, uint> readCodeMap(const QString &path)
 QImage renderGlyph(QRawFont &font, uint code, int size, const QColor &colour)
 {
     font.setPixelSize(size);
-    const QChar text[2] = {QChar::highSurrogate(code), QChar::lowSurrogate(code)};
-    const QVector<quint32> glyphs = QChar::requiresSurrogates(code)
-        ? font.glyphIndexesForString(QString(text, 2))
-        : font.glyphIndexesForString(QString(QChar(code)));
+    const QChar text[2] = { QChar::highSurrogate(code), QChar::lowSurrogate(code) };
+    const QVector<quint32> glyphs = QChar::requiresSurrogates(code) ? font.glyphIndexesForString(QString(text, 2))
+                                                                    : font.glyphIndexesForString(QString(QChar(code)));
     if (glyphs.isEmpty() || glyphs.first() == 0)
         return {};
     const QPointF advance = font.advancesForGlyphIndexes(glyphs).value(0);

@@ -1,7 +1,8 @@
 // Renders every page, its notable states and every dialog of the wizard's window
-// into PNG files for review, in English and Simplified Chinese, at scale 1.
+// into PNG files for review, at scale 1, in English and Simplified Chinese unless
+// other language codes are given.
 //
-//   nova-qmlshots <output folder> <dialogs.json>
+//   nova-qmlshots <output folder> <dialogs.json> [language code ...]
 //
 // Needs a display (scripts/screenshots runs it under Xvfb) and NOVA_BIN_DIR.
 
@@ -23,8 +24,7 @@ namespace {
 
 const QString product = QStringLiteral("NOVA Tundra");
 
-struct Shot
-{
+struct Shot {
     QString page;
     QString variant;
     // Footer as the page flow sets it: back on, next on, next shown, next text.
@@ -46,65 +46,67 @@ QList<Shot> shots()
 {
     const auto none = [](QObject *, QObject *) {};
     return {
-        {QStringLiteral("pLegal.qml"), {}, false, false, false, "", none},
-        {QStringLiteral("pLegal.qml"), QStringLiteral("languages"), false, false, false, "",
-         [](QObject *, QObject *page) {
-             page->findChild<QObject *>(QStringLiteral("languageSelector"))->setProperty("open", true);
-             page->setProperty("isLegalChecked", true);
-         }},
-        {QStringLiteral("pHealth.qml"), {}, false, true, true, "I UNDERSTAND", none},
-        {QStringLiteral("pHealth.qml"), QStringLiteral("waiting"), false, true, true, "I UNDERSTAND",
-         [](QObject *, QObject *page) { callQml(page, "nextClicked"); }},
-        {QStringLiteral("pCheck.qml"), {}, true, true, true, "NEXT",
-         [](QObject *, QObject *page) {
-             callQml(page, "setCheckResult", QStringLiteral("gpu"), QStringLiteral("NVIDIA GeForce GTX 960"),
-                     QStringLiteral("RANK_BAD"));
-             callQml(page, "setCheckResult", QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz"),
-                     QStringLiteral("RANK_GOOD"));
-             callQml(page, "setCheckResult", QStringLiteral("memory"), QStringLiteral("4.0 GB"), QStringLiteral("RANK_BAD"));
-             callQml(page, "setCheckResult", QStringLiteral("os"), QStringLiteral("Windows 10 Home 64-bit"),
-                     QStringLiteral("RANK_UNKNOWN"));
-         }},
-        {QStringLiteral("pDotNet.qml"), {}, true, true, true, "INSTALL", none},
-        {QStringLiteral("pDotNet.qml"), QStringLiteral("installing"), true, true, true, "INSTALL",
-         [](QObject *, QObject *page) { page->setProperty("installing", true); }},
-        {QStringLiteral("pDotNet.qml"), QStringLiteral("failed"), true, true, true, "INSTALL REQUIRED SOFTWARE AGAIN",
-         [](QObject *root, QObject *) { root->setProperty("dotNetBtnState", 1); }},
-        {QStringLiteral("pDriver.qml"), {}, true, true, true, "NEXT", none},
-        {QStringLiteral("pFolder.qml"), {}, true, true, true, "INSTALL",
-         [](QObject *, QObject *page) {
-             page->setProperty("defaultNovaLoc", QStringLiteral("C:\\Program Files"));
-             callQml(page, "setSizeInfo", Q_INT64_C(19434307584), false);
-         }},
-        {QStringLiteral("pFolder.qml"), QStringLiteral("no-space"), true, true, true, "INSTALL",
-         [](QObject *, QObject *page) {
-             page->setProperty("prevSteamPath", QStringLiteral("D:\\Games\\Steam"));
-             page->setProperty("canSkipInstall", true);
-             callQml(page, "setSizeInfo", Q_INT64_C(19434307584), true);
-         }},
-        {QStringLiteral("pInstall.qml"), {}, false, false, false, "NEXT",
-         [](QObject *, QObject *page) {
-             page->setProperty("installMessageText", QStringLiteral("Installing NOVA Tundra Software (212.4/600.0 MB)"));
-             page->setProperty("speedMessageText", QStringLiteral("3.2 MB/s"));
-             page->setProperty("minutesToGuide", 12);
-             callQml(page, "setProgress", 37);
-         }},
-        {QStringLiteral("pInstall.qml"), QStringLiteral("steam-sign-in"), false, false, false, "NEXT",
-         [](QObject *, QObject *page) {
-             page->setProperty("speedMessageText", QStringLiteral("0.05 MB/s"));
-             page->setProperty("downlaodState", 1);
-             callQml(page, "setProgress", 64);
-         }},
-        {QStringLiteral("pInstall.qml"), QStringLiteral("completed"), false, false, false, "NEXT",
-         [](QObject *root, QObject *page) {
-             root->setProperty("bIsSWOA", true);
-             root->setProperty("nNovaportErrorCode", 1638);
-             callQml(page, "complete");
-         }},
-        {QStringLiteral("pComplete.qml"), {}, false, true, true, "OK", none},
-        {QStringLiteral("pKeltSignin.qml"), {}, false, true, true, "SIGN IN", none},
-        {QStringLiteral("pSignin.qml"), {}, true, true, true, "NEXT", none},
-        {QStringLiteral("pSw01.qml"), {}, true, true, true, "NEXT", none},
+        { QStringLiteral("pLegal.qml"), {}, false, false, false, "", none },
+        { QStringLiteral("pLegal.qml"), QStringLiteral("languages"), false, false, false, "",
+            [](QObject *, QObject *page) {
+                page->findChild<QObject *>(QStringLiteral("languageSelector"))->setProperty("open", true);
+                page->setProperty("isLegalChecked", true);
+            } },
+        { QStringLiteral("pHealth.qml"), {}, false, true, true, "I UNDERSTAND", none },
+        { QStringLiteral("pHealth.qml"), QStringLiteral("waiting"), false, true, true, "I UNDERSTAND",
+            [](QObject *, QObject *page) { callQml(page, "nextClicked"); } },
+        { QStringLiteral("pCheck.qml"), {}, true, true, true, "NEXT",
+            [](QObject *, QObject *page) {
+                callQml(page, "setCheckResult", QStringLiteral("gpu"), QStringLiteral("NVIDIA GeForce GTX 960"),
+                    QStringLiteral("RANK_BAD"));
+                callQml(page, "setCheckResult", QStringLiteral("cpu"),
+                    QStringLiteral("Intel(R) Core(TM) i5-4590 CPU @ 3.30GHz"), QStringLiteral("RANK_GOOD"));
+                callQml(page, "setCheckResult", QStringLiteral("memory"), QStringLiteral("4.0 GB"),
+                    QStringLiteral("RANK_BAD"));
+                callQml(page, "setCheckResult", QStringLiteral("os"), QStringLiteral("Windows 10 Home 64-bit"),
+                    QStringLiteral("RANK_UNKNOWN"));
+            } },
+        { QStringLiteral("pDotNet.qml"), {}, true, true, true, "INSTALL", none },
+        { QStringLiteral("pDotNet.qml"), QStringLiteral("installing"), true, true, true, "INSTALL",
+            [](QObject *, QObject *page) { page->setProperty("installing", true); } },
+        { QStringLiteral("pDotNet.qml"), QStringLiteral("failed"), true, true, true, "INSTALL REQUIRED SOFTWARE AGAIN",
+            [](QObject *root, QObject *) { root->setProperty("dotNetBtnState", 1); } },
+        { QStringLiteral("pDriver.qml"), {}, true, true, true, "NEXT", none },
+        { QStringLiteral("pFolder.qml"), {}, true, true, true, "INSTALL",
+            [](QObject *, QObject *page) {
+                page->setProperty("defaultNovaLoc", QStringLiteral("C:\\Program Files"));
+                callQml(page, "setSizeInfo", Q_INT64_C(19434307584), false);
+            } },
+        { QStringLiteral("pFolder.qml"), QStringLiteral("no-space"), true, true, true, "INSTALL",
+            [](QObject *, QObject *page) {
+                page->setProperty("prevSteamPath", QStringLiteral("D:\\Games\\Steam"));
+                page->setProperty("canSkipInstall", true);
+                callQml(page, "setSizeInfo", Q_INT64_C(19434307584), true);
+            } },
+        { QStringLiteral("pInstall.qml"), {}, false, false, false, "NEXT",
+            [](QObject *, QObject *page) {
+                page->setProperty(
+                    "installMessageText", QStringLiteral("Installing NOVA Tundra Software (212.4/600.0 MB)"));
+                page->setProperty("speedMessageText", QStringLiteral("3.2 MB/s"));
+                page->setProperty("minutesToGuide", 12);
+                callQml(page, "setProgress", 37);
+            } },
+        { QStringLiteral("pInstall.qml"), QStringLiteral("steam-sign-in"), false, false, false, "NEXT",
+            [](QObject *, QObject *page) {
+                page->setProperty("speedMessageText", QStringLiteral("0.05 MB/s"));
+                page->setProperty("downlaodState", 1);
+                callQml(page, "setProgress", 64);
+            } },
+        { QStringLiteral("pInstall.qml"), QStringLiteral("completed"), false, false, false, "NEXT",
+            [](QObject *root, QObject *page) {
+                root->setProperty("bIsSWOA", true);
+                root->setProperty("nNovaportErrorCode", 1638);
+                callQml(page, "complete");
+            } },
+        { QStringLiteral("pComplete.qml"), {}, false, true, true, "OK", none },
+        { QStringLiteral("pKeltSignin.qml"), {}, false, true, false, "SIGN IN", none },
+        { QStringLiteral("pSignin.qml"), {}, true, true, true, "NEXT", none },
+        { QStringLiteral("pSw01.qml"), {}, true, true, true, "NEXT", none },
     };
 }
 
@@ -116,14 +118,13 @@ QString filled(const QString &id, const QString &text)
     if (id.startsWith(QLatin1String("IN01")))
         return text.arg(QStringLiteral("<a href=\"https://help.keltnova.example/hc/articles/360007712712\">"
                                        "<span style=\"color:#00b3e3;\">"),
-                        QStringLiteral("</span></a>"));
+            QStringLiteral("</span></a>"));
     if (id == QLatin1String("Sw01Err20") || id == QLatin1String("BgdlInfo"))
         return text.arg(42);
     return text.arg(product);
 }
 
-class Tour
-{
+class Tour {
 public:
     Tour(const QString &folder, const QJsonArray &dialogs)
         : m_folder(folder)
@@ -133,11 +134,10 @@ public:
 
     bool run(const QString &code)
     {
-        QmlHarness harness({{QStringLiteral("product_name"), product},
-                            {QStringLiteral("sku"), QStringLiteral("Tundra")},
-                            {QStringLiteral("version"), QStringLiteral("NovaTundraInstall_1.0.121.0")},
-                            {QStringLiteral("primScWidth"), 1920},
-                            {QStringLiteral("primScHeight"), 1080}});
+        QmlHarness harness(
+            { { QStringLiteral("product_name"), product }, { QStringLiteral("sku"), QStringLiteral("Tundra") },
+                { QStringLiteral("version"), QStringLiteral("NovaTundraInstall_1.0.121.0") },
+                { QStringLiteral("primScWidth"), 1920 }, { QStringLiteral("primScHeight"), 1080 } });
         if (!harness.isLoaded())
             return false;
         m_harness = &harness;
@@ -148,7 +148,8 @@ public:
         for (const Shot &shot : shots()) {
             QObject *page = show(shot);
             shot.prepare(harness.root(), page);
-            QString name = QStringLiteral("%1-%2-%3").arg(code).arg(++number, 2, 10, QLatin1Char('0')).arg(page->objectName());
+            QString name
+                = QStringLiteral("%1-%2-%3").arg(code).arg(++number, 2, 10, QLatin1Char('0')).arg(page->objectName());
             if (!shot.variant.isEmpty())
                 name += QLatin1Char('-') + shot.variant;
             save(name);
@@ -166,7 +167,7 @@ public:
             QObject *loader = harness.find(QStringLiteral("pageLoader"));
             callQml(loader, "setFullWindow", dialog.value(QStringLiteral("full")).toBool());
             callQml(loader, "showDialogImpl", text("title"), text("description"), text("negative"), text("positive"),
-                    dialog.value(QStringLiteral("enhanced")).toBool(), id);
+                dialog.value(QStringLiteral("enhanced")).toBool(), id);
             save(QStringLiteral("%1-dialog-%2").arg(code, id));
             callQml(loader, "closeDialog");
         }
@@ -190,7 +191,7 @@ private:
         QObject *footer = m_harness->find(QStringLiteral("pageFooter"));
         callQml(footer, "setBackStatus", shot.backOn, shot.backOn, QString());
         callQml(footer, "setNextStatus", shot.nextOn, shot.nextShown,
-                QCoreApplication::translate("CPageManager", shot.nextText));
+            QCoreApplication::translate("CPageManager", shot.nextText));
         m_harness->root()->setProperty("dotNetBtnState", 0);
         m_harness->root()->setProperty("bIsSWOA", false);
         // Unload first, so that every shot starts from a fresh page.
@@ -216,8 +217,8 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: nova-qmlshots <output folder> <dialogs.json>\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: nova-qmlshots <output folder> <dialogs.json> [language code ...]\n");
         return 2;
     }
     QFile file(QString::fromLocal8Bit(argv[2]));
@@ -227,9 +228,12 @@ int main(int argc, char *argv[])
     }
     QmlHarness::registerBuiltResources();
     Tour tour(QString::fromLocal8Bit(argv[1]),
-              QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("dialogs")).toArray());
-    for (const char *code : {"us", "zh-CN"}) {
-        if (!tour.run(QLatin1String(code)))
+        QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("dialogs")).toArray());
+    QStringList codes = app.arguments().mid(3);
+    if (codes.isEmpty())
+        codes = QStringList { QStringLiteral("us"), QStringLiteral("zh-CN") };
+    for (const QString &code : qAsConst(codes)) {
+        if (LanguageStandIn::rowOf(code) < 0 || !tour.run(code))
             return 1;
     }
     return 0;
