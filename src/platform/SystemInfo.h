@@ -13,12 +13,23 @@ public:
     // The operating system's version text, as Windows reports its product version
     // ("10.0.19045"): the profile's "windowsVersion", else the host's own version.
     static QString osVersion();
+    // The maker of the operating system: the profile's "osManufacturer", else
+    // os-release's VENDOR_NAME, else its NAME.
+    static QString osManufacturer();
+    // The PC's product UUID in upper case ("4C4C4544-0047-3010-8052-B4C04F4B4E32"):
+    // the profile's "productUuid", else the firmware's DMI product UUID (readable by
+    // root only), else the machine id laid out as a UUID; empty when none is readable.
+    static QString productUuid();
     static bool is64Bit();
     static bool isAdministrator();
 
     // Pure parsers, exposed for tests.
     static QString cpuBrandFromCpuInfo(const QByteArray &procCpuInfo);
     static QString prettyNameFromOsRelease(const QByteArray &osRelease);
+    // The unquoted value of one os-release field, empty when it is missing.
+    static QString osReleaseValue(const QByteArray &osRelease, const QByteArray &field);
+    // A 32-digit machine id ("/etc/machine-id") as an upper-case UUID, or empty.
+    static QString uuidFromMachineId(const QByteArray &machineId);
 };
 
 } // namespace platform

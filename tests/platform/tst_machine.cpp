@@ -58,16 +58,19 @@ private slots:
 
     void profileOverridesTheHostsFacts()
     {
-        m_machine->writeProfile({{QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz")},
-                                 {QStringLiteral("os"), QStringLiteral("Windows 10 Pro")},
-                                 {QStringLiteral("windowsVersion"), QStringLiteral("10.0.19045")},
-                                 {QStringLiteral("os64bit"), false},
-                                 {QStringLiteral("administrator"), false}});
+        m_machine->writeProfile({ { QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz") },
+            { QStringLiteral("os"), QStringLiteral("Windows 10 Pro") },
+            { QStringLiteral("windowsVersion"), QStringLiteral("10.0.19045") }, { QStringLiteral("os64bit"), false },
+            { QStringLiteral("administrator"), false },
+            { QStringLiteral("osManufacturer"), QStringLiteral("Microsoft Corporation") },
+            { QStringLiteral("productUuid"), QStringLiteral("4C4C4544-0047-3010-8052-B4C04F4B4E32") } });
         QCOMPARE(SystemInfo::cpuBrand(), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz"));
         QCOMPARE(SystemInfo::osName(), QStringLiteral("Windows 10 Pro"));
         QCOMPARE(SystemInfo::osVersion(), QStringLiteral("10.0.19045"));
         QVERIFY(!SystemInfo::is64Bit());
         QVERIFY(!SystemInfo::isAdministrator());
+        QCOMPARE(SystemInfo::osManufacturer(), QStringLiteral("Microsoft Corporation"));
+        QCOMPARE(SystemInfo::productUuid(), QStringLiteral("4C4C4544-0047-3010-8052-B4C04F4B4E32"));
     }
 
     void factsComeFromTheHardwareRootWithoutAProfile()
@@ -85,6 +88,39 @@ private slots:
         QCOMPARE(SystemInfo::cpuBrand(), QStringLiteral("AMD Ryzen 7 3700X 8-Core Processor"));
         QCOMPARE(SystemInfo::osName(), QStringLiteral("Debian GNU/Linux 12 (bookworm)"));
         QCOMPARE(SystemInfo::osVersion(), QSysInfo::productVersion());
+        QCOMPARE(SystemInfo::osManufacturer(), QStringLiteral("Debian GNU/Linux"));
+    }
+
+    void productUuidPrefersTheFirmwaresOverTheMachineId()
+    {
+        const auto write = [this](const QString &relative, const QByteArray &data) {
+            QDir().mkpath(QFileInfo(m_machine->path(relative)).path());
+            QFile file(m_machine->path(relative));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(data);
+        };
+        QCOMPARE(SystemInfo::productUuid(), QString());
+        write(QStringLiteral("hw/etc/machine-id"), "0123456789abcdef0123456789abcdef\n");
+        QCOMPARE(SystemInfo::productUuid(), QStringLiteral("01234567-89AB-CDEF-0123-456789ABCDEF"));
+        write(QStringLiteral("hw/sys/class/dmi/id/product_uuid"), "4c4c4544-0047-3010-8052-b4c04f4b4e32\n");
+        QCOMPARE(SystemInfo::productUuid(), QStringLiteral("4C4C4544-0047-3010-8052-B4C04F4B4E32"));
+    }
+
+    void machineIdAsUuid_data()
+    {
+        QTest::addColumn<QByteArray>("machineId");
+        QTest::addColumn<QString>("uuid");
+        QTest::newRow("systemd") << QByteArray("a1b2c3d4e5f60718293a4b5c6d7e8f90\n")
+                                 << QStringLiteral("A1B2C3D4-E5F6-0718-293A-4B5C6D7E8F90");
+        QTest::newRow("too short") << QByteArray("a1b2c3") << QString();
+        QTest::newRow("not hexadecimal") << QByteArray("z1b2c3d4e5f60718293a4b5c6d7e8f90") << QString();
+        QTest::newRow("uninitialized") << QByteArray("uninitialized\n") << QString();
+    }
+    void machineIdAsUuid()
+    {
+        QFETCH(QByteArray, machineId);
+        QFETCH(QString, uuid);
+        QCOMPARE(SystemInfo::uuidFromMachineId(machineId), uuid);
     }
 
     void malformedProfileIsIgnoredWithAWarning()
@@ -125,6 +161,7 @@ private slots:
         QTest::newRow("escaped quote") << QByteArray("PRETTY_NAME=\"My \\\"OS\\\"\"") << QStringLiteral("My \"OS\"");
         QTest::newRow("missing") << QByteArray("NAME=x\n") << QString();
         QTest::newRow("not a prefix match") << QByteArray("XPRETTY_NAME=y\n") << QString();
+        QTest::newRow("longer field name") << QByteArray("PRETTY_NAME_X=z\nPRETTY_NAME=w") << QStringLiteral("w");
     }
     void osReleasePrettyName()
     {

@@ -9,6 +9,8 @@
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
 #endif
+#include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <unistd.h>
 
@@ -40,6 +42,13 @@ QString cpuidBrand()
 #endif
 }
 
+// os-release from its usual place or its fallback.
+QByteArray readOsRelease()
+{
+    const QByteArray etc = readHardwareFile(QStringLiteral("/etc/os-release"));
+    return etc.isEmpty() ? readHardwareFile(QStringLiteral("/usr/lib/os-release")) : etc;
+}
+
 } // namespace
 
 QString SystemInfo::cpuBrandFromCpuInfo(const QByteArray &procCpuInfo)
@@ -52,17 +61,32 @@ QString SystemInfo::cpuBrandFromCpuInfo(const QByteArray &procCpuInfo)
     return {};
 }
 
-QString SystemInfo::prettyNameFromOsRelease(const QByteArray &osRelease)
+QString SystemInfo::osReleaseValue(const QByteArray &osRelease, const QByteArray &field)
 {
+    const QByteArray prefix = field + '=';
     for (const QByteArray &line : osRelease.split('\n')) {
-        if (!line.startsWith("PRETTY_NAME="))
+        if (!line.startsWith(prefix))
             continue;
-        QByteArray value = line.mid(int(std::strlen("PRETTY_NAME="))).trimmed();
+        QByteArray value = line.mid(prefix.size()).trimmed();
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.mid(1, value.size() - 2);
         return QString::fromUtf8(value.replace("\\\"", "\"").replace("\\\\", "\\"));
     }
     return {};
+}
+
+QString SystemInfo::prettyNameFromOsRelease(const QByteArray &osRelease)
+{
+    return osReleaseValue(osRelease, "PRETTY_NAME");
+}
+
+QString SystemInfo::uuidFromMachineId(const QByteArray &machineId)
+{
+    const QByteArray id = machineId.trimmed().toUpper();
+    if (id.size() != 32 || !std::all_of(id.begin(), id.end(), [](char c) { return std::isxdigit(uchar(c)); }))
+        return {};
+    return QString::fromLatin1(
+        id.left(8) + '-' + id.mid(8, 4) + '-' + id.mid(12, 4) + '-' + id.mid(16, 4) + '-' + id.mid(20));
 }
 
 QString SystemInfo::cpuBrand()
@@ -83,12 +107,32 @@ QString SystemInfo::osName()
     const QJsonValue profiled = Machine::profile().value(QLatin1String("os"));
     if (profiled.isString())
         return profiled.toString();
-    for (const QString &path : {QStringLiteral("/etc/os-release"), QStringLiteral("/usr/lib/os-release")}) {
-        const QString name = prettyNameFromOsRelease(readHardwareFile(path));
-        if (!name.isEmpty())
-            return name;
-    }
+    const QString name = prettyNameFromOsRelease(readOsRelease());
+    if (!name.isEmpty())
+        return name;
     return Machine::isSandbox() ? QString() : QSysInfo::prettyProductName();
+}
+
+QString SystemInfo::osManufacturer()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("osManufacturer"));
+    if (profiled.isString())
+        return profiled.toString();
+    const QByteArray osRelease = readOsRelease();
+    const QString vendor = osReleaseValue(osRelease, "VENDOR_NAME");
+    return vendor.isEmpty() ? osReleaseValue(osRelease, "NAME") : vendor;
+}
+
+QString SystemInfo::productUuid()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("productUuid"));
+    if (profiled.isString())
+        return profiled.toString();
+    const QString dmi
+        = QString::fromLatin1(readHardwareFile(QStringLiteral("/sys/class/dmi/id/product_uuid"))).trimmed().toUpper();
+    if (!dmi.isEmpty())
+        return dmi;
+    return uuidFromMachineId(readHardwareFile(QStringLiteral("/etc/machine-id")));
 }
 
 QString SystemInfo::osVersion()
