@@ -9,6 +9,35 @@ namespace {
 
 constexpr int CallerPipeTimeoutMs = 500;
 
+// The distribution modes: each switch sets its flag and, but for software-only mode,
+// becomes the mode parameter and puts its configuration folder in place for the updater.
+struct DistributionMode
+{
+    const char *word;
+    Qt::CaseSensitivity caseSensitivity;
+    const char *name;
+    bool ModeFlags::*flag;
+    const char *configFolder;
+};
+
+const DistributionMode DistributionModes[] = {
+    {"-INTERNAL", Qt::CaseSensitive, "Internal", &ModeFlags::isInternal, "ui"},
+    {"-DEVELOPER", Qt::CaseInsensitive, "Developer", &ModeFlags::isDeveloper, "ud"},
+    {"-BETA", Qt::CaseInsensitive, "Beta", &ModeFlags::isBeta, "ubeta"},
+    {"-DEMO", Qt::CaseInsensitive, "Demo", &ModeFlags::isDemo, "udm"},
+    {"-SWOA", Qt::CaseInsensitive, "SWOA", &ModeFlags::isSWOA, nullptr},
+    {"-VSW", Qt::CaseInsensitive, "VSW", &ModeFlags::isVSW, "usw"},
+};
+
+const DistributionMode *distributionMode(const QString &word)
+{
+    for (const DistributionMode &mode : DistributionModes) {
+        if (word.compare(QLatin1String(mode.word), mode.caseSensitivity) == 0)
+            return &mode;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ParamHandler::ParamHandler(int argc, char **argv, bool allowCN, const QString &programFolder, QObject *parent)
@@ -32,9 +61,6 @@ void ParamHandler::parse(const QByteArray &raw, ModeFlags &flags, bool allowCN)
     const QStringList parts = argument.split(QLatin1Char(':'));
     const QString &name = parts.first();
     const auto is = [&name](const char *word) { return name == QLatin1String(word); };
-    const auto isAnyCase = [&name](const char *word) {
-        return name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
-    };
 
     if (is("DONE")) {
         if (parts.size() < 2) {
@@ -55,34 +81,13 @@ void ParamHandler::parse(const QByteArray &raw, ModeFlags &flags, bool allowCN)
         qDebug("[ParamHandler] In Preload mode");
         flags.isPreload = true;
         m_callerKind = QStringLiteral("usb launcher");
-    } else if (is("-INTERNAL")) {
-        qDebug("[ParamHandler] In Internal mode, copy configs");
-        flags.isInternal = true;
-        flags.modeParam = name;
-        copyConfig(QStringLiteral("ui"), "Internal");
-    } else if (isAnyCase("-DEVELOPER")) {
-        qDebug("[ParamHandler] In Developer mode, copy configs");
-        flags.isDeveloper = true;
-        flags.modeParam = name;
-        copyConfig(QStringLiteral("ud"), "Developer");
-    } else if (isAnyCase("-BETA")) {
-        qDebug("[ParamHandler] In Beta mode, copy configs");
-        flags.isBeta = true;
-        flags.modeParam = name;
-        copyConfig(QStringLiteral("ubeta"), "Beta");
-    } else if (isAnyCase("-DEMO")) {
-        qDebug("[ParamHandler] In Demo mode, copy configs");
-        flags.isDemo = true;
-        flags.modeParam = name;
-        copyConfig(QStringLiteral("udm"), "Demo");
-    } else if (isAnyCase("-SWOA")) {
-        qDebug("[ParamHandler] In SWOA mode, copy configs");
-        flags.isSWOA = true;
-    } else if (isAnyCase("-VSW")) {
-        qDebug("[ParamHandler] In VSW mode, copy configs");
-        flags.isVSW = true;
-        flags.modeParam = name;
-        copyConfig(QStringLiteral("usw"), "VSW");
+    } else if (const DistributionMode *mode = distributionMode(name)) {
+        qDebug("[ParamHandler] In %s mode, copy configs", mode->name);
+        flags.*(mode->flag) = true;
+        if (mode->configFolder) {
+            flags.modeParam = name;
+            copyConfig(QLatin1String(mode->configFolder), mode->name);
+        }
     } else if (is("-NOACCOUNT")) {
         qDebug("[ParamHandler] No need to download and show account");
         flags.isNoAccount = true;
@@ -106,7 +111,7 @@ void ParamHandler::parse(const QByteArray &raw, ModeFlags &flags, bool allowCN)
     }
 }
 
-void ParamHandler::copyConfig(const QString &folder, const char *mode) const
+void ParamHandler::copyConfig(QLatin1String folder, const char *mode) const
 {
     if (!Utils::copyDir(m_programFolder + QLatin1Char('/') + folder, m_programFolder + QStringLiteral("/Updater/Config")))
         qWarning("[ParamHandler] WARNING: Failed to copy config files, cannot run in %s mode.", mode);

@@ -31,7 +31,7 @@ public slots:
 private:
     void parse(const QByteArray &raw, ModeFlags &flags, bool allowCN);
     // Puts a mode's configuration in place for the updater; warns with the mode's name.
-    void copyConfig(const QString &folder, const char *mode) const;
+    void copyConfig(QLatin1String folder, const char *mode) const;
 
     QString m_programFolder;
     QString m_callerPipeName;
