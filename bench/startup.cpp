@@ -17,8 +17,7 @@
 
 namespace {
 
-struct Sample
-{
+struct Sample {
     double seconds = -1;
     qint64 peakKiB = -1;
 };
@@ -46,7 +45,7 @@ Sample measure(const QString &program)
     process.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {QStringLiteral("DONE:") + pipe});
+    process.start(program, { QStringLiteral("DONE:") + pipe });
     Sample sample;
     QByteArray message;
     if (server.waitForClient(60000) && server.readMessage(&message, 5000)) {
@@ -88,6 +87,6 @@ int main(int argc, char *argv[])
     std::printf("bare window:             %.3f s to active window, peak %lld KiB\n", b.seconds, b.peakKiB);
     std::printf("wizard:                  %.3f s to active window, peak %lld KiB\n", w.seconds, w.peakKiB);
     std::printf("ratio (wizard/bare):     time %.2f, memory %.2f\n", w.seconds / b.seconds,
-                double(w.peakKiB) / double(b.peakKiB));
+        double(w.peakKiB) / double(b.peakKiB));
     return 0;
 }

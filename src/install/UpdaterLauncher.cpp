@@ -19,8 +19,8 @@ const QString EyeShort = QStringLiteral(
     "-IGNORE:com.kelt.windows.nova_eye.update_tool_ROM5 -IGNORE:com.kelt.windows.nova_eye.update_tool_ROM6 "
     "-IGNORE:com.kelt.windows.nova_eye.control_unit2");
 const QString EyeLong = EyeShort
-                        + QStringLiteral(" -IGNORE:com.kelt.windows.nova_eye.dividi"
-                                         " -IGNORE:com.kelt.windows.nova_eye.lens_package");
+    + QStringLiteral(" -IGNORE:com.kelt.windows.nova_eye.dividi"
+                     " -IGNORE:com.kelt.windows.nova_eye.lens_package");
 
 bool isTundraFamily(const QString &productName)
 {
@@ -64,59 +64,61 @@ QStringList UpdaterLauncher::withLocation(QStringList arguments) const
 QStringList UpdaterLauncher::checkSizeArguments(bool shouldUseSASteamVR) const
 {
     if (Mode::isSWOA()) {
-        return withLocation({NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.pcclient"),
-                             QStringLiteral("com.kelt.windows.nova_internal.new_updater"), QStringLiteral("-CheckTask"),
-                             QStringLiteral("-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.launchers")});
+        return withLocation({ NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.pcclient"),
+            QStringLiteral("com.kelt.windows.nova_internal.new_updater"), QStringLiteral("-CheckTask"),
+            QStringLiteral("-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.launchers") });
     }
-    return withLocation({NovaSoftware,
-                         shouldUseSASteamVR ? QStringLiteral("-download_type:0-6") : QStringLiteral("-download_type:0-5"),
-                         QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.pcclient"),
-                         QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.novaportvr"),
-                         QStringLiteral("-CheckTask"), QStringLiteral("-AdditionTask:NOVAEYE_SOFTWARE"),
-                         QStringLiteral("-AdditionTask:NOVA_OOBE ") + guidePackageId(Mode::productName())});
+    return withLocation({ NovaSoftware,
+        shouldUseSASteamVR ? QStringLiteral("-download_type:0-6") : QStringLiteral("-download_type:0-5"),
+        QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.pcclient"),
+        QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.novaportvr"), QStringLiteral("-CheckTask"),
+        QStringLiteral("-AdditionTask:NOVAEYE_SOFTWARE"),
+        QStringLiteral("-AdditionTask:NOVA_OOBE ") + guidePackageId(Mode::productName()) });
 }
 
 QStringList UpdaterLauncher::predownloadArguments() const
 {
-    return withLocation({NovaEyeSoftware, QStringLiteral("com.kelt.windows.nova_eye.oobe_config"), SkipAdditionTasks});
+    return withLocation(
+        { NovaEyeSoftware, QStringLiteral("com.kelt.windows.nova_eye.oobe_config"), SkipAdditionTasks });
 }
 
 QStringList UpdaterLauncher::installUpdaterArguments() const
 {
-    return withLocation({NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.new_updater"), SkipAdditionTasks});
+    return withLocation(
+        { NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.new_updater"), SkipAdditionTasks });
 }
 
 QStringList UpdaterLauncher::installHidRomCUArguments() const
 {
     const QStringList tools = isTundraFamily(Mode::productName())
-                                  ? QStringList{QStringLiteral("update_tool"), QStringLiteral("update_tool_ROM2"),
-                                                QStringLiteral("update_tool_ROM3"), QStringLiteral("update_tool_ROM4"),
-                                                QStringLiteral("update_tool_ROM5"), QStringLiteral("update_tool_ROM6"),
-                                                QStringLiteral("update_tool_ROM7")}
-                                  : QStringList{QStringLiteral("update_tool_g_10"), QStringLiteral("update_tool_g_12"),
-                                                QStringLiteral("update_tool_g_13"), QStringLiteral("update_tool_g_14"),
-                                                QStringLiteral("update_tool_g_15"), QStringLiteral("update_tool_g_16")};
-    return QStringList{NovaEyeSoftware}
-           + eyePackages(QStringList{QStringLiteral("hid_manager"), QStringLiteral("hid_client_core")} + tools
-                         + QStringList{QStringLiteral("control_unit2")})
-           + QStringList{SkipAdditionTasks};
+        ? QStringList { QStringLiteral("update_tool"), QStringLiteral("update_tool_ROM2"),
+              QStringLiteral("update_tool_ROM3"), QStringLiteral("update_tool_ROM4"),
+              QStringLiteral("update_tool_ROM5"), QStringLiteral("update_tool_ROM6"),
+              QStringLiteral("update_tool_ROM7") }
+        : QStringList { QStringLiteral("update_tool_g_10"), QStringLiteral("update_tool_g_12"),
+              QStringLiteral("update_tool_g_13"), QStringLiteral("update_tool_g_14"),
+              QStringLiteral("update_tool_g_15"), QStringLiteral("update_tool_g_16") };
+    return QStringList { NovaEyeSoftware }
+    + eyePackages(QStringList { QStringLiteral("hid_manager"), QStringLiteral("hid_client_core") } + tools
+        + QStringList { QStringLiteral("control_unit2") })
+        + QStringList { SkipAdditionTasks };
 }
 
 QStringList UpdaterLauncher::installGuideArguments() const
 {
-    return withLocation({QStringLiteral("NOVA_OOBE"), guidePackageId(Mode::productName()), SkipAdditionTasks});
+    return withLocation({ QStringLiteral("NOVA_OOBE"), guidePackageId(Mode::productName()), SkipAdditionTasks });
 }
 
 QStringList UpdaterLauncher::installNovaSwArguments() const
 {
     if (Mode::isSWOA()) {
-        return withLocation({NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.pcclient"),
-                             QStringLiteral("-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.launchers")});
+        return withLocation({ NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.pcclient"),
+            QStringLiteral("-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.launchers") });
     }
-    QStringList arguments{NovaSoftware, QStringLiteral("-download_type:0-5"),
-                          QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.new_updater"),
-                          QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.pcclient"),
-                          QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.novaportvr")};
+    QStringList arguments { NovaSoftware, QStringLiteral("-download_type:0-5"),
+        QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.new_updater"),
+        QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.pcclient"),
+        QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.novaportvr") };
     if (Utils::isTestMode()) {
         arguments << QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.systemoverlay") << SkipAdditionTasks
                   << EyeShort;
@@ -129,11 +131,11 @@ QStringList UpdaterLauncher::installNovaSwArguments() const
 QStringList UpdaterLauncher::installStandaloneSteamVRArguments() const
 {
     // Standalone SteamVR always comes from the China service, whatever the mode.
-    return {NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.steamvr"), SkipAdditionTasks, Location};
+    return { NovaSoftware, QStringLiteral("com.kelt.windows.nova_internal.steamvr"), SkipAdditionTasks, Location };
 }
 
-void UpdaterLauncher::start(QProcess *proc, const QString &updaterDirPath, const QString &pipeName,
-                            QStringList arguments) const
+void UpdaterLauncher::start(
+    QProcess *proc, const QString &updaterDirPath, const QString &pipeName, QStringList arguments) const
 {
     if (!proc) {
         qWarning("[UpdaterLauncher] ERROR: Received null process, abort");
@@ -143,13 +145,13 @@ void UpdaterLauncher::start(QProcess *proc, const QString &updaterDirPath, const
     arguments << QStringLiteral("-NoUI") << QStringLiteral("-NP:") + pipeName << QStringLiteral("-OOBE")
               << QStringLiteral("-ExitWhenParentDie:") + m_pid;
     qDebug("[UpdaterLauncher] Calling Updater: %s [%s]", qUtf8Printable(program),
-           qUtf8Printable(arguments.join(QStringLiteral(" | "))));
+        qUtf8Printable(arguments.join(QStringLiteral(" | "))));
     proc->setWorkingDirectory(updaterDirPath);
     proc->start(program, arguments, QIODevice::ReadWrite);
 }
 
-void UpdaterLauncher::checkSize(QProcess *proc, const QString &updaterDirPath, const QString &pipeName,
-                                bool shouldUseSASteamVR)
+void UpdaterLauncher::checkSize(
+    QProcess *proc, const QString &updaterDirPath, const QString &pipeName, bool shouldUseSASteamVR)
 {
     start(proc, updaterDirPath, pipeName, checkSizeArguments(shouldUseSASteamVR));
 }

@@ -9,8 +9,7 @@ class QProcess;
 // The one place that knows the updater's command-line language. Managers create the
 // process and its pipe, then emit a signal connected directly to one of these slots,
 // which builds the arguments for the task and starts "Updater.exe" in the updater folder.
-class UpdaterLauncher : public QObject
-{
+class UpdaterLauncher : public QObject {
     Q_OBJECT
 
 public:

@@ -5,8 +5,7 @@
 namespace platform {
 
 // The known folders of the PC, in a sandbox machine all below its root.
-class Folders
-{
+class Folders {
 public:
     static QString programData();
     static QString desktop();

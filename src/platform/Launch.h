@@ -4,12 +4,11 @@
 
 namespace platform {
 
-struct LaunchResult
-{
+struct LaunchResult {
     enum Status {
-        Started,     // running, not waited for
-        Finished,    // waited for and ended; exitCode holds its code
-        TimedOut,    // waited for, ran past the limit and was terminated
+        Started, // running, not waited for
+        Finished, // waited for and ended; exitCode holds its code
+        TimedOut, // waited for, ran past the limit and was terminated
         StartFailed, // could not be created; error holds errno
     };
     Status status = StartFailed;
@@ -23,7 +22,6 @@ struct LaunchResult
 // that user's environment; otherwise it runs as the caller. With wait, the call blocks
 // up to waitLimitMs for the program to end; a program still running then is killed.
 // A program that was not waited for is never left as a zombie.
-LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait,
-                          int waitLimitMs = 10000);
+LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs = 10000);
 
 } // namespace platform

@@ -8,8 +8,7 @@ namespace platform {
 // Where machine-wide state lives. On a real PC these are the host's own places.
 // With NOVA_MACHINE_ROOT set, every one of them lies under that folder, so tests and
 // the demo can play a whole PC side by side without touching the host or each other.
-class Machine
-{
+class Machine {
 public:
     static constexpr const char *RootVariable = "NOVA_MACHINE_ROOT";
 

@@ -7,8 +7,7 @@ namespace platform {
 // A machine-wide manual-reset event by name ("Global\" and "Local\" prefixes accepted).
 // The event exists while at least one object, in any process, has it open; when the
 // last one closes or its process dies, the event is gone and its state with it.
-class NamedEvent
-{
+class NamedEvent {
 public:
     explicit NamedEvent(const QString &name);
     ~NamedEvent();

@@ -7,8 +7,7 @@ namespace platform {
 // A machine-wide mutex by name ("Global\" and "Local\" prefixes accepted). It is held
 // by at most one object at a time, in any process, and is free again as soon as its
 // holder releases it or dies, however it dies.
-class NamedMutex
-{
+class NamedMutex {
 public:
     explicit NamedMutex(const QString &name);
     ~NamedMutex();

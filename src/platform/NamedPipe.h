@@ -15,8 +15,7 @@ QString pipeShortName(const QString &pipePath);
 // A pipe message as text: the bytes up to the first NUL (or all of them), as UTF-8.
 QString pipeMessageText(const QByteArray &message);
 
-class NamedPipeServer
-{
+class NamedPipeServer {
 public:
     static constexpr int MaxMessageSize = 4096;
 
@@ -56,8 +55,7 @@ private:
     QString m_errorString;
 };
 
-class NamedPipeClient
-{
+class NamedPipeClient {
 public:
     static constexpr int MaxReplySize = 2047;
 

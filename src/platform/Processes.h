@@ -5,8 +5,7 @@
 
 namespace platform {
 
-struct ProcessInfo
-{
+struct ProcessInfo {
     qint64 pid = 0;
     qint64 parentPid = 0;
     // The executable's file name ("Updater.exe") and full path. The path is empty
@@ -18,13 +17,12 @@ struct ProcessInfo
 // Process snapshots and termination. In a sandbox machine only processes whose image
 // lies under the sandbox root are seen, so tests running side by side never touch each
 // other's processes or the host's.
-class Processes
-{
+class Processes {
 public:
     enum class Match {
-        Name,   // image name equal to the pattern
+        Name, // image name equal to the pattern
         Prefix, // image name starting with the pattern
-        Path,   // image path equal to the pattern
+        Path, // image path equal to the pattern
     };
 
     static QList<ProcessInfo> list();

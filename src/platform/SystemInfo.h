@@ -5,8 +5,7 @@
 namespace platform {
 
 // Facts about the PC. A sandbox machine's profile overrides each of them.
-class SystemInfo
-{
+class SystemInfo {
 public:
     static QString cpuBrand();
     static QString osName();

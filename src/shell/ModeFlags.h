@@ -5,8 +5,7 @@
 // The process-wide mode flags and values taken from the command line. They are set
 // once during start-up, before any worker thread exists, and only read afterwards,
 // so every component asks them through these plain queries.
-struct ModeFlags
-{
+struct ModeFlags {
     bool isCN = false;
     bool isPreload = false;
     bool isInternal = false;
@@ -30,21 +29,66 @@ namespace Mode {
 void set(const ModeFlags &flags);
 const ModeFlags &flags();
 
-inline bool isCN() { return flags().isCN; }
-inline bool isPreload() { return flags().isPreload; }
-inline bool isInternal() { return flags().isInternal; }
-inline bool isDeveloper() { return flags().isDeveloper; }
-inline bool isBeta() { return flags().isBeta; }
-inline bool isDemo() { return flags().isDemo; }
-inline bool isSWOA() { return flags().isSWOA; }
-inline bool isVSW() { return flags().isVSW; }
-inline bool isNoAccount() { return flags().isNoAccount; }
-inline bool isKyr() { return flags().isKyr; }
-inline bool isDov() { return flags().isDov; }
-inline bool isDKV() { return flags().isDKV; }
-inline bool isOtherDev() { return flags().isOtherDev; }
-inline QString productName() { return flags().productName; }
-inline QString modeParam() { return flags().modeParam; }
+inline bool isCN()
+{
+    return flags().isCN;
+}
+inline bool isPreload()
+{
+    return flags().isPreload;
+}
+inline bool isInternal()
+{
+    return flags().isInternal;
+}
+inline bool isDeveloper()
+{
+    return flags().isDeveloper;
+}
+inline bool isBeta()
+{
+    return flags().isBeta;
+}
+inline bool isDemo()
+{
+    return flags().isDemo;
+}
+inline bool isSWOA()
+{
+    return flags().isSWOA;
+}
+inline bool isVSW()
+{
+    return flags().isVSW;
+}
+inline bool isNoAccount()
+{
+    return flags().isNoAccount;
+}
+inline bool isKyr()
+{
+    return flags().isKyr;
+}
+inline bool isDov()
+{
+    return flags().isDov;
+}
+inline bool isDKV()
+{
+    return flags().isDKV;
+}
+inline bool isOtherDev()
+{
+    return flags().isOtherDev;
+}
+inline QString productName()
+{
+    return flags().productName;
+}
+inline QString modeParam()
+{
+    return flags().modeParam;
+}
 // Public distribution: none of the internal, developer, demo and beta modes.
 inline bool isPublic()
 {

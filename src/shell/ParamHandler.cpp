@@ -11,8 +11,7 @@ constexpr int CallerPipeTimeoutMs = 500;
 
 // The distribution modes: each switch sets its flag and, but for software-only mode,
 // becomes the mode parameter and puts its configuration folder in place for the updater.
-struct DistributionMode
-{
+struct DistributionMode {
     const char *word;
     Qt::CaseSensitivity caseSensitivity;
     const char *name;
@@ -21,12 +20,12 @@ struct DistributionMode
 };
 
 const DistributionMode DistributionModes[] = {
-    {"-INTERNAL", Qt::CaseSensitive, "Internal", &ModeFlags::isInternal, "ui"},
-    {"-DEVELOPER", Qt::CaseInsensitive, "Developer", &ModeFlags::isDeveloper, "ud"},
-    {"-BETA", Qt::CaseInsensitive, "Beta", &ModeFlags::isBeta, "ubeta"},
-    {"-DEMO", Qt::CaseInsensitive, "Demo", &ModeFlags::isDemo, "udm"},
-    {"-SWOA", Qt::CaseInsensitive, "SWOA", &ModeFlags::isSWOA, nullptr},
-    {"-VSW", Qt::CaseInsensitive, "VSW", &ModeFlags::isVSW, "usw"},
+    { "-INTERNAL", Qt::CaseSensitive, "Internal", &ModeFlags::isInternal, "ui" },
+    { "-DEVELOPER", Qt::CaseInsensitive, "Developer", &ModeFlags::isDeveloper, "ud" },
+    { "-BETA", Qt::CaseInsensitive, "Beta", &ModeFlags::isBeta, "ubeta" },
+    { "-DEMO", Qt::CaseInsensitive, "Demo", &ModeFlags::isDemo, "udm" },
+    { "-SWOA", Qt::CaseInsensitive, "SWOA", &ModeFlags::isSWOA, nullptr },
+    { "-VSW", Qt::CaseInsensitive, "VSW", &ModeFlags::isVSW, "usw" },
 };
 
 const DistributionMode *distributionMode(const QString &word)
@@ -113,7 +112,8 @@ void ParamHandler::parse(const QByteArray &raw, ModeFlags &flags, bool allowCN)
 
 void ParamHandler::copyConfig(QLatin1String folder, const char *mode) const
 {
-    if (!Utils::copyDir(m_programFolder + QLatin1Char('/') + folder, m_programFolder + QStringLiteral("/Updater/Config")))
+    if (!Utils::copyDir(
+            m_programFolder + QLatin1Char('/') + folder, m_programFolder + QStringLiteral("/Updater/Config")))
         qWarning("[ParamHandler] WARNING: Failed to copy config files, cannot run in %s mode.", mode);
 }
 

@@ -7,16 +7,15 @@
 
 // Reads the program's arguments once at start-up into the process-wide mode flags and
 // the identity of the caller, and tells the caller over its pipe when the window is up.
-class ParamHandler : public QObject
-{
+class ParamHandler : public QObject {
     Q_OBJECT
 
 public:
     // Parses every argument (argv[0] included) and publishes the mode flags.
     // programFolder holds the per-mode configuration folders; by default the
     // program's own folder.
-    ParamHandler(int argc, char **argv, bool allowCN, const QString &programFolder = QString(),
-                 QObject *parent = nullptr);
+    ParamHandler(
+        int argc, char **argv, bool allowCN, const QString &programFolder = QString(), QObject *parent = nullptr);
 
     QString callerPipeName() const { return m_callerPipeName; }
     // "other", "launcher", "installer" or "usb launcher".

@@ -32,9 +32,10 @@ bool WizardProcess::install(bool baseRcc)
     if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), m_programFolder + QStringLiteral("/NovaEyeInstall")))
         return false;
     bool ok = QFile::link(built + QStringLiteral("/Language"), m_programFolder + QStringLiteral("/Language"));
-    for (const char *file : {"general_assets.rcc", "bg.rcc", "fonts.rcc", "base.rcc"}) {
+    for (const char *file : { "general_assets.rcc", "bg.rcc", "fonts.rcc", "base.rcc" }) {
         const QString name = QLatin1String(file);
-        const bool developmentTree = !baseRcc && (name == QLatin1String("base.rcc") || name == QLatin1String("fonts.rcc"));
+        const bool developmentTree
+            = !baseRcc && (name == QLatin1String("base.rcc") || name == QLatin1String("fonts.rcc"));
         if (developmentTree) {
             const QString folder = m_machine.path(QStringLiteral("NovaBaseLib"));
             QDir().mkpath(folder);
@@ -57,7 +58,7 @@ bool WizardProcess::startAndWaitForWindow(const QStringList &arguments, int time
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(m_programFolder + QStringLiteral("/NovaEyeInstall"),
-                    QStringList{QStringLiteral("DONE:") + CallerPipe} + arguments);
+        QStringList { QStringLiteral("DONE:") + CallerPipe } + arguments);
     if (!m_process.waitForStarted())
         return false;
     QByteArray message;
@@ -76,7 +77,7 @@ void WizardProcess::kill()
 QStringList WizardProcess::logLines() const
 {
     const QDir folder(m_machine.path(QStringLiteral("Temp/NovaSetupTempLog")));
-    const QStringList files = folder.entryList({QStringLiteral("NovaEyeInstall-log-*.txt")}, QDir::Files, QDir::Name);
+    const QStringList files = folder.entryList({ QStringLiteral("NovaEyeInstall-log-*.txt") }, QDir::Files, QDir::Name);
     QFile log(folder.filePath(files.value(0)));
     if (files.isEmpty() || !log.open(QIODevice::ReadOnly))
         return {};

@@ -7,8 +7,7 @@
 
 // The installed wizard in a sandbox machine: its program folder under the sandbox's
 // program files, started offscreen, with a caller pipe that receives its "DONE".
-class WizardProcess
-{
+class WizardProcess {
 public:
     explicit WizardProcess(const SandboxMachine &machine);
     ~WizardProcess();

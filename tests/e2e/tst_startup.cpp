@@ -51,8 +51,7 @@ bool inOrder(const QStringList &lines, const QStringList &expected, QString *mis
 
 } // namespace
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,11 +64,12 @@ private slots:
 
         QString missing;
         QVERIFY2(inOrder(wizard.logLines(), StartupLines, &missing), qPrintable(missing));
-        QCOMPARE(platform::Registry::read(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"), QStringLiteral("Version")),
-                 QVariant(QStringLiteral("NovaTundraInstall_1.0.121.0")));
-        QCOMPARE(platform::Registry::read(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"),
-                                          QStringLiteral("NoHelperMessage")),
-                 QVariant(QStringLiteral("Y")));
+        QCOMPARE(platform::Registry::read(
+                     QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"), QStringLiteral("Version")),
+            QVariant(QStringLiteral("NovaTundraInstall_1.0.121.0")));
+        QCOMPARE(platform::Registry::read(
+                     QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"), QStringLiteral("NoHelperMessage")),
+            QVariant(QStringLiteral("Y")));
 
         platform::NamedEvent flow(QStringLiteral("ORVEN_OOBE_FLOW"));
         QVERIFY(flow.open());

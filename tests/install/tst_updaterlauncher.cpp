@@ -40,8 +40,7 @@ const QString EyeShort = QStringLiteral(
 
 } // namespace
 
-class TestUpdaterLauncher : public QObject
-{
+class TestUpdaterLauncher : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,41 +65,46 @@ private slots:
 
         QTest::newRow("checkSize SA SteamVR, CN")
             << tundra << true << false << "checkSize"
-            << words(QStringLiteral("NOVA_SOFTWARE|-download_type:0-6|-IGNORE:com.kelt.windows.nova_internal.pcclient|"
-                                    "-IGNORE:com.kelt.windows.nova_internal.novaportvr|-CheckTask|"
-                                    "-AdditionTask:NOVAEYE_SOFTWARE|-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.eye_guide|"
-                                    "-Location:CN"));
+            << words(QStringLiteral(
+                   "NOVA_SOFTWARE|-download_type:0-6|-IGNORE:com.kelt.windows.nova_internal.pcclient|"
+                   "-IGNORE:com.kelt.windows.nova_internal.novaportvr|-CheckTask|"
+                   "-AdditionTask:NOVAEYE_SOFTWARE|-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.eye_guide|"
+                   "-Location:CN"));
         QTest::newRow("checkSize elite")
             << elite << false << false << "checkSize"
-            << words(QStringLiteral("NOVA_SOFTWARE|-download_type:0-5|-IGNORE:com.kelt.windows.nova_internal.pcclient|"
-                                    "-IGNORE:com.kelt.windows.nova_internal.novaportvr|-CheckTask|"
-                                    "-AdditionTask:NOVAEYE_SOFTWARE|-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.kyr_guide"));
-        QTest::newRow("checkSize SWOA")
-            << swoa << true << false << "checkSize"
-            << words(QStringLiteral("NOVA_SOFTWARE|com.kelt.windows.nova_internal.pcclient|"
-                                    "com.kelt.windows.nova_internal.new_updater|-CheckTask|"
-                                    "-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.launchers|-Location:CN"));
+            << words(QStringLiteral(
+                   "NOVA_SOFTWARE|-download_type:0-5|-IGNORE:com.kelt.windows.nova_internal.pcclient|"
+                   "-IGNORE:com.kelt.windows.nova_internal.novaportvr|-CheckTask|"
+                   "-AdditionTask:NOVAEYE_SOFTWARE|-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.kyr_guide"));
+        QTest::newRow("checkSize SWOA") << swoa << true << false << "checkSize"
+                                        << words(QStringLiteral(
+                                               "NOVA_SOFTWARE|com.kelt.windows.nova_internal.pcclient|"
+                                               "com.kelt.windows.nova_internal.new_updater|-CheckTask|"
+                                               "-AdditionTask:NOVA_OOBE com.kelt.windows.oobe.launchers|-Location:CN"));
         QTest::newRow("predownload CN")
             << tundra << true << false << "predownload"
-            << words(QStringLiteral("NOVAEYE_SOFTWARE|com.kelt.windows.nova_eye.oobe_config|-SkipAdditionTasks|-Location:CN"));
+            << words(QStringLiteral(
+                   "NOVAEYE_SOFTWARE|com.kelt.windows.nova_eye.oobe_config|-SkipAdditionTasks|-Location:CN"));
         QTest::newRow("installUpdater")
             << tundra << false << false << "installUpdater"
             << words(QStringLiteral("NOVA_SOFTWARE|com.kelt.windows.nova_internal.new_updater|-SkipAdditionTasks"));
         QTest::newRow("installHidRomCU tundra, CN ignored")
             << tundra << true << false << "installHidRomCU"
             << words(hidRom
-                     + QStringLiteral("com.kelt.windows.nova_eye.update_tool|com.kelt.windows.nova_eye.update_tool_ROM2|"
-                                      "com.kelt.windows.nova_eye.update_tool_ROM3|com.kelt.windows.nova_eye.update_tool_ROM4|"
-                                      "com.kelt.windows.nova_eye.update_tool_ROM5|com.kelt.windows.nova_eye.update_tool_ROM6|"
-                                      "com.kelt.windows.nova_eye.update_tool_ROM7|com.kelt.windows.nova_eye.control_unit2|"
-                                      "-SkipAdditionTasks"));
+                   + QStringLiteral(
+                       "com.kelt.windows.nova_eye.update_tool|com.kelt.windows.nova_eye.update_tool_ROM2|"
+                       "com.kelt.windows.nova_eye.update_tool_ROM3|com.kelt.windows.nova_eye.update_tool_ROM4|"
+                       "com.kelt.windows.nova_eye.update_tool_ROM5|com.kelt.windows.nova_eye.update_tool_ROM6|"
+                       "com.kelt.windows.nova_eye.update_tool_ROM7|com.kelt.windows.nova_eye.control_unit2|"
+                       "-SkipAdditionTasks"));
         QTest::newRow("installHidRomCU 2020")
             << dov << false << false << "installHidRomCU"
             << words(hidRom
-                     + QStringLiteral("com.kelt.windows.nova_eye.update_tool_g_10|com.kelt.windows.nova_eye.update_tool_g_12|"
-                                      "com.kelt.windows.nova_eye.update_tool_g_13|com.kelt.windows.nova_eye.update_tool_g_14|"
-                                      "com.kelt.windows.nova_eye.update_tool_g_15|com.kelt.windows.nova_eye.update_tool_g_16|"
-                                      "com.kelt.windows.nova_eye.control_unit2|-SkipAdditionTasks"));
+                   + QStringLiteral(
+                       "com.kelt.windows.nova_eye.update_tool_g_10|com.kelt.windows.nova_eye.update_tool_g_12|"
+                       "com.kelt.windows.nova_eye.update_tool_g_13|com.kelt.windows.nova_eye.update_tool_g_14|"
+                       "com.kelt.windows.nova_eye.update_tool_g_15|com.kelt.windows.nova_eye.update_tool_g_16|"
+                       "com.kelt.windows.nova_eye.control_unit2|-SkipAdditionTasks"));
         QTest::newRow("installGuide 2020, CN")
             << dov << true << false << "installGuide"
             << words(QStringLiteral("NOVA_OOBE|com.kelt.windows.oobe.dov_guide|-SkipAdditionTasks|-Location:CN"));
@@ -111,17 +115,17 @@ private slots:
         QTest::newRow("installNovaSw test mode")
             << dov << true << true << "installNovaSw"
             << words(novaSw + QStringLiteral("-IGNORE:com.kelt.windows.nova_internal.systemoverlay|-SkipAdditionTasks|")
-                     + EyeShort + QStringLiteral("|-Location:CN"));
-        QTest::newRow("installNovaSw elite")
-            << elite << false << false << "installNovaSw" << words(novaSw + QStringLiteral("-SkipAdditionTasks|") + EyeShort);
-        QTest::newRow("installNovaSw 2020")
-            << dov << false << false << "installNovaSw"
-            << words(novaSw + QStringLiteral("-SkipAdditionTasks|") + EyeShort
-                     + QStringLiteral(" -IGNORE:com.kelt.windows.nova_eye.dividi"
-                                      " -IGNORE:com.kelt.windows.nova_eye.lens_package"));
+                   + EyeShort + QStringLiteral("|-Location:CN"));
+        QTest::newRow("installNovaSw elite") << elite << false << false << "installNovaSw"
+                                             << words(novaSw + QStringLiteral("-SkipAdditionTasks|") + EyeShort);
+        QTest::newRow("installNovaSw 2020") << dov << false << false << "installNovaSw"
+                                            << words(novaSw + QStringLiteral("-SkipAdditionTasks|") + EyeShort
+                                                   + QStringLiteral(" -IGNORE:com.kelt.windows.nova_eye.dividi"
+                                                                    " -IGNORE:com.kelt.windows.nova_eye.lens_package"));
         QTest::newRow("installStandaloneSteamVR, CN off")
             << tundra << false << false << "installStandaloneSteamVR"
-            << words(QStringLiteral("NOVA_SOFTWARE|com.kelt.windows.nova_internal.steamvr|-SkipAdditionTasks|-Location:CN"));
+            << words(QStringLiteral(
+                   "NOVA_SOFTWARE|com.kelt.windows.nova_internal.steamvr|-SkipAdditionTasks|-Location:CN"));
     }
 
     // Starts the stand-in updater through the slot and compares what it was given.
@@ -135,11 +139,11 @@ private slots:
         SandboxMachine machine;
         const QString updater = machine.installPeer(QStringLiteral("opt/Updater"), QStringLiteral("Updater.exe"));
         // A quick run: one progress step and its exit code, answered by our pipe.
-        machine.writeScenario({{QStringLiteral("Updater.exe"),
-                                QJsonObject{{QStringLiteral("totalSize"), 1}, {QStringLiteral("intervalMs"), 0}}}});
+        machine.writeScenario({ { QStringLiteral("Updater.exe"),
+            QJsonObject { { QStringLiteral("totalSize"), 1 }, { QStringLiteral("intervalMs"), 0 } } } });
         platform::NamedPipeServer pipe(QStringLiteral("nova_pipe"));
         QVERIFY(pipe.listen());
-        std::atomic<bool> finished{false};
+        std::atomic<bool> finished { false };
         QThread *serving = QThread::create([&pipe, &finished] {
             QByteArray message;
             while (!finished) {
@@ -157,11 +161,11 @@ private slots:
         QProcess process;
         const QString folder = QFileInfo(updater).absolutePath();
         if (slot == QLatin1String("checkSize"))
-            launcher.checkSize(&process, folder, QStringLiteral("nova_pipe"), arguments.contains(QStringLiteral("-download_type:0-6")));
+            launcher.checkSize(&process, folder, QStringLiteral("nova_pipe"),
+                arguments.contains(QStringLiteral("-download_type:0-6")));
         else
             QVERIFY(QMetaObject::invokeMethod(&launcher, slot.toLatin1().constData(), Qt::DirectConnection,
-                                              Q_ARG(QProcess *, &process), Q_ARG(QString, folder),
-                                              Q_ARG(QString, QStringLiteral("nova_pipe"))));
+                Q_ARG(QProcess *, &process), Q_ARG(QString, folder), Q_ARG(QString, QStringLiteral("nova_pipe"))));
         QVERIFY(process.waitForFinished(10000));
         finished = true;
         serving->wait();
@@ -170,21 +174,23 @@ private slots:
         QFile record(machine.path(QStringLiteral("peers.log")));
         QVERIFY(record.open(QIODevice::ReadOnly));
         const QJsonObject start = QJsonDocument::fromJson(record.readLine()).object();
-        const QStringList expected = arguments + words(Tail.mid(1) + QString::number(QCoreApplication::applicationPid()));
+        const QStringList expected
+            = arguments + words(Tail.mid(1) + QString::number(QCoreApplication::applicationPid()));
         QCOMPARE(start.value(QStringLiteral("arguments")).toVariant().toStringList(), expected);
         QCOMPARE(process.workingDirectory(), folder);
         QVERIFY(log.contains(QStringLiteral("[UpdaterLauncher] Calling Updater: ") + folder
-                             + QStringLiteral("/Updater.exe [") + expected.join(QStringLiteral(" | ")) + QLatin1Char(']')));
+            + QStringLiteral("/Updater.exe [") + expected.join(QStringLiteral(" | ")) + QLatin1Char(']')));
     }
 
     void nullProcessAndAccountStartNothing()
     {
         LogCapture log;
         UpdaterLauncher launcher(false);
-        QVERIFY(log.contains(QStringLiteral("[UpdaterLauncher] Current PID: ")
-                             + QString::number(QCoreApplication::applicationPid())));
+        QVERIFY(log.contains(
+            QStringLiteral("[UpdaterLauncher] Current PID: ") + QString::number(QCoreApplication::applicationPid())));
         launcher.installGuide(nullptr, QStringLiteral("/nowhere"), QStringLiteral("guide_pipe"));
-        QCOMPARE(log.lines(QtWarningMsg), QStringList{QStringLiteral("[UpdaterLauncher] ERROR: Received null process, abort")});
+        QCOMPARE(log.lines(QtWarningMsg),
+            QStringList { QStringLiteral("[UpdaterLauncher] ERROR: Received null process, abort") });
         QProcess process;
         launcher.installAccount(&process, QStringLiteral("/nowhere"), QStringLiteral("account_pipe"));
         QCOMPARE(process.state(), QProcess::NotRunning);
@@ -193,9 +199,12 @@ private slots:
 
     void guidePackagePerProduct()
     {
-        QCOMPARE(UpdaterLauncher::guidePackageId(QStringLiteral("NOVA Tundra")), QStringLiteral("com.kelt.windows.oobe.eye_guide"));
-        QCOMPARE(UpdaterLauncher::guidePackageId(QStringLiteral("NOVA Tundra Elite")), QStringLiteral("com.kelt.windows.oobe.kyr_guide"));
-        QCOMPARE(UpdaterLauncher::guidePackageId(QStringLiteral("NOVA Software")), QStringLiteral("com.kelt.windows.oobe.dov_guide"));
+        QCOMPARE(UpdaterLauncher::guidePackageId(QStringLiteral("NOVA Tundra")),
+            QStringLiteral("com.kelt.windows.oobe.eye_guide"));
+        QCOMPARE(UpdaterLauncher::guidePackageId(QStringLiteral("NOVA Tundra Elite")),
+            QStringLiteral("com.kelt.windows.oobe.kyr_guide"));
+        QCOMPARE(UpdaterLauncher::guidePackageId(QStringLiteral("NOVA Software")),
+            QStringLiteral("com.kelt.windows.oobe.dov_guide"));
     }
 };
 

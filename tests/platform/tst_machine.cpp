@@ -20,15 +20,14 @@ bool isPrivate(const QString &folder)
 {
     const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
     const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-                                      | QFile::WriteOther | QFile::ExeOther;
+        | QFile::WriteOther | QFile::ExeOther;
     const QFile::Permissions permissions = QFileInfo(folder).permissions();
     return (permissions & owner) == owner && !(permissions & others);
 }
 
 } // namespace
 
-class TestMachine : public QObject
-{
+class TestMachine : public QObject {
     Q_OBJECT
 
 private slots:
@@ -38,8 +37,8 @@ private slots:
     void foldersLieInsideTheSandbox()
     {
         const QString root = m_machine->root();
-        for (const QString &folder : {Folders::programData(), Folders::desktop(), Folders::localAppData(),
-                                      Folders::tempFolder(), Folders::programFiles()}) {
+        for (const QString &folder : { Folders::programData(), Folders::desktop(), Folders::localAppData(),
+                 Folders::tempFolder(), Folders::programFiles() }) {
             QVERIFY2(folder.startsWith(root + QLatin1Char('/')), qPrintable(folder));
             QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
         }
@@ -137,7 +136,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("cpuinfo");
         QTest::addColumn<QString>("brand");
-        QTest::newRow("x86") << QByteArray("processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Intel(R)  Core(TM) i5 \n")
+        QTest::newRow("x86") << QByteArray(
+            "processor\t: 0\nvendor_id\t: GenuineIntel\nmodel name\t: Intel(R)  Core(TM) i5 \n")
                              << QStringLiteral("Intel(R) Core(TM) i5");
         QTest::newRow("first of many") << QByteArray("model name: A\nmodel name: B\n") << QStringLiteral("A");
         QTest::newRow("arm64 has none") << QByteArray("processor\t: 0\nBogoMIPS\t: 48.00\n") << QString();

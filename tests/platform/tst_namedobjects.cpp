@@ -31,8 +31,7 @@ void killHard(QProcess &process)
 
 } // namespace
 
-class TestNamedObjects : public QObject
-{
+class TestNamedObjects : public QObject {
     Q_OBJECT
 
 private slots:
@@ -42,19 +41,20 @@ private slots:
     void mutexOfAKilledHolderCanBeTaken()
     {
         QProcess holder;
-        QVERIFY(startHelper(holder, {QStringLiteral("hold-mutex"), QStringLiteral("Global\\QOR_INSTALLER")}, "locked"));
+        QVERIFY(
+            startHelper(holder, { QStringLiteral("hold-mutex"), QStringLiteral("Global\\QOR_INSTALLER") }, "locked"));
 
         NamedMutex mutex(QStringLiteral("Global\\QOR_INSTALLER"));
         QVERIFY(!mutex.tryLock());
         QCOMPARE(mutex.error(), EWOULDBLOCK);
-        QCOMPARE(runHelper({QStringLiteral("try-mutex"), QStringLiteral("QOR_INSTALLER")}), 1); // prefix optional
+        QCOMPARE(runHelper({ QStringLiteral("try-mutex"), QStringLiteral("QOR_INSTALLER") }), 1); // prefix optional
 
         killHard(holder);
         QVERIFY(mutex.tryLock());
         QVERIFY(mutex.isLocked());
-        QCOMPARE(runHelper({QStringLiteral("try-mutex"), QStringLiteral("Global\\QOR_INSTALLER")}), 1);
+        QCOMPARE(runHelper({ QStringLiteral("try-mutex"), QStringLiteral("Global\\QOR_INSTALLER") }), 1);
         mutex.unlock();
-        QCOMPARE(runHelper({QStringLiteral("try-mutex"), QStringLiteral("Global\\QOR_INSTALLER")}), 0);
+        QCOMPARE(runHelper({ QStringLiteral("try-mutex"), QStringLiteral("Global\\QOR_INSTALLER") }), 0);
     }
 
     void mutexRefusesASecondTakerInTheSameProcess()
@@ -75,20 +75,20 @@ private slots:
         QVERIFY(sneaky.tryLock());
         QVERIFY(!QFile::exists(m_machine->path(QStringLiteral("escape.lock"))));
         QCOMPARE(QDir(m_machine->path(QStringLiteral("locks"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("..%2F..%2Fescape.lock")});
+            QStringList { QStringLiteral("..%2F..%2Fescape.lock") });
     }
 
     void eventSetByAnotherProcessWakesAWaiter()
     {
         QProcess owner;
-        QVERIFY(startHelper(owner, {QStringLiteral("hold-event"), QStringLiteral("ORVEN_OOBE_FLOW"), QStringLiteral("0")},
-                            "created"));
+        QVERIFY(startHelper(owner,
+            { QStringLiteral("hold-event"), QStringLiteral("ORVEN_OOBE_FLOW"), QStringLiteral("0") }, "created"));
         NamedEvent event(QStringLiteral("Global\\ORVEN_OOBE_FLOW"));
         QVERIFY(event.open());
         QVERIFY(!event.isSet());
         QVERIFY(!event.wait(50));
 
-        QCOMPARE(runHelper({QStringLiteral("set-event"), QStringLiteral("ORVEN_OOBE_FLOW")}), 0);
+        QCOMPARE(runHelper({ QStringLiteral("set-event"), QStringLiteral("ORVEN_OOBE_FLOW") }), 0);
         QVERIFY(event.wait(5000));
         QVERIFY(event.isSet()); // manual reset: stays set
         QVERIFY(event.reset());
@@ -99,8 +99,8 @@ private slots:
     void eventCreatedAgainAfterItsHoldersDiedStartsAfresh()
     {
         QProcess owner;
-        QVERIFY(startHelper(owner, {QStringLiteral("hold-event"), QStringLiteral("Flow"), QStringLiteral("1")},
-                            "created"));
+        QVERIFY(startHelper(
+            owner, { QStringLiteral("hold-event"), QStringLiteral("Flow"), QStringLiteral("1") }, "created"));
         {
             NamedEvent joiner(QStringLiteral("Flow"));
             QVERIFY(joiner.create(false));
@@ -112,7 +112,7 @@ private slots:
         NamedEvent gone(QStringLiteral("Flow"));
         QVERIFY(!gone.open());
         QCOMPARE(gone.error(), ENOENT);
-        QCOMPARE(runHelper({QStringLiteral("set-event"), QStringLiteral("Flow")}), 1);
+        QCOMPARE(runHelper({ QStringLiteral("set-event"), QStringLiteral("Flow") }), 1);
 
         NamedEvent fresh(QStringLiteral("Flow"));
         QVERIFY(fresh.create(false));

@@ -7,10 +7,10 @@
 #include <QThread>
 
 #include <csignal>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <memory>
 
 using platform::NamedPipeClient;
 using platform::NamedPipeServer;
@@ -19,8 +19,7 @@ namespace {
 
 // Serves one pipe in a thread of this process: replies "OK" to each message, keeps
 // the messages it read and counts the clients it dropped.
-class ServerThread : public QThread
-{
+class ServerThread : public QThread {
 public:
     explicit ServerThread(const QString &pipe, int readTimeoutMs = 2000)
         : m_server(pipe)
@@ -60,8 +59,7 @@ NamedPipeClient::Status send(const QString &pipe, const QByteArray &message, QBy
 
 } // namespace
 
-class TestNamedPipe : public QObject
-{
+class TestNamedPipe : public QObject {
     Q_OBJECT
 
 private slots:
@@ -72,9 +70,8 @@ private slots:
     {
         QProcess server;
         QVERIFY(startAndWaitForLine(server, builtProgram(QStringLiteral("nova-pipe")),
-                                    {QStringLiteral("serve"), QStringLiteral("many"), QStringLiteral("--count"),
-                                     QStringLiteral("1000")},
-                                    "listening"));
+            { QStringLiteral("serve"), QStringLiteral("many"), QStringLiteral("--count"), QStringLiteral("1000") },
+            "listening"));
         int replies = 0;
         for (int i = 0; i < 1000; ++i) {
             QByteArray reply;
@@ -95,7 +92,7 @@ private slots:
     {
         QProcess first;
         QVERIFY(startAndWaitForLine(first, builtProgram(QStringLiteral("nova-pipe")),
-                                    {QStringLiteral("serve"), QStringLiteral("Taken")}, "listening"));
+            { QStringLiteral("serve"), QStringLiteral("Taken") }, "listening"));
         NamedPipeServer second(QStringLiteral("\\\\.\\pipe\\taken")); // names ignore case
         QVERIFY(!second.listen());
         QCOMPARE(second.error(), EADDRINUSE);
@@ -111,7 +108,7 @@ private slots:
     {
         QProcess dead;
         QVERIFY(startAndWaitForLine(dead, builtProgram(QStringLiteral("nova-pipe")),
-                                    {QStringLiteral("serve"), QStringLiteral("stale")}, "listening"));
+            { QStringLiteral("serve"), QStringLiteral("stale") }, "listening"));
         ::kill(pid_t(dead.processId()), SIGKILL);
         QVERIFY(dead.waitForFinished());
         QVERIFY(QFile::exists(m_machine->path(QStringLiteral("pipes/stale"))));
@@ -162,7 +159,7 @@ private slots:
         // A client that connects and stays silent is dropped after the read limit,
         // and the next client is served while it still holds its connection.
         const int silent = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-        sockaddr_un address{};
+        sockaddr_un address {};
         address.sun_family = AF_UNIX;
         const QByteArray path = QFile::encodeName(m_machine->path(QStringLiteral("pipes/quiet")));
         qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
@@ -173,7 +170,7 @@ private slots:
         QVERIFY(server.wait(5000));
         ::close(silent);
         QCOMPARE(server.dropped, 2);
-        QCOMPARE(server.messages, QStringList{QStringLiteral("PipeStop")});
+        QCOMPARE(server.messages, QStringList { QStringLiteral("PipeStop") });
     }
 
     void oversizedMessagesAndRepliesFail()
@@ -182,7 +179,8 @@ private slots:
         QVERIFY(server.listen());
         QThread *client = QThread::create([] {
             QByteArray reply;
-            NamedPipeClient(QStringLiteral("big"), 2000).call(QByteArray(NamedPipeServer::MaxMessageSize + 1, 'x'), &reply);
+            NamedPipeClient(QStringLiteral("big"), 2000)
+                .call(QByteArray(NamedPipeServer::MaxMessageSize + 1, 'x'), &reply);
         });
         client->start();
         QVERIFY(server.waitForClient(5000));

@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 using platform::LaunchResult;
-using platform::ProcessInfo;
 using platform::Processes;
+using platform::ProcessInfo;
 
 namespace {
 
@@ -33,21 +33,21 @@ bool isRunning(QProcess &process)
 
 } // namespace
 
-class TestProcesses : public QObject
-{
+class TestProcesses : public QObject {
     Q_OBJECT
 
 private slots:
     void init()
     {
         m_machine = std::make_unique<SandboxMachine>();
-        m_machine->writeScenario({{QStringLiteral("Sleeper.exe"), QJsonObject{{QStringLiteral("runMs"), 60000}}}});
+        m_machine->writeScenario(
+            { { QStringLiteral("Sleeper.exe"), QJsonObject { { QStringLiteral("runMs"), 60000 } } } });
         m_inA = m_machine->installPeer(QStringLiteral("opt/A"), QStringLiteral("Sleeper.exe"));
         m_inB = m_machine->installPeer(QStringLiteral("opt/B"), QStringLiteral("Sleeper.exe"));
         m_outsideDir = std::make_unique<QTemporaryDir>();
         m_outside = m_outsideDir->filePath(QStringLiteral("Sleeper.exe"));
         QVERIFY(QFile::copy(m_inA, m_outside));
-        for (auto [process, program] : {std::pair{&m_a, m_inA}, {&m_b, m_inB}, {&m_c, m_outside}}) {
+        for (auto [process, program] : { std::pair { &m_a, m_inA }, { &m_b, m_inB }, { &m_c, m_outside } }) {
             process->start(program, QStringList());
             QVERIFY(process->waitForStarted());
         }
@@ -57,7 +57,7 @@ private slots:
 
     void cleanup()
     {
-        for (QProcess *process : {&m_a, &m_b, &m_c}) {
+        for (QProcess *process : { &m_a, &m_b, &m_c }) {
             process->kill();
             process->waitForFinished();
         }
@@ -68,7 +68,8 @@ private slots:
     void findIgnoresCaseAndSeesOnlyTheSandbox()
     {
         const QList<ProcessInfo> found = Processes::find(QStringLiteral("sleeper.EXE"), Processes::Match::Name);
-        QCOMPARE(pids(found), (QList<qint64>{qMin(m_a.processId(), m_b.processId()), qMax(m_a.processId(), m_b.processId())}));
+        QCOMPARE(pids(found),
+            (QList<qint64> { qMin(m_a.processId(), m_b.processId()), qMax(m_a.processId(), m_b.processId()) }));
         for (const ProcessInfo &info : found) {
             QCOMPARE(info.imageName, QStringLiteral("Sleeper.exe"));
             QCOMPARE(info.parentPid, Processes::currentPid());
@@ -82,7 +83,7 @@ private slots:
     void terminateByPathLeavesTheSameNameInAnotherFolderAlone()
     {
         const QList<ProcessInfo> found = Processes::find(m_inA.toUpper(), Processes::Match::Path);
-        QCOMPARE(pids(found), QList<qint64>{m_a.processId()});
+        QCOMPARE(pids(found), QList<qint64> { m_a.processId() });
         QVERIFY(Processes::terminate(found.first().pid));
         QVERIFY(m_a.waitForFinished(5000));
         QVERIFY(isRunning(m_b));
@@ -112,7 +113,8 @@ private slots:
 
         // A killed child whose parent never reaps it stays a zombie.
         QProcess shell;
-        shell.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("sleep 60 & echo $!; exec sleep 60")});
+        shell.start(
+            QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("sleep 60 & echo $!; exec sleep 60") });
         QVERIFY(shell.waitForReadyRead(10000));
         const qint64 child = shell.readLine().trimmed().toLongLong();
         // Only once the shell has become "sleep" is nobody left to reap the child.
@@ -149,16 +151,15 @@ private:
     QProcess m_a, m_b, m_c;
 };
 
-class TestLaunch : public QObject
-{
+class TestLaunch : public QObject {
     Q_OBJECT
 
 private slots:
     void waitedProgramReportsItsExitCodeInItsFolder()
     {
         QTemporaryDir dir;
-        const LaunchResult result = platform::launchAsUser(
-            dir.path(), QStringLiteral("sh -c \"pwd > where; exit 7\""), true);
+        const LaunchResult result
+            = platform::launchAsUser(dir.path(), QStringLiteral("sh -c \"pwd > where; exit 7\""), true);
         QCOMPARE(result.status, LaunchResult::Finished);
         QCOMPARE(result.exitCode, 7);
         QFile where(dir.filePath(QStringLiteral("where")));
@@ -171,8 +172,8 @@ private slots:
         QTemporaryDir dir;
         QElapsedTimer timer;
         timer.start();
-        const LaunchResult result = platform::launchAsUser(
-            dir.path(), QStringLiteral("sh -c \"echo $$ > pid; exec sleep 30\""), true, 300);
+        const LaunchResult result
+            = platform::launchAsUser(dir.path(), QStringLiteral("sh -c \"echo $$ > pid; exec sleep 30\""), true, 300);
         QCOMPARE(result.status, LaunchResult::TimedOut);
         QVERIFY(timer.elapsed() < 5000);
         QFile pidFile(dir.filePath(QStringLiteral("pid")));
@@ -183,8 +184,8 @@ private slots:
     void programNotWaitedForRunsOn()
     {
         QTemporaryDir dir;
-        const LaunchResult result = platform::launchAsUser(
-            dir.path(), QStringLiteral("sh -c \"sleep 0.2; echo done > marker\""), false);
+        const LaunchResult result
+            = platform::launchAsUser(dir.path(), QStringLiteral("sh -c \"sleep 0.2; echo done > marker\""), false);
         QCOMPARE(result.status, LaunchResult::Started);
         QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("marker"))));
     }
@@ -203,7 +204,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, command);
         QFETCH(int, error);
-        for (bool wait : {true, false}) {
+        for (bool wait : { true, false }) {
             const LaunchResult result = platform::launchAsUser(folder, command, wait);
             QCOMPARE(result.status, LaunchResult::StartFailed);
             QCOMPARE(result.error, error);

@@ -15,8 +15,7 @@
 namespace {
 
 // Stands in for the page loader of the QML window: counts its "quit" calls.
-class PageLoader : public QObject
-{
+class PageLoader : public QObject {
     Q_OBJECT
 
 public:
@@ -35,8 +34,7 @@ const QString GuideKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova\
 
 } // namespace
 
-class TestCloser : public QObject
-{
+class TestCloser : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,10 +56,14 @@ private slots:
     {
         QTest::addColumn<QString>("product");
         QTest::addColumn<QString>("key");
-        QTest::newRow("tundra") << "NOVA Tundra" << "NovaEyeGuide";
-        QTest::newRow("elite") << "NOVA Tundra Elite" << "NovaTundraEGuide";
-        QTest::newRow("2020") << "NOVA 2020" << "NovaDovGuide";
-        QTest::newRow("software") << "NOVA Software" << "NovaDovGuide";
+        QTest::newRow("tundra") << "NOVA Tundra"
+                                << "NovaEyeGuide";
+        QTest::newRow("elite") << "NOVA Tundra Elite"
+                               << "NovaTundraEGuide";
+        QTest::newRow("2020") << "NOVA 2020"
+                              << "NovaDovGuide";
+        QTest::newRow("software") << "NOVA Software"
+                                  << "NovaDovGuide";
     }
     void guideKeyPerProduct()
     {
@@ -86,22 +88,24 @@ private slots:
         QCOMPARE(quit.first().first().toString(), QStringLiteral("done"));
         QCOMPARE(m_pageLoader->quitCalls, 1);
 
-        const QString pipe = QStringLiteral("\\\\.\\pipe\\installer_for_guide") + QString::number(QCoreApplication::applicationPid());
+        const QString pipe
+            = QStringLiteral("\\\\.\\pipe\\installer_for_guide") + QString::number(QCoreApplication::applicationPid());
         QVERIFY(log.contains(QStringLiteral("[Closer] Installer should quit on Guide started?1")));
         QVERIFY(log.contains(QStringLiteral("[Closer] Start named pipe: ") + pipe));
-        QCOMPARE(guideArguments(), (QStringList{QStringLiteral("DONE:") + pipe, QStringLiteral("SESSIONID:"),
-                                                QStringLiteral("-PUBLIC")}));
+        QCOMPARE(guideArguments(),
+            (QStringList { QStringLiteral("DONE:") + pipe, QStringLiteral("SESSIONID:"), QStringLiteral("-PUBLIC") }));
         const QStringList closing = log.startingWith(QStringLiteral("[Closer] "));
         QCOMPARE(closing.mid(closing.indexOf(QStringLiteral("[Closer] closing start"))),
-                 (QStringList{QStringLiteral("[Closer] closing start"),
-                              QStringLiteral("[Closer] Terminate related processes."),
-                              QStringLiteral("[Closer] Need launch novaport?1"), QStringLiteral("[Closer] closing done")}));
+            (QStringList { QStringLiteral("[Closer] closing start"),
+                QStringLiteral("[Closer] Terminate related processes."),
+                QStringLiteral("[Closer] Need launch novaport?1"), QStringLiteral("[Closer] closing done") }));
     }
 
     void guideRunningInTheBackgroundClosesTheWizardLater()
     {
-        installGuide({{QStringLiteral("messages"), QJsonArray{QStringLiteral("DONE"), QStringLiteral("GUIDE_CLOSE")}},
-                      {QStringLiteral("intervalMs"), 200}});
+        installGuide(
+            { { QStringLiteral("messages"), QJsonArray { QStringLiteral("DONE"), QStringLiteral("GUIDE_CLOSE") } },
+                { QStringLiteral("intervalMs"), 200 } });
         Closer closer(m_root.get());
         QSignalSpy started(&closer, &Closer::guideStarted);
         QSignalSpy quit(&closer, &Closer::prepareToQuit);
@@ -125,21 +129,23 @@ private slots:
         Closer closer(m_root.get());
         LogCapture log;
         QVERIFY(!closer.startGuide(QString()));
-        QCOMPARE(log.lines(QtWarningMsg), QStringList{QStringLiteral("[Closer] WARNING: Cannot find Guide path from registry")});
+        QCOMPARE(log.lines(QtWarningMsg),
+            QStringList { QStringLiteral("[Closer] WARNING: Cannot find Guide path from registry") });
 
         const QString dovKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova\\NovaDovGuide");
         platform::Registry::write(dovKey, QStringLiteral("AppPath"), m_machine->root());
         platform::Registry::write(dovKey, QStringLiteral("LaunchPath"), m_machine->path(QStringLiteral("gone.exe")));
         log.clear();
         QVERIFY(!closer.startGuide(QString()));
-        QCOMPARE(log.lines(QtWarningMsg), QStringList{QStringLiteral("[Closer] WARNING: Guide file doesn't exist")});
+        QCOMPARE(log.lines(QtWarningMsg), QStringList { QStringLiteral("[Closer] WARNING: Guide file doesn't exist") });
     }
 
 private:
     void installGuide(const QJsonObject &scenario)
     {
-        m_machine->writeScenario({{QStringLiteral("NovaTundraGuide.exe"), scenario}});
-        const QString guide = m_machine->installPeer(QStringLiteral("opt/NOVA Guide"), QStringLiteral("NovaTundraGuide.exe"));
+        m_machine->writeScenario({ { QStringLiteral("NovaTundraGuide.exe"), scenario } });
+        const QString guide
+            = m_machine->installPeer(QStringLiteral("opt/NOVA Guide"), QStringLiteral("NovaTundraGuide.exe"));
         platform::Registry::write(GuideKey, QStringLiteral("AppPath"), QFileInfo(guide).absolutePath());
         platform::Registry::write(GuideKey, QStringLiteral("LaunchPath"), guide);
     }
@@ -149,7 +155,11 @@ private:
         QFile log(m_machine->path(QStringLiteral("peers.log")));
         if (!log.open(QIODevice::ReadOnly))
             return {};
-        return QJsonDocument::fromJson(log.readLine()).object().value(QStringLiteral("arguments")).toVariant().toStringList();
+        return QJsonDocument::fromJson(log.readLine())
+            .object()
+            .value(QStringLiteral("arguments"))
+            .toVariant()
+            .toStringList();
     }
 
     std::unique_ptr<SandboxMachine> m_machine;

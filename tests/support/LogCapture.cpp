@@ -24,7 +24,7 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, cons
         return;
     {
         QMutexLocker lock(&current->m_mutex);
-        current->m_lines.append({type, message});
+        current->m_lines.append({ type, message });
     }
     // QTest::ignoreMessage and failing on fatal messages still work through Qt Test's own handler.
     if (current->m_previous)

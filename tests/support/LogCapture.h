@@ -8,8 +8,7 @@
 // Records every log message (the text as logged, without decoration) while it lives,
 // from any thread, and restores the previous handler afterwards. Tests assert the
 // exact log lines with it.
-class LogCapture
-{
+class LogCapture {
 public:
     LogCapture();
     ~LogCapture();

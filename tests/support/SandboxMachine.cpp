@@ -56,8 +56,8 @@ QString builtProgram(const QString &name)
     return qEnvironmentVariable("NOVA_BIN_DIR") + QLatin1Char('/') + name;
 }
 
-bool startAndWaitForLine(QProcess &process, const QString &program, const QStringList &arguments,
-                         const QByteArray &readyLine, int timeoutMs)
+bool startAndWaitForLine(
+    QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &readyLine, int timeoutMs)
 {
     process.start(program, arguments);
     if (!process.waitForStarted(timeoutMs))

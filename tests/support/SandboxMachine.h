@@ -7,8 +7,7 @@
 
 // A sandbox machine in a temporary folder, made current for this process (and the
 // processes it starts) through NOVA_MACHINE_ROOT for the object's lifetime.
-class SandboxMachine
-{
+class SandboxMachine {
 public:
     SandboxMachine();
     ~SandboxMachine();
@@ -33,4 +32,4 @@ QString builtProgram(const QString &name);
 
 // Starts a program and waits until it printed a line starting with readyLine.
 bool startAndWaitForLine(QProcess &process, const QString &program, const QStringList &arguments,
-                         const QByteArray &readyLine, int timeoutMs = 10000);
+    const QByteArray &readyLine, int timeoutMs = 10000);

@@ -12,8 +12,7 @@
 
 namespace {
 
-struct Run
-{
+struct Run {
     int exitCode;
     QByteArray out;
     QByteArray err;
@@ -24,9 +23,9 @@ Run run(const QString &tool, const QStringList &arguments)
     QProcess process;
     process.start(builtProgram(tool), arguments);
     if (!process.waitForFinished(20000))
-        return {-1, {}, {}};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
+        return { -1, {}, {} };
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+        process.readAllStandardError() };
 }
 
 QStringList split(const char *words)
@@ -36,8 +35,7 @@ QStringList split(const char *words)
 
 } // namespace
 
-class TestTools : public QObject
-{
+class TestTools : public QObject {
     Q_OBJECT
 
 private slots:
@@ -78,34 +76,36 @@ private slots:
     void regAddsQueriesAndDeletesLikeRegExe()
     {
         const QString key = QStringLiteral("HKLM\\Software\\KeltNova");
-        QCOMPARE(run(QStringLiteral("nova-reg"), {QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("PID"),
-                                                  QStringLiteral("/t"), QStringLiteral("REG_DWORD"), QStringLiteral("/d"),
-                                                  QStringLiteral("0x1F"), QStringLiteral("/f")})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            run(QStringLiteral("nova-reg"),
+                { QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("PID"), QStringLiteral("/t"),
+                    QStringLiteral("REG_DWORD"), QStringLiteral("/d"), QStringLiteral("0x1F"), QStringLiteral("/f") })
+                .exitCode,
+            0);
         QCOMPARE(platform::Registry::read(key, QStringLiteral("pid")), QVariant(31));
 
         QVERIFY(platform::Registry::write(key, QStringLiteral("AppPath"), QStringLiteral("C:\\Nova")));
-        const Run query = run(QStringLiteral("nova-reg"), {QStringLiteral("query"), key});
+        const Run query = run(QStringLiteral("nova-reg"), { QStringLiteral("query"), key });
         QCOMPARE(query.exitCode, 0);
         QVERIFY(query.out.contains("    AppPath    REG_SZ    C:\\Nova\n"));
         QVERIFY(query.out.contains("    PID    REG_DWORD    0x1f\n"));
 
-        const Run bad = run(QStringLiteral("nova-reg"), {QStringLiteral("add"), key, QStringLiteral("/v"),
-                                                         QStringLiteral("PID"), QStringLiteral("/t"),
-                                                         QStringLiteral("REG_DWORD"), QStringLiteral("/d"),
-                                                         QStringLiteral("lots")});
+        const Run bad = run(QStringLiteral("nova-reg"),
+            { QStringLiteral("add"), key, QStringLiteral("/v"), QStringLiteral("PID"), QStringLiteral("/t"),
+                QStringLiteral("REG_DWORD"), QStringLiteral("/d"), QStringLiteral("lots") });
         QCOMPARE(bad.exitCode, 1);
         QVERIFY(bad.err.contains("invalid data"));
         QCOMPARE(platform::Registry::read(key, QStringLiteral("PID")), QVariant(31)); // nothing lost
 
-        QCOMPARE(run(QStringLiteral("nova-reg"), {QStringLiteral("delete"), key, QStringLiteral("/v"), QStringLiteral("pid")})
+        QCOMPARE(run(QStringLiteral("nova-reg"),
+                     { QStringLiteral("delete"), key, QStringLiteral("/v"), QStringLiteral("pid") })
                      .exitCode,
-                 0);
-        QCOMPARE(run(QStringLiteral("nova-reg"), {QStringLiteral("list"), key}).out, QByteArray("AppPath\n"));
-        QCOMPARE(run(QStringLiteral("nova-reg"), {QStringLiteral("query"), key, QStringLiteral("/v"), QStringLiteral("PID")})
+            0);
+        QCOMPARE(run(QStringLiteral("nova-reg"), { QStringLiteral("list"), key }).out, QByteArray("AppPath\n"));
+        QCOMPARE(run(QStringLiteral("nova-reg"),
+                     { QStringLiteral("query"), key, QStringLiteral("/v"), QStringLiteral("PID") })
                      .exitCode,
-                 1);
+            1);
     }
 
     void pipeSendsToAServerAndFailsOnAMissingOne()
@@ -118,29 +118,28 @@ private slots:
                 server.writeReply("OK:" + message);
         });
         serving->start();
-        const Run sent = run(QStringLiteral("nova-pipe"), {QStringLiteral("send"), QStringLiteral("\\\\.\\pipe\\tool_pipe"),
-                                                           QStringLiteral("hello")});
+        const Run sent = run(QStringLiteral("nova-pipe"),
+            { QStringLiteral("send"), QStringLiteral("\\\\.\\pipe\\tool_pipe"), QStringLiteral("hello") });
         serving->wait();
         delete serving;
         QCOMPARE(sent.exitCode, 0);
         QCOMPARE(sent.out, QByteArray("OK:hello\n"));
 
-        const Run missing = run(QStringLiteral("nova-pipe"), {QStringLiteral("send"), QStringLiteral("nobody"),
-                                                              QStringLiteral("hello"), QStringLiteral("--timeout"),
-                                                              QStringLiteral("200")});
+        const Run missing = run(QStringLiteral("nova-pipe"),
+            { QStringLiteral("send"), QStringLiteral("nobody"), QStringLiteral("hello"), QStringLiteral("--timeout"),
+                QStringLiteral("200") });
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains("nobody"));
     }
 
     void peerPlaysItsScenarioPerAttempt()
     {
-        m_machine->writeScenario(
-            {{QStringLiteral("talker.exe"),
-              QJsonObject{{QStringLiteral("pipe"), QStringLiteral("talk_pipe")},
-                          {QStringLiteral("messages"), QJsonArray{QStringLiteral("Size:1/2"), QStringLiteral("ExitCode:0")}},
-                          {QStringLiteral("exitCode"), 0},
-                          {QStringLiteral("attempts"), QJsonArray{QJsonObject{{QStringLiteral("exitCode"), 5}},
-                                                                  QJsonObject{}}}}}});
+        m_machine->writeScenario({ { QStringLiteral("talker.exe"),
+            QJsonObject { { QStringLiteral("pipe"), QStringLiteral("talk_pipe") },
+                { QStringLiteral("messages"), QJsonArray { QStringLiteral("Size:1/2"), QStringLiteral("ExitCode:0") } },
+                { QStringLiteral("exitCode"), 0 },
+                { QStringLiteral("attempts"),
+                    QJsonArray { QJsonObject { { QStringLiteral("exitCode"), 5 } }, QJsonObject {} } } } } });
         const QString talker = m_machine->installPeer(QStringLiteral("opt/Tool"), QStringLiteral("Talker.exe"));
 
         platform::NamedPipeServer server(QStringLiteral("talk_pipe"));
@@ -154,12 +153,13 @@ private slots:
             }
         });
         serving->start();
-        QCOMPARE(QProcess::execute(talker, {QStringLiteral("-first")}), 5);
-        QCOMPARE(QProcess::execute(talker, {QStringLiteral("-second")}), 0);
+        QCOMPARE(QProcess::execute(talker, { QStringLiteral("-first") }), 5);
+        QCOMPARE(QProcess::execute(talker, { QStringLiteral("-second") }), 0);
         serving->wait();
         delete serving;
-        QCOMPARE(received, (QStringList{QStringLiteral("Size:1/2"), QStringLiteral("ExitCode:0"),
-                                        QStringLiteral("Size:1/2"), QStringLiteral("ExitCode:0")}));
+        QCOMPARE(received,
+            (QStringList { QStringLiteral("Size:1/2"), QStringLiteral("ExitCode:0"), QStringLiteral("Size:1/2"),
+                QStringLiteral("ExitCode:0") }));
 
         QFile log(m_machine->path(QStringLiteral("peers.log")));
         QVERIFY(log.open(QIODevice::ReadOnly));
@@ -168,7 +168,7 @@ private slots:
         const QJsonObject second = QJsonDocument::fromJson(lines.at(1)).object();
         QCOMPARE(second.value(QStringLiteral("program")).toString(), QStringLiteral("Talker.exe"));
         QCOMPARE(second.value(QStringLiteral("attempt")).toInt(), 2);
-        QCOMPARE(second.value(QStringLiteral("arguments")).toArray(), QJsonArray{QStringLiteral("-second")});
+        QCOMPARE(second.value(QStringLiteral("arguments")).toArray(), QJsonArray { QStringLiteral("-second") });
     }
 
     void peerWithoutAScenarioExitsAtOnce()

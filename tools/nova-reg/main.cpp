@@ -14,8 +14,7 @@
 
 namespace {
 
-struct Command
-{
+struct Command {
     QString verb;
     QString key;
     QString name;
@@ -25,16 +24,15 @@ struct Command
     bool hasData = false;
 };
 
-constexpr const char *Usage =
-    "usage: nova-reg query KEY [/v NAME | /ve]\n"
-    "       nova-reg add KEY [/v NAME | /ve] [/t REG_SZ|REG_DWORD|REG_QWORD] [/d DATA] [/f]\n"
-    "       nova-reg delete KEY (/v NAME | /ve) [/f]\n"
-    "       nova-reg list KEY\n";
+constexpr const char *Usage = "usage: nova-reg query KEY [/v NAME | /ve]\n"
+                              "       nova-reg add KEY [/v NAME | /ve] [/t REG_SZ|REG_DWORD|REG_QWORD] [/d DATA] [/f]\n"
+                              "       nova-reg delete KEY (/v NAME | /ve) [/f]\n"
+                              "       nova-reg list KEY\n";
 
 bool parse(const QStringList &arguments, Command *command, QString *error)
 {
-    static const QStringList verbs = {QStringLiteral("query"), QStringLiteral("add"), QStringLiteral("delete"),
-                                      QStringLiteral("list")};
+    static const QStringList verbs
+        = { QStringLiteral("query"), QStringLiteral("add"), QStringLiteral("delete"), QStringLiteral("list") };
     if (arguments.size() < 2 || !verbs.contains(arguments.at(0).toLower())) {
         *error = QStringLiteral("expected a command and a key");
         return false;
@@ -43,8 +41,8 @@ bool parse(const QStringList &arguments, Command *command, QString *error)
     command->key = arguments.at(1);
     for (int i = 2; i < arguments.size(); ++i) {
         const QString option = arguments.at(i).toLower();
-        const bool takesValue = option == QLatin1String("/v") || option == QLatin1String("/t")
-                                || option == QLatin1String("/d");
+        const bool takesValue
+            = option == QLatin1String("/v") || option == QLatin1String("/t") || option == QLatin1String("/d");
         if (takesValue && i + 1 >= arguments.size()) {
             *error = option + QStringLiteral(" needs a value");
             return false;
@@ -61,7 +59,7 @@ bool parse(const QStringList &arguments, Command *command, QString *error)
             command->data = arguments.at(++i);
             command->hasData = true;
         } else if (option != QLatin1String("/f") || command->verb == QLatin1String("query")
-                   || command->verb == QLatin1String("list")) {
+            || command->verb == QLatin1String("list")) {
             *error = QStringLiteral("unexpected argument ") + arguments.at(i);
             return false;
         }
@@ -115,7 +113,7 @@ QString describe(const QString &name, const QVariant &value)
         break;
     }
     return QStringLiteral("    ") + (name.isEmpty() ? QStringLiteral("(Default)") : name) + QStringLiteral("    ")
-           + type + QStringLiteral("    ") + text;
+        + type + QStringLiteral("    ") + text;
 }
 
 int run(const Command &command, QTextStream &out, QTextStream &err)
@@ -142,7 +140,7 @@ int run(const Command &command, QTextStream &out, QTextStream &err)
         out << "The operation completed successfully.\n";
         return 0;
     }
-    const QStringList names = command.hasName ? QStringList{command.name} : Registry::valueNames(command.key);
+    const QStringList names = command.hasName ? QStringList { command.name } : Registry::valueNames(command.key);
     if (command.verb == QLatin1String("list")) {
         for (const QString &name : names)
             out << name << '\n';

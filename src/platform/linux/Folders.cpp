@@ -44,14 +44,13 @@ QString Folders::programData()
 
 QString Folders::desktop()
 {
-    return sandboxed(QStringLiteral("Desktop"),
-                     QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    return sandboxed(QStringLiteral("Desktop"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 }
 
 QString Folders::localAppData()
 {
-    return sandboxed(QStringLiteral("AppData/Local"),
-                     QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    return sandboxed(
+        QStringLiteral("AppData/Local"), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 QString Folders::tempFolder()
@@ -64,9 +63,8 @@ QString Folders::tempFolder()
         // user's own cache. Never a fixed name in the shared /tmp.
         const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
         path = runtime.isEmpty()
-                   ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-                         + QStringLiteral("/nova-temp")
-                   : runtime + QStringLiteral("/nova-temp");
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/nova-temp")
+            : runtime + QStringLiteral("/nova-temp");
     }
     return makePrivateFolder(path) ? path : QString();
 }

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <vector>
 #include <csignal>
 #include <fcntl.h>
 #include <grp.h>
@@ -17,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
@@ -26,8 +26,7 @@ namespace {
 
 constexpr int WaitPollMs = 5;
 
-struct DesktopUser
-{
+struct DesktopUser {
     uid_t uid = 0;
     gid_t gid = 0;
     QByteArray name;
@@ -42,7 +41,7 @@ bool findDesktopUser(DesktopUser *user)
     if (::geteuid() != 0)
         return false;
     uid_t uid = 0;
-    for (const char *variable : {"SUDO_UID", "PKEXEC_UID"}) {
+    for (const char *variable : { "SUDO_UID", "PKEXEC_UID" }) {
         bool ok = false;
         const uint value = qEnvironmentVariable(variable).toUInt(&ok);
         if (ok && value != 0) {
@@ -90,13 +89,16 @@ QByteArrayList environmentFor(const DesktopUser *user)
         return variables;
     const QByteArray runtime = "/run/user/" + QByteArray::number(uint(user->uid));
     const QList<QPair<QByteArray, QByteArray>> own = {
-        {"HOME", user->home},   {"USER", user->name},       {"LOGNAME", user->name},
-        {"SHELL", user->shell}, {"XDG_RUNTIME_DIR", runtime},
+        { "HOME", user->home },
+        { "USER", user->name },
+        { "LOGNAME", user->name },
+        { "SHELL", user->shell },
+        { "XDG_RUNTIME_DIR", runtime },
     };
     for (const auto &variable : own) {
         variables.erase(std::remove_if(variables.begin(), variables.end(),
-                                       [&](const QByteArray &v) { return v.startsWith(variable.first + '='); }),
-                        variables.end());
+                            [&](const QByteArray &v) { return v.startsWith(variable.first + '='); }),
+            variables.end());
         variables.append(variable.first + '=' + variable.second);
     }
     return variables;
@@ -176,8 +178,8 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
         }
         ::setsid();
         if ((asOther
-             && (::setgroups(user.groups.size(), user.groups.data()) != 0 || ::setgid(user.gid) != 0
-                 || ::setuid(user.uid) != 0))
+                && (::setgroups(user.groups.size(), user.groups.data()) != 0 || ::setgid(user.gid) != 0
+                    || ::setuid(user.uid) != 0))
             || (!directory.isEmpty() && ::chdir(directory.constData()) != 0)) {
             const int error = errno;
             (void)!::write(report[1], &error, sizeof(error));

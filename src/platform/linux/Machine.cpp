@@ -53,8 +53,7 @@ QString Machine::machineRegistryFolder()
 QString Machine::userRegistryFolder()
 {
     return underRoot(QStringLiteral("registry/user"),
-                     QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                         + QStringLiteral("/nova/registry"));
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/nova/registry"));
 }
 
 QString Machine::hardwareRoot()
@@ -73,7 +72,7 @@ QJsonObject Machine::profile()
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError) {
         qWarning("[Machine] WARNING: %s is not valid JSON: %s", qUtf8Printable(file.fileName()),
-                 qUtf8Printable(error.errorString()));
+            qUtf8Printable(error.errorString()));
         return {};
     }
     return document.object();

@@ -1,7 +1,7 @@
 #include "platform/NamedEvent.h"
 
-#include "platform/Machine.h"
 #include "ObjectPaths.h"
+#include "platform/Machine.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,8 +24,7 @@ namespace {
 
 constexpr int PollIntervalMs = 5;
 
-class GuardLock
-{
+class GuardLock {
 public:
     explicit GuardLock(const QString &path)
         : m_fd(detail::openShared(path, O_RDWR | O_CREAT))

@@ -1,7 +1,7 @@
 #include "platform/NamedMutex.h"
 
-#include "platform/Machine.h"
 #include "ObjectPaths.h"
+#include "platform/Machine.h"
 
 #include <cerrno>
 #include <fcntl.h>

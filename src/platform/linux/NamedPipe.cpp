@@ -1,7 +1,7 @@
 #include "platform/NamedPipe.h"
 
-#include "platform/Machine.h"
 #include "ObjectPaths.h"
+#include "platform/Machine.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -55,7 +55,7 @@ int waitFor(int fd, short events, int timeoutMs)
     QElapsedTimer timer;
     timer.start();
     for (;;) {
-        pollfd entry{fd, events, 0};
+        pollfd entry { fd, events, 0 };
         const int left = timeoutMs < 0 ? -1 : int(qMax<qint64>(0, timeoutMs - timer.elapsed()));
         const int ready = ::poll(&entry, 1, left);
         if (ready >= 0 || errno != EINTR)
@@ -232,7 +232,7 @@ NamedPipeClient::Status NamedPipeClient::call(const QByteArray &message, QByteAr
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
-    } closer{fd};
+    } closer { fd };
 
     // A full backlog is a busy pipe: wait for it up to the time-out. A missing socket,
     // or one nobody listens on, is a missing pipe and fails at once.

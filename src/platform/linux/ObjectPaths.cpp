@@ -11,7 +11,7 @@ namespace platform::detail {
 
 QString objectPath(const QString &folder, QString name, const QString &suffix)
 {
-    for (const QLatin1String prefix : {QLatin1String("Global\\"), QLatin1String("Local\\")}) {
+    for (const QLatin1String prefix : { QLatin1String("Global\\"), QLatin1String("Local\\") }) {
         if (name.startsWith(prefix, Qt::CaseInsensitive)) {
             name.remove(0, prefix.size());
             break;

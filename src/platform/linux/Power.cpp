@@ -16,7 +16,7 @@ bool Power::restart()
             return false;
         return record.write(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8() + " restart\n") > 0;
     }
-    return QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("reboot")});
+    return QProcess::startDetached(QStringLiteral("systemctl"), { QStringLiteral("reboot") });
 }
 
 } // namespace platform

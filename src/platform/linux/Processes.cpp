@@ -71,13 +71,10 @@ bool matches(const ProcessInfo &info, const QString &pattern, Processes::Match m
         return info.imageName.startsWith(pattern, Qt::CaseInsensitive);
     case Processes::Match::Path: {
         // Compare the cheap file name first, then the whole path.
-        const QString fileName = pattern.mid(qMax(pattern.lastIndexOf(QLatin1Char('/')),
-                                                  pattern.lastIndexOf(QLatin1Char('\\')))
-                                             + 1);
+        const QString fileName
+            = pattern.mid(qMax(pattern.lastIndexOf(QLatin1Char('/')), pattern.lastIndexOf(QLatin1Char('\\'))) + 1);
         return info.imageName.compare(fileName, Qt::CaseInsensitive) == 0
-               && info.imagePath.compare(QDir::cleanPath(QDir::fromNativeSeparators(pattern)),
-                                         Qt::CaseInsensitive)
-                      == 0;
+            && info.imagePath.compare(QDir::cleanPath(QDir::fromNativeSeparators(pattern)), Qt::CaseInsensitive) == 0;
     }
     }
     return false;
