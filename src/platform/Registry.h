@@ -15,8 +15,7 @@ namespace platform {
 // (64-bit numbers), QByteArray (binary); bool and other types are stored as text.
 // Every write is durable when the call returns, and concurrent writers from several
 // processes never lose each other's values.
-class Registry
-{
+class Registry {
 public:
     // The value, or an invalid QVariant when the hive, key or value is missing.
     static QVariant read(const QString &keyPath, const QString &valueName);
@@ -26,6 +25,11 @@ public:
     static QStringList valueNames(const QString &keyPath);
     // True when the value existed and was deleted.
     static bool remove(const QString &keyPath, const QString &valueName);
+    // Windows allows backslashes in value names (compatibility-mode entries are named
+    // after program paths). These take valueName as it stands, where write and remove
+    // read "Sub\Name" as a value in a sub-key; valueNames lists such names as written.
+    static bool writeLiteral(const QString &keyPath, const QString &valueName, const QVariant &value);
+    static bool removeLiteral(const QString &keyPath, const QString &valueName);
     // Every write is committed when it returns, so there is nothing left to flush;
     // kept for callers written against settings objects, which sync explicitly.
     static bool flush();

@@ -1,5 +1,6 @@
 #include "shell/Closer.h"
 
+#include "bi/BIService.h"
 #include "install/GuideParser.h"
 #include "install/PipeThreadWin.h"
 #include "shell/ModeFlags.h"
@@ -7,9 +8,10 @@
 
 #include <QFile>
 
-Closer::Closer(QObject *root, QObject *parent)
+Closer::Closer(QObject *root, BIService *biService, QObject *parent)
     : QObject(parent)
     , m_root(root)
+    , m_biService(biService)
 {
 }
 
@@ -52,9 +54,10 @@ bool Closer::startGuide(const QString &bgiPipeName)
     thread->start(QThread::InheritPriority);
 
     qDebug("[Closer] Start Guide");
+    const QString sessionId = m_biService ? m_biService->sessionId() : QString();
     // The program path is quoted: install folders may hold blanks.
     QString command = QLatin1Char('"') + launchPath + QStringLiteral("\" DONE:") + pipeName
-                      + QStringLiteral(" SESSIONID:") + m_sessionId + QLatin1Char(' ') + Mode::modeParam();
+        + QStringLiteral(" SESSIONID:") + sessionId + QLatin1Char(' ') + Mode::modeParam();
     qDebug("[Closer] Start Guide with argument: %s", qUtf8Printable(command));
     if (!bgiPipeName.isEmpty())
         command += QStringLiteral(" BGIPIPE:") + bgiPipeName;

@@ -3,15 +3,17 @@
 #include <QObject>
 #include <QString>
 
+class BIService;
+
 // Performs the orderly shutdown and starts the hardware guide program at the end of
 // the wizard, listening on a reply pipe for the guide's "DONE" and "GUIDE_CLOSE".
-class Closer : public QObject
-{
+class Closer : public QObject {
     Q_OBJECT
 
 public:
-    // root: the QML root window.
-    explicit Closer(QObject *root, QObject *parent = nullptr);
+    // root: the QML root window; biService: the analytics, whose session the guide
+    // continues (none: an empty session id).
+    explicit Closer(QObject *root, BIService *biService = nullptr, QObject *parent = nullptr);
 
     // The guide's registry key for a product, below the main key.
     static QString guideKey(const QString &productName);
@@ -32,6 +34,5 @@ public slots:
 
 private:
     QObject *m_root;
-    // The analytics session handed on to the guide; empty until analytics record sessions.
-    QString m_sessionId;
+    BIService *m_biService;
 };

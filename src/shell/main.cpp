@@ -1,18 +1,18 @@
 // The wizard's entry point: opens the log, announces itself, prepares the machine,
 // loads the main window, creates the managers in their fixed order, wires them and runs.
 
-#include "install/UpdaterLauncher.h"
 #include "platform/Folders.h"
 #include "platform/Graphics.h"
 #include "platform/NamedEvent.h"
 #include "platform/Registry.h"
 #include "qml/QmlResources.h"
-#include "shell/Closer.h"
 #include "shell/DLog.h"
 #include "shell/Language.h"
+#include "shell/Managers.h"
 #include "shell/ModeFlags.h"
 #include "shell/ParamHandler.h"
 #include "shell/Utils.h"
+#include "wizard/PageManager.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,7 +50,7 @@ void closeCompanion(const char *name, const QString &key)
     const QString path = Utils::readRegValue(key, QStringLiteral("TerminatePath")).toString();
     const QString parameter = Utils::readRegValue(key, QStringLiteral("TerminateParam")).toString();
     qDebug("[main] %s app path:%s", name, qUtf8Printable(path));
-    const int exitCode = runTool(path, {parameter});
+    const int exitCode = runTool(path, { parameter });
     qDebug("[main] %s args: %s", name, qUtf8Printable(parameter));
     if (exitCode == 0)
         qDebug("[main] Close %s success.", name);
@@ -98,8 +98,8 @@ void setRootProperties(QObject *root, const QString &programFolder)
     const QScreen *screen = QGuiApplication::screens().value(0);
     qDebug("[main] numbers of screens: %d", int(QGuiApplication::screens().size()));
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    qDebug("[main] primary screen available geometry QRect(%d,%d %dx%d)", area.x(), area.y(), area.width(),
-           area.height());
+    qDebug(
+        "[main] primary screen available geometry QRect(%d,%d %dx%d)", area.x(), area.y(), area.width(), area.height());
     qDebug("[main] Set primScWidth to qml success? %d", root->setProperty("primScWidth", area.width()));
     qDebug("[main] Set primScHeight to qml success? %d", root->setProperty("primScHeight", area.height()));
     root->setProperty("product_name", Mode::productName());
@@ -177,9 +177,9 @@ int main(int argc, char *argv[])
         qDebug("[main] Set registry for oculus");
         QCoreApplication::setOrganizationName(QStringLiteral("KeltNova\\NovaSoftwareInstall"));
         QCoreApplication::setApplicationName(QStringLiteral("Devices"));
-        Utils::writeRegValue(platform::Registry::scopeKey(true, QCoreApplication::organizationName(),
-                                                          QCoreApplication::applicationName()),
-                             QStringLiteral("Oculus"), QString());
+        Utils::writeRegValue(platform::Registry::scopeKey(
+                                 true, QCoreApplication::organizationName(), QCoreApplication::applicationName()),
+            QStringLiteral("Oculus"), QString());
     }
 
     qDebug("[main] Init app engine");
@@ -200,21 +200,15 @@ int main(int argc, char *argv[])
     qDebug("[main] Init other objects");
     const bool testMode = detectTestMode();
 
-    Closer closer(root);
-    UpdaterLauncher updaterLauncher(Mode::isCN());
+    Managers managers(root, Version, params);
 
     QObject *pageFooter = root->findChild<QObject *>(QStringLiteral("pageFooter"));
     if (pageFooter)
         pageFooter->setProperty("bScreenshot", testMode);
 
     qDebug("[main] Connect signal-slots");
-    QObject::connect(root, SIGNAL(firstActive()), &params, SLOT(onFirstActive()),
-                     Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-    QObject::connect(&closer, SIGNAL(closeWindow()), root, SLOT(hideWindow()));
-    QObject::connect(&engine, &QQmlApplicationEngine::quit, &app, &QCoreApplication::quit);
-    // Until the page flow decides how each quit ends, every request closes at once.
-    QObject::connect(root, SIGNAL(prepareToQuit(QString)), &closer, SLOT(closing()));
-    QObject::connect(&closer, &Closer::prepareToQuit, &closer, &Closer::closing);
+    managers.connectAll(engine, params);
+    managers.pageManager->start();
 
     app.setQuitOnLastWindowClosed(false);
     qDebug("[main] Execute app");

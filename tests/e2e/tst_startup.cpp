@@ -1,3 +1,4 @@
+#include "LogCapture.h"
 #include "SandboxMachine.h"
 #include "WizardProcess.h"
 
@@ -34,21 +35,6 @@ const QStringList StartupLines = {
     QStringLiteral("[ParamHandler] onFirstActive"),
 };
 
-// Whether the expected lines occur in this order among the lines (others may lie between).
-bool inOrder(const QStringList &lines, const QStringList &expected, QString *missing)
-{
-    int at = 0;
-    for (const QString &line : expected) {
-        at = lines.indexOf(line, at);
-        if (at < 0) {
-            *missing = line;
-            return false;
-        }
-        ++at;
-    }
-    return true;
-}
-
 } // namespace
 
 class TestStartup : public QObject {
@@ -63,7 +49,7 @@ private slots:
         QVERIFY(wizard.startAndWaitForWindow());
 
         QString missing;
-        QVERIFY2(inOrder(wizard.logLines(), StartupLines, &missing), qPrintable(missing));
+        QVERIFY2(linesInOrder(wizard.logLines(), StartupLines, &missing), qPrintable(missing));
         QCOMPARE(platform::Registry::read(
                      QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova"), QStringLiteral("Version")),
             QVariant(QStringLiteral("NovaTundraInstall_1.0.121.0")));

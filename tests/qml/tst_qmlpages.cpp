@@ -3,8 +3,8 @@
 
 #include "LogCapture.h"
 #include "QmlHarness.h"
+#include "UrlRecorder.h"
 
-#include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -32,17 +32,6 @@ QStringList firstArguments(const QSignalSpy &spy)
         values << call.at(0).toString();
     return values;
 }
-
-// Records the URLs the pages open in the browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    UrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
-    ~UrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 } // namespace
 

@@ -66,3 +66,17 @@ void LogCapture::clear()
     QMutexLocker lock(&m_mutex);
     m_lines.clear();
 }
+
+bool linesInOrder(const QStringList &lines, const QStringList &expected, QString *missing)
+{
+    int at = 0;
+    for (const QString &line : expected) {
+        at = int(lines.indexOf(line, at));
+        if (at < 0) {
+            *missing = line;
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}

@@ -31,3 +31,7 @@ private:
     QList<QPair<QtMsgType, QString>> m_lines;
     QtMessageHandler m_previous;
 };
+
+// Whether the expected lines occur in this order among lines (others may lie between);
+// the first one that does not goes to *missing.
+bool linesInOrder(const QStringList &lines, const QStringList &expected, QString *missing);

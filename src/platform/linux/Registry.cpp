@@ -21,24 +21,22 @@ constexpr int BusyTimeoutMs = 10000;
 
 enum ValueType { Text = 1, Binary = 3, Dword = 4, Qword = 11 };
 
-struct Location
-{
-    QString file;    // hive file, empty when the hive is unknown
-    QString key;     // key path below the hive, backslash-separated
-    QString name;    // value name
+struct Location {
+    QString file; // hive file, empty when the hive is unknown
+    QString key; // key path below the hive, backslash-separated
+    QString name; // value name
 };
 
-struct HiveName
-{
+struct HiveName {
     QLatin1String full;
     QLatin1String shortName;
     bool perUser;
 };
 
 const HiveName Hives[] = {
-    {QLatin1String("HKEY_LOCAL_MACHINE"), QLatin1String("HKLM"), false},
-    {QLatin1String("HKEY_CURRENT_USER"), QLatin1String("HKCU"), true},
-    {QLatin1String("HKEY_CLASSES_ROOT"), QLatin1String("HKCR"), false},
+    { QLatin1String("HKEY_LOCAL_MACHINE"), QLatin1String("HKLM"), false },
+    { QLatin1String("HKEY_CURRENT_USER"), QLatin1String("HKCU"), true },
+    { QLatin1String("HKEY_CLASSES_ROOT"), QLatin1String("HKCR"), false },
 };
 
 QStringList pathParts(const QString &path)
@@ -48,7 +46,8 @@ QStringList pathParts(const QString &path)
     return unified.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
 }
 
-Location locate(const QString &keyPath, const QString &valueName)
+// With literalName, the value name is taken as it stands, separators included.
+Location locate(const QString &keyPath, const QString &valueName, bool literalName = false)
 {
     Location location;
     QStringList keyParts = pathParts(keyPath);
@@ -62,6 +61,11 @@ Location locate(const QString &keyPath, const QString &valueName)
             location.file = folder + QLatin1Char('/') + candidate.full + QStringLiteral(".db");
         }
     }
+    if (literalName) {
+        location.name = valueName;
+        location.key = keyParts.join(QLatin1Char('\\'));
+        return location;
+    }
     // "Sub\Name" as a value name reads Name in the sub-key Sub.
     QStringList nameParts = pathParts(valueName);
     location.name = nameParts.isEmpty() ? QString() : nameParts.takeLast();
@@ -69,8 +73,7 @@ Location locate(const QString &keyPath, const QString &valueName)
     return location;
 }
 
-class Hive
-{
+class Hive {
 public:
     Hive(const QString &file, bool forWriting)
     {
@@ -129,7 +132,7 @@ public:
     void warn(const char *what) const
     {
         qWarning("[Registry] WARNING: cannot %s %s: %s", what, m_db ? sqlite3_db_filename(m_db, "main") : "hive",
-                 m_db ? sqlite3_errmsg(m_db) : "out of memory");
+            m_db ? sqlite3_errmsg(m_db) : "out of memory");
     }
 
     sqlite3 *db() const { return m_db; }
@@ -144,8 +147,7 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
-struct Statement
-{
+struct Statement {
     sqlite3_stmt *handle;
     ~Statement() { sqlite3_finalize(handle); }
 };
@@ -158,36 +160,11 @@ QString fold(const QString &text)
 QString columnText(sqlite3_stmt *statement, int column)
 {
     return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)),
-                             sqlite3_column_bytes(statement, column));
+        sqlite3_column_bytes(statement, column));
 }
 
-} // namespace
-
-QVariant Registry::read(const QString &keyPath, const QString &valueName)
+bool writeAt(const Location &at, const QString &keyPath, const QVariant &value)
 {
-    const Location at = locate(keyPath, valueName);
-    Hive hive(at.file, false);
-    Statement statement{hive.prepare("SELECT type, data FROM hive_values WHERE key_fold = ?1 AND name_fold = ?2",
-                                     {fold(at.key), fold(at.name)})};
-    if (!statement.handle || sqlite3_step(statement.handle) != SQLITE_ROW)
-        return {};
-    const QByteArray data(static_cast<const char *>(sqlite3_column_blob(statement.handle, 1)),
-                          sqlite3_column_bytes(statement.handle, 1));
-    switch (sqlite3_column_int(statement.handle, 0)) {
-    case Dword:
-        return data.toInt();
-    case Qword:
-        return data.toLongLong();
-    case Binary:
-        return data;
-    default:
-        return QString::fromUtf8(data);
-    }
-}
-
-bool Registry::write(const QString &keyPath, const QString &valueName, const QVariant &value)
-{
-    const Location at = locate(keyPath, valueName);
     if (at.file.isEmpty()) {
         qWarning("[Registry] WARNING: unknown hive in %s", qUtf8Printable(keyPath));
         return false;
@@ -215,9 +192,9 @@ bool Registry::write(const QString &keyPath, const QString &valueName, const QVa
     }
 
     Hive hive(at.file, true);
-    Statement statement{hive.prepare("INSERT OR REPLACE INTO hive_values (key_fold, name_fold, key, name, type, data)"
-                                     " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
-                                     {fold(at.key), fold(at.name), at.key, at.name})};
+    Statement statement { hive.prepare("INSERT OR REPLACE INTO hive_values (key_fold, name_fold, key, name, type, data)"
+                                       " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+        { fold(at.key), fold(at.name), at.key, at.name }) };
     if (!statement.handle)
         return false;
     sqlite3_bind_int(statement.handle, 5, type);
@@ -229,12 +206,61 @@ bool Registry::write(const QString &keyPath, const QString &valueName, const QVa
     return true;
 }
 
+bool removeAt(const Location &at)
+{
+    // A delete never creates a hive.
+    if (at.file.isEmpty() || !QFile::exists(at.file))
+        return false;
+    Hive writable(at.file, true);
+    Statement statement { writable.prepare(
+        "DELETE FROM hive_values WHERE key_fold = ?1 AND name_fold = ?2", { fold(at.key), fold(at.name) }) };
+    if (!statement.handle || sqlite3_step(statement.handle) != SQLITE_DONE) {
+        writable.warn("delete from");
+        return false;
+    }
+    return sqlite3_changes(writable.db()) > 0;
+}
+
+} // namespace
+
+QVariant Registry::read(const QString &keyPath, const QString &valueName)
+{
+    const Location at = locate(keyPath, valueName);
+    Hive hive(at.file, false);
+    Statement statement { hive.prepare(
+        "SELECT type, data FROM hive_values WHERE key_fold = ?1 AND name_fold = ?2", { fold(at.key), fold(at.name) }) };
+    if (!statement.handle || sqlite3_step(statement.handle) != SQLITE_ROW)
+        return {};
+    const QByteArray data(
+        static_cast<const char *>(sqlite3_column_blob(statement.handle, 1)), sqlite3_column_bytes(statement.handle, 1));
+    switch (sqlite3_column_int(statement.handle, 0)) {
+    case Dword:
+        return data.toInt();
+    case Qword:
+        return data.toLongLong();
+    case Binary:
+        return data;
+    default:
+        return QString::fromUtf8(data);
+    }
+}
+
+bool Registry::write(const QString &keyPath, const QString &valueName, const QVariant &value)
+{
+    return writeAt(locate(keyPath, valueName), keyPath, value);
+}
+
+bool Registry::writeLiteral(const QString &keyPath, const QString &valueName, const QVariant &value)
+{
+    return writeAt(locate(keyPath, valueName, true), keyPath, value);
+}
+
 QStringList Registry::valueNames(const QString &keyPath)
 {
     const Location at = locate(keyPath, QString());
     Hive hive(at.file, false);
-    Statement statement{
-        hive.prepare("SELECT name FROM hive_values WHERE key_fold = ?1 ORDER BY name_fold", {fold(at.key)})};
+    Statement statement { hive.prepare(
+        "SELECT name FROM hive_values WHERE key_fold = ?1 ORDER BY name_fold", { fold(at.key) }) };
     QStringList names;
     while (statement.handle && sqlite3_step(statement.handle) == SQLITE_ROW)
         names.append(columnText(statement.handle, 0));
@@ -243,18 +269,12 @@ QStringList Registry::valueNames(const QString &keyPath)
 
 bool Registry::remove(const QString &keyPath, const QString &valueName)
 {
-    const Location at = locate(keyPath, valueName);
-    // A delete never creates a hive.
-    if (at.file.isEmpty() || !QFile::exists(at.file))
-        return false;
-    Hive writable(at.file, true);
-    Statement statement{writable.prepare("DELETE FROM hive_values WHERE key_fold = ?1 AND name_fold = ?2",
-                                         {fold(at.key), fold(at.name)})};
-    if (!statement.handle || sqlite3_step(statement.handle) != SQLITE_DONE) {
-        writable.warn("delete from");
-        return false;
-    }
-    return sqlite3_changes(writable.db()) > 0;
+    return removeAt(locate(keyPath, valueName));
+}
+
+bool Registry::removeLiteral(const QString &keyPath, const QString &valueName)
+{
+    return removeAt(locate(keyPath, valueName, true));
 }
 
 bool Registry::flush()
@@ -265,7 +285,7 @@ bool Registry::flush()
 QString Registry::scopeKey(bool systemScope, const QString &organisation, const QString &application)
 {
     return (systemScope ? QStringLiteral("HKEY_LOCAL_MACHINE") : QStringLiteral("HKEY_CURRENT_USER"))
-           + QStringLiteral("\\Software\\") + organisation + QLatin1Char('\\') + application;
+        + QStringLiteral("\\Software\\") + organisation + QLatin1Char('\\') + application;
 }
 
 } // namespace platform

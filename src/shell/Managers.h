@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class BIService;
+class CDialogAgent;
+class Closer;
+class CPageManager;
+class DialogManager;
+class GraphicsChecker;
+class ParamHandler;
+class QObject;
+class QQmlApplicationEngine;
+class UpdaterLauncher;
+
+// The managers of one run, created in their fixed order on the QML window and wired to
+// each other and to the window in one place; destroyed in the reverse order.
+class Managers {
+public:
+    // root: the loaded QML window; version: the program's version text.
+    Managers(QObject *root, const QString &version, const ParamHandler &params);
+    ~Managers();
+    Managers(const Managers &) = delete;
+    Managers &operator=(const Managers &) = delete;
+
+    // Makes the start-up connections, in their fixed order.
+    void connectAll(QQmlApplicationEngine &engine, ParamHandler &params);
+
+    // In the order of creation.
+    std::unique_ptr<BIService> biService;
+    std::unique_ptr<Closer> closer;
+    std::unique_ptr<DialogManager> dialogManager;
+    std::unique_ptr<GraphicsChecker> graphicsChecker;
+    std::unique_ptr<CPageManager> pageManager;
+    std::unique_ptr<CDialogAgent> dialogAgent;
+    std::unique_ptr<UpdaterLauncher> updaterLauncher;
+
+private:
+    QObject *m_root;
+};

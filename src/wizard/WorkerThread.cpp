@@ -1,0 +1,20 @@
+#include "wizard/WorkerThread.h"
+
+namespace {
+
+// How long the end of the owner waits for the thread to stop.
+constexpr unsigned long StopLimitMs = 5000;
+
+} // namespace
+
+WorkerThread::~WorkerThread()
+{
+    if (!m_thread)
+        return;
+    m_thread->quit();
+    if (!m_thread->wait(StopLimitMs)) {
+        // Destroying a running thread would abort the program; it ends with the process.
+        qWarning("%s WARNING: The dialog thread did not stop", m_tag);
+        m_thread.release();
+    }
+}

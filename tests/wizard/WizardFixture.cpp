@@ -1,0 +1,59 @@
+#include "WizardFixture.h"
+
+#include "shell/Closer.h"
+#include "wizard/PageManager.h"
+
+namespace {
+
+char programName[] = "NovaEyeInstall";
+char *arguments[] = { programName, nullptr };
+
+QVariantMap modeProperties(const ModeFlags &flags)
+{
+    return { { QStringLiteral("bIsSWOA"), flags.isSWOA }, { QStringLiteral("bIsOtherDev"), flags.isOtherDev },
+        { QStringLiteral("bIsDKV"), flags.isDKV }, { QStringLiteral("product_name"), flags.productName } };
+}
+
+} // namespace
+
+WizardFixture::WizardFixture(const ModeFlags &flags, bool closes)
+    : harness(modeProperties(flags))
+    , params(1, arguments, true)
+{
+    Mode::set(flags); // over what the command line gave
+    managers = std::make_unique<Managers>(harness.root(), QStringLiteral("NovaTundraInstall_1.0.121.0"), params);
+    managers->connectAll(harness.engine, params);
+    if (!closes)
+        QObject::disconnect(
+            managers->pageManager.get(), &CPageManager::closeApp, managers->closer.get(), &Closer::closing);
+    closeApp = std::make_unique<QSignalSpy>(managers->pageManager.get(), &CPageManager::closeApp);
+    managers->pageManager->start();
+}
+
+bool WizardFixture::overlayShows(const QString &id) const
+{
+    const QObject *overlay = find(QStringLiteral("pageDialog"));
+    return overlay->property("visible").toBool() && overlay->property("dialogID").toString() == id;
+}
+
+void WizardFixture::press(bool positive) const
+{
+    QObject *overlay = find(QStringLiteral("pageDialog"));
+    overlay->setProperty("visible", false);
+    QMetaObject::invokeMethod(overlay, positive ? "positivePressed" : "negativePressed");
+}
+
+void WizardFixture::pressNext() const
+{
+    QMetaObject::invokeMethod(find(QStringLiteral("pageFooter")), "nextButtonClicked");
+}
+
+void WizardFixture::pressBack() const
+{
+    QMetaObject::invokeMethod(find(QStringLiteral("pageFooter")), "backButtonClicked");
+}
+
+void WizardFixture::showDialog(const QString &id) const
+{
+    QMetaObject::invokeMethod(root(), "showDialog", Q_ARG(QString, id));
+}
