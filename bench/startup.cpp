@@ -1,7 +1,7 @@
-// Start-up of the wizard against a bare Qt Quick window: the time from process start
-// until the window is up and active (both tell a caller pipe "DONE", as the wizard tells
-// its launcher), and the peak memory (VmHWM) at that moment. Offscreen, software
-// rendering, in a private sandbox machine.
+// Start-up of the wizard against a bare Qt Quick window of the same size: the time from
+// process start until the window is up, active and drawn once (both tell a caller pipe
+// "DONE", as the wizard tells its launcher), and the peak memory (VmHWM) at that moment.
+// Offscreen, software rendering, in a private sandbox machine.
 // Usage: startup [runs]   (programs are taken from this program's folder)
 
 #include "platform/NamedPipe.h"

@@ -34,6 +34,13 @@ Item {
         }
     }
 
+    // The names of the Chinese, Japanese and Korean languages need a CJK face: the cut-down
+    // Traditional Chinese one holds them all. It loads as the selector is created, before
+    // any name is laid out.
+    FontLoader {
+        source: "qrc:/fonts/NotoSansCJKtc-Regular.otf"
+    }
+
     Clickable {
         id: field
         width: parent.width

@@ -5,6 +5,7 @@
 void initQmlResources()
 {
     Q_INIT_RESOURCE(nova_qml);
+    Q_INIT_RESOURCE(nova_qml_images);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 # Helpers that turn sources and build-time pictures into Qt resource collections.
 
 find_program(NOVA_RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(NOVA_PYFTSUBSET pyftsubset REQUIRED)
 set(NOVA_ICON_FONT /usr/share/fonts/truetype/materialdesignicons-webfont/materialdesignicons-webfont.ttf)
 set(NOVA_ICON_CODES /usr/share/fonts-materialdesignicons-webfont/scss/_variables.scss)
 
@@ -32,6 +33,28 @@ function(nova_rcc)
         COMMAND Qt5::rcc ${mode} ${R_OPTIONS} -o ${R_OUTPUT} ${R_QRC}
         DEPENDS ${R_QRC} ${R_DEPENDS}
         COMMENT "Packing ${R_OUTPUT}"
+        VERBATIM)
+endfunction()
+
+# nova_subset_font(<font> <face number> <output> TEXT <file>... [UNICODES <ranges>])
+# Cuts face <face number> of a font (collection) down to the characters the TEXT files
+# (UTF-8) contain and the UNICODES ranges ("U+0020-007E,..."). The output depends only
+# on its inputs, so rebuilding gives the same file.
+function(nova_subset_font font face output)
+    cmake_parse_arguments(S "" "UNICODES" "TEXT" ${ARGN})
+    set(text_options)
+    foreach(file IN LISTS S_TEXT)
+        list(APPEND text_options --text-file=${file})
+    endforeach()
+    if(S_UNICODES)
+        list(APPEND text_options --unicodes=${S_UNICODES})
+    endif()
+    get_filename_component(dir ${output} DIRECTORY)
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+        COMMAND ${NOVA_PYFTSUBSET} ${font} --font-number=${face} --output-file=${output} ${text_options}
+        DEPENDS ${font} ${S_TEXT}
+        COMMENT "Subsetting ${output}"
         VERBATIM)
 endfunction()
 

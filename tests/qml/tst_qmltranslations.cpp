@@ -1,12 +1,13 @@
 // Translations: one built file per language of the table, complete German, Simplified
-// Chinese and Japanese sources, pages that follow a language change, and
-// right-to-left layout when the root asks for it.
+// Chinese and Japanese sources, packed fonts that can show them, pages that follow a
+// language change, and right-to-left layout when the root asks for it.
 
 #include "QmlHarness.h"
 
 #include <QDir>
 #include <QFile>
 #include <QQuickItem>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
@@ -107,6 +108,42 @@ private slots:
             const QString where = message.context + QStringLiteral(": ") + message.source;
             QVERIFY2(!message.unfinished && !message.translation.isEmpty(), qPrintable(where));
             QVERIFY2(markers(message.source) == markers(message.translation), qPrintable(where));
+        }
+    }
+
+    // The packed Chinese, Japanese and Korean faces are cut down at build time: each must
+    // still hold every character of its language's translation and of the language names.
+    void cjkFacesCoverTheirTranslationAndTheLanguageNames_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("face");
+        QTest::newRow("zh-CN") << QStringLiteral("zh-CN") << QStringLiteral("sc");
+        QTest::newRow("zh-TW") << QStringLiteral("zh-TW") << QStringLiteral("tc");
+        QTest::newRow("ja") << QStringLiteral("ja") << QStringLiteral("jp");
+        QTest::newRow("ko") << QStringLiteral("ko") << QStringLiteral("kr");
+    }
+
+    void cjkFacesCoverTheirTranslationAndTheLanguageNames()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, face);
+        QFile file(QStringLiteral(":/fonts/NotoSansCJK%1-Regular.otf").arg(face));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QRawFont font(file.readAll(), 16);
+        QVERIFY(font.isValid());
+
+        QString text;
+        for (const Message &message :
+            readTs(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code + QStringLiteral(".ts")))
+            text += message.translation;
+        static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+        const QStringList names = LanguageStandIn::displayNames();
+        for (const char *cjk : { "zh-CN", "zh-TW", "ja", "ko" })
+            text += QString(names.at(LanguageStandIn::rowOf(QLatin1String(cjk)))).remove(tag);
+        for (const uint character : text.toUcs4()) {
+            if (!QChar::isSpace(character))
+                QVERIFY2(font.supportsCharacter(character),
+                    qPrintable(QStringLiteral("U+%1").arg(character, 4, 16, QLatin1Char('0'))));
         }
     }
 

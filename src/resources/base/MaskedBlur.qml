@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtGraphicalEffects 1.15
 import "Style.js" as Style
 
 // Frosts the item behind an overlay: a Gaussian blur of "source" within this item's
@@ -18,18 +17,15 @@ Item {
     visible: active
     clip: true
 
+    // The blur (FrostBlur.qml) is created the first time the frost shows on a GPU scene graph.
     Loader {
         anchors.fill: parent
         active: frost.active && frost.accelerated && frost.source !== null
-        sourceComponent: GaussianBlur {
-            radius: frost.radius
-            samples: frost.samples
-            source: ShaderEffectSource {
-                sourceItem: frost.source
-                sourceRect: Qt.rect(0, 0, frost.width, frost.height)
-                hideSource: true
-            }
-        }
+        Component.onCompleted: setSource("FrostBlur.qml", {
+            radius: Qt.binding(function() { return frost.radius }),
+            samples: Qt.binding(function() { return frost.samples }),
+            sourceItem: Qt.binding(function() { return frost.source })
+        })
     }
 
     Rectangle {

@@ -1,12 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
-import QtQuick.Controls 1.4
 import "Style.js" as Style
 
 // The wizard's frameless window. Everything inside is laid out in design pixels of a
 // 1200 x 675 window; scx() turns them into screen pixels at the window's scale, the
 // largest of 2, 1.5 and 1 at which the window fits the primary screen.
-ApplicationWindow {
+Window {
     id: window
 
     property int primScWidth: 0
@@ -14,6 +13,10 @@ ApplicationWindow {
     property real scale: fittingScale(primScWidth, primScHeight)
     // Language whose script needs its own font ("zh-CN", "zh-TW", "ja", "ko", "ru" or empty).
     property string styledTextLang: ""
+    // Font family of the styled texts: the Noto Sans CJK face of a Chinese, Japanese or
+    // Korean styledTextLang once that face has loaded, otherwise Roboto. Following the
+    // loader keeps texts from being laid out in a face that is not there yet.
+    readonly property string styledTextFamily: cjkFont.status === FontLoader.Ready ? cjkFont.name : "Roboto"
 
     readonly property int designWidth: 1200
     readonly property int designHeight: 675
@@ -50,13 +53,14 @@ ApplicationWindow {
     onPrimScHeightChanged: centre()
     onScaleChanged: centre()
 
-    // The fonts ship beside the program in fonts.rcc; the CJK collection covers
-    // Chinese, Japanese and Korean.
+    // The fonts ship beside the program in fonts.rcc: Roboto, and a Noto Sans CJK face
+    // each for Simplified and Traditional Chinese, Japanese and Korean, of which only the
+    // one styledTextLang asks for is loaded.
     property list<QtObject> fonts: [
         FontLoader { source: "qrc:/fonts/Roboto-Light.ttf" },
         FontLoader { source: "qrc:/fonts/Roboto-Regular.ttf" },
         FontLoader { source: "qrc:/fonts/Roboto-Medium.ttf" },
-        FontLoader { source: "qrc:/fonts/NotoSansCJK-Regular.ttc" }
+        FontLoader { id: cjkFont; source: Style.cjkFont(window.styledTextLang) }
     ]
 
     // The thin frame of the borderless window, above everything else.

@@ -51,15 +51,12 @@ function color(name) {
     return colors[name] || colors["C1"]
 }
 
-// Font family for the styled-text language the root publishes ("zh-CN", "ja", ...).
-function family(styledTextLang) {
-    switch (styledTextLang) {
-    case "zh-CN": return "Noto Sans CJK SC"
-    case "zh-TW": return "Noto Sans CJK TC"
-    case "ja": return "Noto Sans CJK JP"
-    case "ko": return "Noto Sans CJK KR"
-    default: return "Roboto"
-    }
+// The Noto Sans CJK face in fonts.rcc for the styled-text language the root publishes
+// ("zh-CN", "ja", ...), or "" for a language that Roboto covers.
+function cjkFont(styledTextLang) {
+    var faces = { "zh-CN": "sc", "zh-TW": "tc", "ja": "jp", "ko": "kr" }
+    var face = faces[styledTextLang]
+    return face ? "qrc:/fonts/NotoSansCJK" + face + "-Regular.otf" : ""
 }
 
 // A style sheet that gives links in rich text their colour.

@@ -13,7 +13,7 @@ Text {
 
     color: Style.color(cstyle)
     linkColor: Style.color("C4")
-    font.family: Style.family(window ? window.styledTextLang : "")
+    font.family: window ? window.styledTextFamily : "Roboto"
     font.pixelSize: window ? window.scx(fontStyle.size) : fontStyle.size
     font.weight: fontStyle.weight
     font.letterSpacing: fontStyle.spacing
