@@ -48,6 +48,7 @@ WizardPage {
 
             CheckResult {
                 id: gpu
+                objectName: "gpu"
                 width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_gpu.png"
                 label: qsTr("Graphics card") + langProp.emptyString
@@ -56,6 +57,7 @@ WizardPage {
 
             CheckResult {
                 id: cpu
+                objectName: "cpu"
                 width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_cpu.png"
                 label: qsTr("Processor") + langProp.emptyString
@@ -64,6 +66,7 @@ WizardPage {
 
             CheckResult {
                 id: memory
+                objectName: "memory"
                 width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_memory.png"
                 label: qsTr("Memory") + langProp.emptyString
@@ -72,6 +75,7 @@ WizardPage {
 
             CheckResult {
                 id: os
+                objectName: "os"
                 width: parent.width - parent.rightPadding
                 icon: "qrc:/assets/ic_os.png"
                 label: qsTr("Operating system") + langProp.emptyString

@@ -72,8 +72,10 @@ WizardPage {
     Connections {
         target: mainWindow
 
+        // The check's end is announced before its last skip decision (the driver page)
+        // is made: the page leaves once the announcing call has returned.
         function onNotifyPCChecked() {
-            page.leaveWhenReady()
+            Qt.callLater(page.leaveWhenReady)
         }
     }
 

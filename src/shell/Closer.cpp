@@ -67,6 +67,9 @@ bool Closer::startGuide(const QString &bgiPipeName)
 
 void Closer::closing()
 {
+    if (m_closed)
+        return;
+    m_closed = true;
     qDebug("[Closer] closing start");
     if (QObject *pageLoader = m_root ? m_root->findChild<QObject *>(QStringLiteral("pageLoader")) : nullptr)
         QMetaObject::invokeMethod(pageLoader, "quit");

@@ -35,4 +35,6 @@ public slots:
 private:
     QObject *m_root;
     BIService *m_biService;
+    // The guide's end and the wizard's own quit may both ask; the program closes once.
+    bool m_closed = false;
 };

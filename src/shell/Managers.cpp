@@ -1,7 +1,10 @@
 #include "shell/Managers.h"
 
 #include "bi/BIService.h"
+#include "checks/CheckManager.h"
 #include "checks/GraphicsChecker.h"
+#include "checks/NetFxUtil.h"
+#include "companions/ShortCut.h"
 #include "install/UpdaterLauncher.h"
 #include "shell/Closer.h"
 #include "shell/ModeFlags.h"
@@ -13,7 +16,7 @@
 #include <QCoreApplication>
 #include <QQmlApplicationEngine>
 
-Managers::Managers(QObject *root, const QString &version, const ParamHandler &params)
+Managers::Managers(QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params)
     : m_root(root)
 {
     biService = std::make_unique<BIService>(version);
@@ -22,11 +25,15 @@ Managers::Managers(QObject *root, const QString &version, const ParamHandler &pa
     biService->setCallerKind(params.callerKind());
     if (Mode::isCN())
         biService->setRegion(QStringLiteral("CN"));
+    shortCut = std::make_unique<ShortCut>();
     closer = std::make_unique<Closer>(root, biService.get());
     dialogManager = std::make_unique<DialogManager>(root, true);
     graphicsChecker = std::make_unique<GraphicsChecker>();
     pageManager
         = std::make_unique<CPageManager>(root, nullptr, biService.get(), Mode::isNoAccount(), graphicsChecker.get());
+    netFxUtil = std::make_unique<CNetFxUtil>(root, pageManager.get(), programFolder);
+    checkManager = std::make_unique<CheckManager>(
+        root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
 }
@@ -57,13 +64,19 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     QObject::connect(dialogs, &DialogManager::jumpNext, pages, &CPageManager::jumpNext);
     QObject::connect(m_root, SIGNAL(firstActive()), &params, SLOT(onFirstActive()),
         Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    QObject::connect(pages, &CPageManager::startCheckManager, checkManager.get(), &CheckManager::startChecking);
+    QObject::connect(pages, &CPageManager::loadedPDotNet, netFxUtil.get(), &CNetFxUtil::loadedPDotNet);
+    QObject::connect(pages, &CPageManager::loadedPDriver, shortCut.get(), &ShortCut::createShortcut);
     QObject::connect(pages, &CPageManager::loadedPLegal, dialogAgent.get(), &CDialogAgent::loadedPInit03);
+    QObject::connect(pages, &CPageManager::loadedPCheck, checkManager.get(), &CheckManager::loadedPCheck);
     QObject::connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
     QObject::connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
     QObject::connect(m_root, SIGNAL(skipInstall()), pages, SLOT(skipInstall()));
     QObject::connect(m_root, SIGNAL(initPages()), pages, SLOT(initPages()));
     QObject::connect(m_root, SIGNAL(initDialog()), dialogs, SLOT(initDialog()));
     QObject::connect(m_root, SIGNAL(languageBI(QString)), biService.get(), SLOT(setInstallLanguage(QString)));
+    QObject::connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
+        &CheckManager::onSetDriverVersion);
     QObject::connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);
     QObject::connect(dialogs, &DialogManager::prepareToQuit, pages, &CPageManager::prepareToQuit);
     QObject::connect(closer.get(), &Closer::prepareToQuit, pages, &CPageManager::prepareToQuit);

@@ -6,11 +6,14 @@
 
 class BIService;
 class CDialogAgent;
+class CheckManager;
+class CNetFxUtil;
 class Closer;
 class CPageManager;
 class DialogManager;
 class GraphicsChecker;
 class ParamHandler;
+class ShortCut;
 class QObject;
 class QQmlApplicationEngine;
 class UpdaterLauncher;
@@ -19,8 +22,9 @@ class UpdaterLauncher;
 // each other and to the window in one place; destroyed in the reverse order.
 class Managers {
 public:
-    // root: the loaded QML window; version: the program's version text.
-    Managers(QObject *root, const QString &version, const ParamHandler &params);
+    // root: the loaded QML window; version: the program's version text; programFolder:
+    // the folder the program and its data files were installed in.
+    Managers(QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params);
     ~Managers();
     Managers(const Managers &) = delete;
     Managers &operator=(const Managers &) = delete;
@@ -30,10 +34,13 @@ public:
 
     // In the order of creation.
     std::unique_ptr<BIService> biService;
+    std::unique_ptr<ShortCut> shortCut;
     std::unique_ptr<Closer> closer;
     std::unique_ptr<DialogManager> dialogManager;
     std::unique_ptr<GraphicsChecker> graphicsChecker;
     std::unique_ptr<CPageManager> pageManager;
+    std::unique_ptr<CNetFxUtil> netFxUtil;
+    std::unique_ptr<CheckManager> checkManager;
     std::unique_ptr<CDialogAgent> dialogAgent;
     std::unique_ptr<UpdaterLauncher> updaterLauncher;
 

@@ -62,7 +62,7 @@ inline const QString ProcNovaProInstall = QStringLiteral("NovaProInstall.exe");
 inline const QString ProcNovaSetup = QStringLiteral("NOVA_Setup.exe");
 
 // The desktop shortcut that the installation removes.
-inline const QString ShortcutFileName = QStringLiteral("NovaTundraSetup.lnk");
+inline const QString ShortcutFileName = QStringLiteral("NovaTundraSetup.desktop");
 
 // True when "Internal_Application.ini" lies in the root of the system drive.
 bool isTestMode();

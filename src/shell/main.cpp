@@ -1,6 +1,7 @@
 // The wizard's entry point: opens the log, announces itself, prepares the machine,
 // loads the main window, creates the managers in their fixed order, wires them and runs.
 
+#include "companions/ShortCut.h"
 #include "platform/Folders.h"
 #include "platform/Graphics.h"
 #include "platform/NamedEvent.h"
@@ -114,7 +115,13 @@ void setRootProperties(QObject *root, const QString &programFolder)
 
 bool detectTestMode()
 {
-    if (QFile::exists(platform::Folders::systemDriveRoot() + QStringLiteral("/Nova2Setup_Tests.ini"))) {
+    const QString marker = QStringLiteral("/Nova2Setup_Tests.ini");
+    const QString launcherFolder = ShortCut::launcherLocation();
+    if (!launcherFolder.isEmpty() && QFile::exists(launcherFolder + marker)) {
+        qDebug("[main] Enter test mode due to Launcher");
+        return true;
+    }
+    if (QFile::exists(platform::Folders::systemDriveRoot() + marker)) {
         qDebug("[main] Enter test mode due to root folder check.");
         return true;
     }
@@ -200,7 +207,7 @@ int main(int argc, char *argv[])
     qDebug("[main] Init other objects");
     const bool testMode = detectTestMode();
 
-    Managers managers(root, Version, params);
+    Managers managers(root, Version, programFolder, params);
 
     QObject *pageFooter = root->findChild<QObject *>(QStringLiteral("pageFooter"));
     if (pageFooter)

@@ -11,10 +11,12 @@ WorkerThread::~WorkerThread()
 {
     if (!m_thread)
         return;
+    // A worker in a long wait may look for this and give up waiting.
+    m_thread->requestInterruption();
     m_thread->quit();
     if (!m_thread->wait(StopLimitMs)) {
         // Destroying a running thread would abort the program; it ends with the process.
-        qWarning("%s WARNING: The dialog thread did not stop", m_tag);
+        qWarning("%s WARNING: The worker thread did not stop", m_tag);
         m_thread.release();
     }
 }

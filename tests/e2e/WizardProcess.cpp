@@ -1,5 +1,7 @@
 #include "WizardProcess.h"
 
+#include "XKeyboard.h"
+
 #include "platform/NamedPipe.h"
 
 #include <QDir>
@@ -31,7 +33,10 @@ bool WizardProcess::install(bool baseRcc)
     // files are linked.
     if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), m_programFolder + QStringLiteral("/NovaEyeInstall")))
         return false;
-    bool ok = QFile::link(built + QStringLiteral("/Language"), m_programFolder + QStringLiteral("/Language"));
+    bool ok = QFile::link(built + QStringLiteral("/Language"), m_programFolder + QStringLiteral("/Language"))
+        && QDir().mkpath(m_programFolder + QStringLiteral("/comp"))
+        && QFile::link(built + QStringLiteral("/comp/compDefault.json"),
+            m_programFolder + QStringLiteral("/comp/compDefault.json"));
     for (const char *file : { "general_assets.rcc", "bg.rcc", "fonts.rcc", "base.rcc" }) {
         const QString name = QLatin1String(file);
         const bool developmentTree
@@ -49,17 +54,34 @@ bool WizardProcess::install(bool baseRcc)
 
 bool WizardProcess::startAndWaitForWindow(const QStringList &arguments, int timeoutMs)
 {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return start(environment, arguments, timeoutMs, nullptr);
+}
+
+bool WizardProcess::startAndWaitForWindow(XKeyboard &keyboard, const QStringList &arguments, int timeoutMs)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), keyboard.display());
+    // The software scene graph needs no GL; the display has none to offer.
+    environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+    return start(
+        environment, arguments, timeoutMs, [&] { return keyboard.focusWindowOf(m_process.processId(), timeoutMs); });
+}
+
+bool WizardProcess::start(
+    QProcessEnvironment environment, const QStringList &arguments, int timeoutMs, const std::function<bool()> &activate)
+{
     platform::NamedPipeServer caller(CallerPipe);
     if (!caller.listen())
         return false;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(m_programFolder + QStringLiteral("/NovaEyeInstall"),
         QStringList { QStringLiteral("DONE:") + CallerPipe } + arguments);
-    if (!m_process.waitForStarted())
+    if (!m_process.waitForStarted() || (activate && !activate()))
         return false;
     QByteArray message;
     const bool told = caller.waitForClient(timeoutMs) && caller.readMessage(&message, 5000) && caller.writeReply("OK");
@@ -72,6 +94,12 @@ void WizardProcess::kill()
         m_process.kill();
         m_process.waitForFinished();
     }
+}
+
+int WizardProcess::waitForExit(int timeoutMs)
+{
+    const bool ended = m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
+    return ended && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
 }
 
 QStringList WizardProcess::logLines() const

@@ -5,8 +5,13 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <functional>
+
+class XKeyboard;
+
 // The installed wizard in a sandbox machine: its program folder under the sandbox's
-// program files, started offscreen, with a caller pipe that receives its "DONE".
+// program files, started offscreen or on an X display, with a caller pipe that
+// receives its "DONE".
 class WizardProcess {
 public:
     explicit WizardProcess(const SandboxMachine &machine);
@@ -18,7 +23,13 @@ public:
     // Starts the wizard with "DONE:" + the caller pipe and the arguments, and waits for
     // the window-up message on that pipe.
     bool startAndWaitForWindow(const QStringList &arguments = {}, int timeoutMs = 60000);
+    // The same on the keyboard's X display. The window reports itself up when it first
+    // becomes active, which there takes the keyboard focus: it gets the focus first.
+    bool startAndWaitForWindow(XKeyboard &keyboard, const QStringList &arguments = {}, int timeoutMs = 60000);
     void kill();
+    // The exit code once the wizard has ended by itself; -1 when it crashed or still
+    // runs after timeoutMs.
+    int waitForExit(int timeoutMs);
 
     QString programFolder() const { return m_programFolder; }
     QProcess &process() { return m_process; }
@@ -26,6 +37,11 @@ public:
     QStringList logLines() const;
 
 private:
+    // Starts the wizard in the environment, runs activate (when given) on the started
+    // process and waits for the window-up message.
+    bool start(QProcessEnvironment environment, const QStringList &arguments, int timeoutMs,
+        const std::function<bool()> &activate);
+
     const SandboxMachine &m_machine;
     QString m_programFolder;
     QProcess m_process;

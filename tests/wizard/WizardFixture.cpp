@@ -16,12 +16,13 @@ QVariantMap modeProperties(const ModeFlags &flags)
 
 } // namespace
 
-WizardFixture::WizardFixture(const ModeFlags &flags, bool closes)
+WizardFixture::WizardFixture(const ModeFlags &flags, bool closes, const QString &programFolder)
     : harness(modeProperties(flags))
     , params(1, arguments, true)
 {
     Mode::set(flags); // over what the command line gave
-    managers = std::make_unique<Managers>(harness.root(), QStringLiteral("NovaTundraInstall_1.0.121.0"), params);
+    managers = std::make_unique<Managers>(harness.root(), QStringLiteral("NovaTundraInstall_1.0.121.0"),
+        programFolder.isEmpty() ? qEnvironmentVariable("NOVA_BIN_DIR") : programFolder, params);
     managers->connectAll(harness.engine, params);
     if (!closes)
         QObject::disconnect(

@@ -17,8 +17,11 @@
 // the quits either way.
 class WizardFixture {
 public:
-    // The mode flags hold for the run; the window shows them (first page, texts).
-    explicit WizardFixture(const ModeFlags &flags = ModeFlags(), bool closes = false);
+    // The mode flags hold for the run; the window shows them (first page, texts). The
+    // program folder holds the data files the managers read (the compatibility list, the
+    // .NET installer); by default the build folder, which is laid out as one.
+    explicit WizardFixture(
+        const ModeFlags &flags = ModeFlags(), bool closes = false, const QString &programFolder = QString());
 
     QObject *root() const { return harness.root(); }
     QObject *find(const QString &objectName) const { return harness.find(objectName); }

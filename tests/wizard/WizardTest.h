@@ -12,16 +12,18 @@
 #include <memory>
 
 // The frame of the page-flow tests: the built resources once, and for each test a new
-// sandbox machine whose user is an administrator.
+// sandbox machine whose user is an administrator and whose compatibility list server
+// refuses at once (the installed list counts).
 class WizardTest : public QObject {
     Q_OBJECT
 
-private slots:
+protected slots:
     void initTestCase() { QmlHarness::registerBuiltResources(); }
     void init()
     {
         m_machine = std::make_unique<SandboxMachine>();
-        m_machine->writeProfile({ { QStringLiteral("administrator"), true } });
+        m_machine->writeProfile({ { QStringLiteral("administrator"), true },
+            { QStringLiteral("compatibilityListUrl"), QStringLiteral("http://127.0.0.1:9/NovaCheckComp/comp.json") } });
     }
     void cleanup() { m_machine.reset(); }
 

@@ -8,9 +8,9 @@ class Scenario;
 // scenario, and returns the process's exit code.
 using Role = int (*)(const QStringList &arguments, const Scenario &scenario);
 
-// Sends the scenario's "messages" to its "pipe" ("intervalMs" apart), stays alive for
-// "runMs", then exits with "exitCode". The behaviour of every program without a role
-// of its own.
+// Starts the program of its "launch" setting and waits for it to end, then sends the
+// scenario's "messages" to its "pipe" ("intervalMs" apart), stays alive for "runMs",
+// and exits with "exitCode". The behaviour of every program without a role of its own.
 int runScripted(const QStringList &arguments, const Scenario &scenario);
 
 // The updater, "Updater.exe": downloads and installs packages as its command line asks,
@@ -19,6 +19,10 @@ int runUpdater(const QStringList &arguments, const Scenario &scenario);
 
 // The hardware guide program: reports "DONE" to the pipe given as "DONE:<pipe>".
 int runGuide(const QStringList &arguments, const Scenario &scenario);
+
+// The .NET Framework web installer, "NDP46-KB3045560-Web.exe": stays alive for "runMs"
+// and exits with "exitCode"; on 0 it leaves the installed framework's "Release" value.
+int runDotNetInstaller(const QStringList &arguments, const Scenario &scenario);
 
 // Sends messages to pipe as the scripted role does, with the scenario's timing and
 // exit code.

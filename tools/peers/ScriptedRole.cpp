@@ -3,7 +3,27 @@
 #include "Scenario.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
+#include <QProcess>
 #include <QThread>
+
+#include <cstdio>
+
+namespace {
+
+// Starts the program of a "launch" setting as a child, its output passed through, and
+// waits for it to end without a limit, as a launcher waits for the program it started.
+void launchChild(const QJsonObject &launch)
+{
+    const QString program = launch.value(QStringLiteral("program")).toString();
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.start(program, launch.value(QStringLiteral("arguments")).toVariant().toStringList());
+    if (!child.waitForStarted() || !child.waitForFinished(-1))
+        std::fprintf(stderr, "launch: %s: %s\n", qUtf8Printable(program), qUtf8Printable(child.errorString()));
+}
+
+} // namespace
 
 int runScript(const QString &pipe, const QStringList &messages, const Scenario &scenario)
 {
@@ -21,6 +41,9 @@ int runScript(const QString &pipe, const QStringList &messages, const Scenario &
 
 int runScripted(const QStringList &, const Scenario &scenario)
 {
-    return runScript(scenario.stringValue(QStringLiteral("pipe")), scenario.stringList(QStringLiteral("messages")),
-                     scenario);
+    const QJsonObject launch = scenario.settings().value(QStringLiteral("launch")).toObject();
+    if (!launch.isEmpty())
+        launchChild(launch);
+    return runScript(
+        scenario.stringValue(QStringLiteral("pipe")), scenario.stringList(QStringLiteral("messages")), scenario);
 }

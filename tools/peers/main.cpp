@@ -16,7 +16,8 @@ namespace {
 const QHash<QString, Role> &roles()
 {
     static const QHash<QString, Role> table = [] {
-        QHash<QString, Role> roles{{QStringLiteral("updater.exe"), runUpdater}};
+        QHash<QString, Role> roles { { QStringLiteral("updater.exe"), runUpdater },
+            { QStringLiteral("ndp46-kb3045560-web.exe"), runDotNetInstaller } };
         const QStringList guides = guideProgramNames();
         for (const QString &guide : guides)
             roles.insert(guide.toLower(), runGuide);

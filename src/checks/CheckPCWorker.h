@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class NovaCheckLib;
+
+// Runs the slow part of the PC check on the check thread: collecting the PC's facts
+// and comparing them with the compatibility list.
+class CheckPCWorker : public QObject {
+    Q_OBJECT
+
+public:
+    // The list is downloaded into programFolder/comp/comp.json; the copy installed
+    // with the program is the fallback.
+    CheckPCWorker(NovaCheckLib &checkLib, const QString &programFolder);
+
+public slots:
+    void checkPC();
+
+private:
+    NovaCheckLib &m_checkLib;
+    QString m_programFolder;
+};
