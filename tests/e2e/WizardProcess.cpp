@@ -3,14 +3,34 @@
 #include "XKeyboard.h"
 
 #include "platform/NamedPipe.h"
+#include "platform/Processes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
 const QString CallerPipe = QStringLiteral("\\\\.\\pipe\\e2e_caller");
+const QString UnpackerName = QStringLiteral("SetupUnpack.exe");
+// How long a launcher takes to end once the wizard it waits for has gone.
+constexpr int LauncherEndMs = 10000;
+
+QStringList withCallerPipe(const QStringList &arguments)
+{
+    return QStringList { QStringLiteral("DONE:") + CallerPipe } + arguments;
+}
+
+// A stand-in's scenario settings that make it start program and wait for it.
+QJsonObject launching(const QString &program, const QStringList &arguments)
+{
+    return { { QStringLiteral("launch"),
+        QJsonObject { { QStringLiteral("program"), program },
+            { QStringLiteral("arguments"), QJsonArray::fromStringList(arguments) } } } };
+}
 
 } // namespace
 
@@ -31,7 +51,7 @@ bool WizardProcess::install(bool baseRcc)
     QDir().mkpath(m_programFolder);
     // The executable is copied (its folder is the program folder); the large resource
     // files are linked.
-    if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), m_programFolder + QStringLiteral("/NovaEyeInstall")))
+    if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), programPath()))
         return false;
     bool ok = QFile::link(built + QStringLiteral("/Language"), m_programFolder + QStringLiteral("/Language"))
         && QDir().mkpath(m_programFolder + QStringLiteral("/comp"))
@@ -56,22 +76,41 @@ bool WizardProcess::startAndWaitForWindow(const QStringList &arguments, int time
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return start(environment, arguments, timeoutMs, nullptr);
+    return start(environment, programPath(), withCallerPipe(arguments), timeoutMs, nullptr);
 }
 
 bool WizardProcess::startAndWaitForWindow(XKeyboard &keyboard, const QStringList &arguments, int timeoutMs)
+{
+    return startOnDisplay(keyboard, programPath(), withCallerPipe(arguments), timeoutMs);
+}
+
+bool WizardProcess::startThroughLauncherAndWaitForWindow(
+    XKeyboard &keyboard, const QString &launcher, QJsonObject scenario, const QStringList &arguments, int timeoutMs)
+{
+    const QFileInfo launcherFile(launcher);
+    const QString launcherPath = m_machine.installPeer(launcherFile.path(), launcherFile.fileName());
+    const QString unpacker = m_machine.installPeer(launcherFile.path(), UnpackerName);
+    if (launcherPath.isEmpty() || unpacker.isEmpty())
+        return false;
+    scenario.insert(launcherFile.fileName(), launching(unpacker, {}));
+    scenario.insert(UnpackerName, launching(programPath(), withCallerPipe(arguments)));
+    m_machine.writeScenario(scenario);
+    return startOnDisplay(keyboard, launcherPath, {}, timeoutMs);
+}
+
+bool WizardProcess::startOnDisplay(
+    XKeyboard &keyboard, const QString &program, const QStringList &arguments, int timeoutMs)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("DISPLAY"), keyboard.display());
     // The software scene graph needs no GL; the display has none to offer.
     environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
-    return start(
-        environment, arguments, timeoutMs, [&] { return keyboard.focusWindowOf(m_process.processId(), timeoutMs); });
+    return start(environment, program, arguments, timeoutMs, [&] { return keyboard.focusWindowOf(m_pid, timeoutMs); });
 }
 
-bool WizardProcess::start(
-    QProcessEnvironment environment, const QStringList &arguments, int timeoutMs, const std::function<bool()> &activate)
+bool WizardProcess::start(QProcessEnvironment environment, const QString &program, const QStringList &arguments,
+    int timeoutMs, const std::function<bool()> &activate)
 {
     platform::NamedPipeServer caller(CallerPipe);
     if (!caller.listen())
@@ -79,27 +118,50 @@ bool WizardProcess::start(
     environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(m_programFolder + QStringLiteral("/NovaEyeInstall"),
-        QStringList { QStringLiteral("DONE:") + CallerPipe } + arguments);
-    if (!m_process.waitForStarted() || (activate && !activate()))
+    m_process.start(program, arguments);
+    if (!m_process.waitForStarted())
+        return false;
+    m_pid = program == programPath() ? m_process.processId() : findWizard(timeoutMs);
+    if (m_pid == 0 || (activate && !activate()))
         return false;
     QByteArray message;
     const bool told = caller.waitForClient(timeoutMs) && caller.readMessage(&message, 5000) && caller.writeReply("OK");
     return told && platform::pipeMessageText(message) == QLatin1String("DONE");
 }
 
+qint64 WizardProcess::findWizard(int timeoutMs) const
+{
+    qint64 pid = 0;
+    const auto running = [&] {
+        const QList<platform::ProcessInfo> wizards
+            = platform::Processes::find(programPath(), platform::Processes::Match::Path);
+        pid = wizards.isEmpty() ? 0 : wizards.first().pid;
+        return pid != 0;
+    };
+    return QTest::qWaitFor(running, timeoutMs) ? pid : 0;
+}
+
 void WizardProcess::kill()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    // A launcher ends by itself once the wizard it waits for has gone.
+    const bool throughLauncher = m_pid != 0 && m_pid != m_process.processId();
+    if (throughLauncher && platform::Processes::terminate(m_pid) && m_process.waitForFinished(LauncherEndMs))
+        return;
+    m_process.kill();
+    m_process.waitForFinished();
 }
 
 int WizardProcess::waitForExit(int timeoutMs)
 {
     const bool ended = m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
     return ended && m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
+}
+
+QString WizardProcess::programPath() const
+{
+    return m_programFolder + QStringLiteral("/NovaEyeInstall");
 }
 
 QStringList WizardProcess::logLines() const

@@ -2,6 +2,7 @@
 
 #include "SandboxMachine.h"
 
+#include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
 
@@ -10,8 +11,8 @@
 class XKeyboard;
 
 // The installed wizard in a sandbox machine: its program folder under the sandbox's
-// program files, started offscreen or on an X display, with a caller pipe that
-// receives its "DONE".
+// program files, started offscreen or on an X display, directly or through a set-up
+// launcher, with a caller pipe that receives its "DONE".
 class WizardProcess {
 public:
     explicit WizardProcess(const SandboxMachine &machine);
@@ -26,23 +27,37 @@ public:
     // The same on the keyboard's X display. The window reports itself up when it first
     // becomes active, which there takes the keyboard focus: it gets the focus first.
     bool startAndWaitForWindow(XKeyboard &keyboard, const QStringList &arguments = {}, int timeoutMs = 60000);
+    // The same through a set-up launcher, as a downloaded set-up starts the wizard: the
+    // launcher (a path under the sandbox root) starts an unpacker beside it, which starts
+    // the wizard, so the launcher is the wizard's level-2 ancestor. Both are stand-ins;
+    // their settings are added to scenario, which is then written.
+    bool startThroughLauncherAndWaitForWindow(XKeyboard &keyboard, const QString &launcher, QJsonObject scenario,
+        const QStringList &arguments = {}, int timeoutMs = 60000);
+    // Ends the wizard and the launcher it was started through.
     void kill();
-    // The exit code once the wizard has ended by itself; -1 when it crashed or still
-    // runs after timeoutMs.
+    // The exit code once the started process has ended by itself; -1 when it crashed or
+    // still runs after timeoutMs. A launcher ends after the wizard, with a code of its own.
     int waitForExit(int timeoutMs);
 
     QString programFolder() const { return m_programFolder; }
-    QProcess &process() { return m_process; }
+    // The wizard's process id once it has started.
+    qint64 pid() const { return m_pid; }
     // Message texts of the start-up log file, in order.
     QStringList logLines() const;
 
 private:
-    // Starts the wizard in the environment, runs activate (when given) on the started
-    // process and waits for the window-up message.
-    bool start(QProcessEnvironment environment, const QStringList &arguments, int timeoutMs,
+    QString programPath() const;
+    // Starts program in the environment, finds the wizard's process, runs activate (when
+    // given) and waits for the window-up message.
+    bool start(QProcessEnvironment environment, const QString &program, const QStringList &arguments, int timeoutMs,
         const std::function<bool()> &activate);
+    // start on the keyboard's display, the wizard's window given the focus.
+    bool startOnDisplay(XKeyboard &keyboard, const QString &program, const QStringList &arguments, int timeoutMs);
+    // The id of the wizard's process in the sandbox, once it runs; 0 after timeoutMs.
+    qint64 findWizard(int timeoutMs) const;
 
     const SandboxMachine &m_machine;
     QString m_programFolder;
     QProcess m_process;
+    qint64 m_pid = 0;
 };

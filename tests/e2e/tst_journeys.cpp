@@ -8,6 +8,7 @@
 #include "XKeyboard.h"
 #include "XvfbDisplay.h"
 
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTest>
 
@@ -33,6 +35,13 @@ const QString RefusingListUrl = QStringLiteral("http://127.0.0.1:9/NovaCheckComp
 const QString ChecksDone = QStringLiteral("[PageManager] Should skip pDriver? true");
 const QString HealthLoaded = QStringLiteral("[PageManager] Loaded pHealth.qml");
 const QString FolderLoaded = QStringLiteral("[PageManager] Loaded pFolder.qml");
+const QString DotNetLoaded = QStringLiteral("[PageManager] Loaded pDotNet.qml");
+const QString ReleaseKey
+    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Full");
+const QString Release = QStringLiteral("Release");
+constexpr quint32 Release46 = 393295;
+const QString NetFxInstaller = QStringLiteral("NDP46-KB3045560-Web.exe");
+const QString ShortcutMade = QStringLiteral("[ShortCut]create shortcut success");
 
 // A PC that passes every check: a supported processor, graphics card and driver,
 // memory and Windows, an administrator, .NET Framework 4.6, and the compatibility
@@ -49,9 +58,24 @@ void preparePassingPc(const SandboxMachine &machine, const QString &listUrl = Re
                     QStringLiteral("PCI\\VEN_10DE&DEV_1B80&SUBSYS_85AA1043&REV_A1") } } } },
         { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") }, { QStringLiteral("administrator"), true },
         { QStringLiteral("compatibilityListUrl"), listUrl } });
-    platform::Registry::write(
-        QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Full"),
-        QStringLiteral("Release"), 393295u);
+    platform::Registry::write(ReleaseKey, Release, Release46);
+}
+
+// Copies the stand-in program into folder below the wizard's program folder.
+QString installIntoProgramFolder(
+    const SandboxMachine &machine, const WizardProcess &wizard, const QString &folder, const QString &name)
+{
+    return machine.installPeer(
+        QDir(machine.root()).relativeFilePath(wizard.programFolder() + QLatin1Char('/') + folder), name);
+}
+
+// The same PC without .NET Framework, whose web installer waits in the wizard's
+// program folder.
+void prepareNetFxlessPc(const SandboxMachine &machine, const WizardProcess &wizard)
+{
+    preparePassingPc(machine);
+    platform::Registry::remove(ReleaseKey, Release);
+    installIntoProgramFolder(machine, wizard, QStringLiteral("dotNetFx"), NetFxInstaller);
 }
 
 // An earlier installation of the software with its guide, and Steam with SteamVR:
@@ -69,8 +93,7 @@ void installEarlierSoftware(
         QStringLiteral("opt/NOVA/Updater/App/NovaTundraGuide"), QStringLiteral("NovaTundraGuide.exe"));
     machine.installPeer(QStringLiteral("opt/NOVA/Updater"), QStringLiteral("Updater.exe"));
     machine.installPeer(QStringLiteral("opt/NOVA/Updater/App/OOBETool"), QStringLiteral("GetReg.exe"));
-    machine.installPeer(QDir(machine.root()).relativeFilePath(wizard.programFolder() + QStringLiteral("/Updater")),
-        QStringLiteral("Updater.exe"));
+    installIntoProgramFolder(machine, wizard, QStringLiteral("Updater"), QStringLiteral("Updater.exe"));
     machine.installPeer(QStringLiteral("opt/Steam"), QStringLiteral("Steam.exe"));
     platform::Registry::write(MainKey, QStringLiteral("SystemPath"), machine.path(QStringLiteral("opt/NOVA")));
     platform::Registry::write(MainKey + QStringLiteral("\\Updater"), QStringLiteral("AppPath"),
@@ -95,6 +118,27 @@ QList<QStringList> peerArguments(const SandboxMachine &machine, const QString &p
             starts.append(start.value(QLatin1String("arguments")).toVariant().toStringList());
     }
     return starts;
+}
+
+// The value of key in a desktop entry, as written.
+QString desktopEntryValue(const QString &path, const QString &key)
+{
+    QFile entry(path);
+    if (!entry.open(QIODevice::ReadOnly))
+        return QString();
+    const QString prefix = key + QLatin1Char('=');
+    for (const QString &line : QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size());
+    }
+    return QString();
+}
+
+// The restarts the wizard asked the sandbox machine for.
+int restartRequests(const SandboxMachine &machine)
+{
+    QFile log(machine.path(QStringLiteral("restarts.log")));
+    return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
 }
 
 // count presses of Tab, then key.
@@ -262,7 +306,7 @@ private slots:
                                      QStringLiteral("[PathManager] decideSkipInstall(): Can skip install? [1]")),
             PageTimeoutMs);
 
-        const qint64 pid = wizard.process().processId();
+        const qint64 pid = wizard.pid();
         // Tab from the page: Minimize, Close, CHANGE, SKIP INSTALLATION.
         press(afterTabs(4, QStringLiteral("space")));
         QCOMPARE(wizard.waitForExit(EndTimeoutMs), 0);
@@ -280,8 +324,112 @@ private slots:
             guideStarts.at(0).contains(QStringLiteral("DONE:\\\\.\\pipe\\installer_for_guide") + QString::number(pid)));
     }
 
+    // Started by a set-up launcher whose folder marks test mode, on a PC without .NET
+    // Framework: the installer asks for a restart, the wizard leaves a desktop entry
+    // that resumes the set-up through the launcher, and RESTART COMPUTER asks the
+    // machine for one restart while the wizard stays on its page.
+    void netFxInstallerAsksForARestart()
+    {
+        SandboxMachine machine;
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        prepareNetFxlessPc(machine, wizard);
+        const QString launcher = QStringLiteral("Downloads/NovaTundraSetupP2.exe");
+        QVERIFY(QDir().mkpath(machine.path(QStringLiteral("Downloads"))));
+        QVERIFY(QFile(machine.path(QStringLiteral("Downloads/Nova2Setup_Tests.ini"))).open(QIODevice::WriteOnly));
+        const QJsonObject scenario { { NetFxInstaller, QJsonObject { { QStringLiteral("exitCode"), 3010 } } } };
+        QVERIFY2(
+            wizard.startThroughLauncherAndWaitForWindow(*m_keyboard, launcher, scenario, { QStringLiteral("-SWOA") }),
+            qPrintable(m_keyboard->errorString()));
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[main] Enter test mode due to Launcher")));
+        acceptTermsOnToNetFx(wizard);
+        if (QTest::currentTestFailed())
+            return;
+
+        press({ QStringLiteral("Return") }); // INSTALL
+        QTRY_VERIFY_WITH_TIMEOUT(
+            hasLineStartingWith(wizard.logLines(), QStringLiteral("[ShortCut]create shortcut")), PageTimeoutMs);
+        QString missing;
+        QVERIFY2(linesInOrder(wizard.logLines(),
+                     { QStringLiteral("[NetFxUtil] Installation finished, exit code: 3010"),
+                         QStringLiteral("[NetFxUtil] A restart is required to complete the installation. This "
+                                        "message indicates success."),
+                         ShortcutMade },
+                     &missing),
+            qPrintable(missing));
+        const QStringList unattended { QStringLiteral("/norestart"), QStringLiteral("/passive"),
+            QStringLiteral("/showrmui") };
+        QCOMPARE(peerArguments(machine, NetFxInstaller), QList<QStringList> { unattended });
+        const QString entry = machine.path(QStringLiteral("Desktop/NovaTundraSetup.desktop"));
+        QCOMPARE(QProcess::splitCommand(desktopEntryValue(entry, QStringLiteral("Exec"))),
+            QStringList { machine.path(launcher) });
+        QCOMPARE(desktopEntryValue(entry, QStringLiteral("Path")), machine.path(QStringLiteral("Downloads")));
+
+        press({ QStringLiteral("Return") }); // RESTART COMPUTER
+        QTRY_COMPARE_WITH_TIMEOUT(restartRequests(machine), 1, PageTimeoutMs);
+        // The machine restarts under the wizard: it neither quits nor moves on itself.
+        QTest::qWait(1000);
+        QCOMPARE(restartRequests(machine), 1);
+        QVERIFY(platform::Processes::isRunning(wizard.pid()));
+        QVERIFY(!hasLineStartingWith(wizard.logLines(), QStringLiteral("[PageManager] prepareToQuit")));
+        QCOMPARE(wizard.logLines().filter(QStringLiteral("[PageManager] Loaded ")).last(), DotNetLoaded);
+
+        press({ QStringLiteral("Escape") });
+        // The launchers end once the wizard has, passing its exit code on.
+        QCOMPARE(wizard.waitForExit(EndTimeoutMs), 0);
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[Closer] closing done")));
+        QVERIFY(!platform::Processes::isRunning(wizard.pid()));
+    }
+
+    // A cancelled installation offers another try; the installed framework lets the
+    // page go on to the folder, with no restart and no desktop entry.
+    void netFxInstallsOnTheSecondTry()
+    {
+        SandboxMachine machine;
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        prepareNetFxlessPc(machine, wizard);
+        machine.writeScenario({ { NetFxInstaller,
+            QJsonObject { { QStringLiteral("attempts"),
+                QJsonArray { QJsonObject { { QStringLiteral("exitCode"), 1602 } },
+                    QJsonObject { { QStringLiteral("exitCode"), 0 } } } } } } });
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
+            qPrintable(m_keyboard->errorString()));
+        acceptTermsOnToNetFx(wizard);
+        if (QTest::currentTestFailed())
+            return;
+
+        press({ QStringLiteral("Return") }); // INSTALL
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[NetFxUtil] The user canceled installation.")), PageTimeoutMs);
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[NetFxUtil] Installation finished, exit code: 1602")));
+        QVERIFY(!platform::Registry::read(ReleaseKey, Release).isValid());
+
+        press({ QStringLiteral("Return") }); // INSTALL REQUIRED SOFTWARE AGAIN
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[NetFxUtil] Installation completed successfully.")),
+            PageTimeoutMs);
+        QVERIFY(platform::Registry::read(ReleaseKey, Release).toUInt() >= Release46);
+        QCOMPARE(peerArguments(machine, NetFxInstaller).size(), 2);
+
+        press({ QStringLiteral("Return") }); // NEXT
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
+        QVERIFY(!wizard.logLines().contains(ShortcutMade));
+        QCOMPARE(restartRequests(machine), 0);
+    }
+
 private:
     void press(const QStringList &keys) { QVERIFY2(m_keyboard->press(keys), qPrintable(m_keyboard->errorString())); }
+
+    // Ticks the terms on the first page of the software-only mode and presses GET
+    // STARTED (the language selector has the focus, the terms and the button follow),
+    // which on a PC without .NET Framework leads to its page.
+    void acceptTermsOnToNetFx(WizardProcess &wizard)
+    {
+        press(afterTabs(1, QStringLiteral("space")) + afterTabs(1, QStringLiteral("space")));
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(DotNetLoaded), PageTimeoutMs);
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[PageManager] Should skip pDotNet? false")));
+    }
 
     // Starts the wizard of the full mode and, once the PC check has ended, presses
     // Return on the health page.

@@ -11,16 +11,23 @@
 
 namespace {
 
+// The exit code of a child that could not run or crashed.
+constexpr int ChildFailed = 1;
+
 // Starts the program of a "launch" setting as a child, its output passed through, and
 // waits for it to end without a limit, as a launcher waits for the program it started.
-void launchChild(const QJsonObject &launch)
+// Returns the child's exit code.
+int launchChild(const QJsonObject &launch)
 {
     const QString program = launch.value(QStringLiteral("program")).toString();
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(program, launch.value(QStringLiteral("arguments")).toVariant().toStringList());
-    if (!child.waitForStarted() || !child.waitForFinished(-1))
+    if (!child.waitForStarted() || !child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit) {
         std::fprintf(stderr, "launch: %s: %s\n", qUtf8Printable(program), qUtf8Printable(child.errorString()));
+        return ChildFailed;
+    }
+    return child.exitCode();
 }
 
 } // namespace
@@ -42,8 +49,10 @@ int runScript(const QString &pipe, const QStringList &messages, const Scenario &
 int runScripted(const QStringList &, const Scenario &scenario)
 {
     const QJsonObject launch = scenario.settings().value(QStringLiteral("launch")).toObject();
-    if (!launch.isEmpty())
-        launchChild(launch);
-    return runScript(
+    const int childCode = launch.isEmpty() ? 0 : launchChild(launch);
+    const int ownCode = runScript(
         scenario.stringValue(QStringLiteral("pipe")), scenario.stringList(QStringLiteral("messages")), scenario);
+    // A launcher passes its program's exit code on, unless the scenario gives its own.
+    const bool passOn = !launch.isEmpty() && !scenario.settings().contains(QStringLiteral("exitCode"));
+    return passOn ? childCode : ownCode;
 }
