@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <system_error>
 
 namespace {
@@ -151,7 +152,9 @@ bool ShortCut::writeShortcut(const QString &desktopFolder, const Launcher &launc
     const QString name = shortcutName(launcher.path);
     const QString path = desktopFolder + QLatin1Char('/') + name + QStringLiteral(".desktop");
     qDebug("[ShortCut] Shortcut's full path: %s", qUtf8Printable(path));
-    QDir().mkpath(desktopFolder);
+    // A desktop folder made here (as root, for the user at the screen) is theirs.
+    if (!QFileInfo::exists(desktopFolder) && QDir().mkpath(desktopFolder))
+        platform::Folders::giveToDesktopUser(desktopFolder);
     // A link of that name is replaced, never written through: whoever owns the desktop
     // must not be able to point the write at another file.
     if (QFileInfo(path).isSymLink())
@@ -163,6 +166,9 @@ bool ShortCut::writeShortcut(const QString &desktopFolder, const Launcher &launc
         qWarning("[ShortCut]create shortcut fail hRes: %d", int(file.error()));
         return false;
     }
+    // The entry works either way; the user can only not edit one left to root.
+    if (!platform::Folders::giveToDesktopUser(path))
+        qWarning("[ShortCut] WARNING: Cannot give the shortcut to the desktop user, error %d", errno);
     qDebug("[ShortCut]create shortcut success");
     return true;
 }

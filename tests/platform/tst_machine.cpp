@@ -4,12 +4,18 @@
 #include "platform/Machine.h"
 #include "platform/Power.h"
 #include "platform/SystemInfo.h"
+#include "platform/linux/DesktopUser.h"
 
 #include <QFileInfo>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <memory>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using platform::Folders;
 using platform::SystemInfo;
@@ -53,6 +59,50 @@ private slots:
         QVERIFY(!temp.isEmpty());
         QVERIFY(!temp.startsWith(QLatin1String("/tmp/")));
         QVERIFY(isPrivate(temp));
+    }
+
+    void desktopFolderOfAUser_data()
+    {
+        QTest::addColumn<QByteArray>("userDirs");
+        QTest::addColumn<QString>("desktop");
+        QTest::newRow("no user-dirs file") << QByteArray() << QStringLiteral("/home/ana/Desktop");
+        QTest::newRow("translated name") << QByteArray("# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n")
+                                         << QStringLiteral("/home/ana/Schreibtisch");
+        QTest::newRow("the home itself") << QByteArray("XDG_DESKTOP_DIR=\"$HOME\"") << QStringLiteral("/home/ana");
+        QTest::newRow("absolute") << QByteArray("XDG_DESKTOP_DIR=\"/data/desk\"") << QStringLiteral("/data/desk");
+        QTest::newRow("relative: ignored")
+            << QByteArray("XDG_DESKTOP_DIR=\"desk\"") << QStringLiteral("/home/ana/Desktop");
+        QTest::newRow("other folders only")
+            << QByteArray("XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"") << QStringLiteral("/home/ana/Desktop");
+    }
+    void desktopFolderOfAUser()
+    {
+        QFETCH(QByteArray, userDirs);
+        QFETCH(QString, desktop);
+        QCOMPARE(platform::desktopFolderOf(QStringLiteral("/home/ana"), userDirs), desktop);
+    }
+
+    // Run as root for a desktop user, the desktop and what is put there are that user's.
+    void asRootTheDesktopIsTheDesktopUsers()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        m_machine.reset(); // the host's own places
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        qputenv("SUDO_UID", "65534");
+        const QString desktop = Folders::desktop();
+        const bool given = Folders::giveToDesktopUser(file.fileName());
+        qunsetenv("SUDO_UID");
+
+        const passwd *nobody = ::getpwuid(65534);
+        QVERIFY(nobody);
+        QCOMPARE(desktop, QFile::decodeName(nobody->pw_dir) + QStringLiteral("/Desktop"));
+        QVERIFY(given);
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(file.fileName()).constData(), &info), 0);
+        QCOMPARE(info.st_uid, uid_t(65534));
+        QVERIFY(Folders::desktop() != desktop);
     }
 
     void profileOverridesTheHostsFacts()

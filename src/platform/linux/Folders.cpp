@@ -2,6 +2,8 @@
 
 #include "platform/Machine.h"
 
+#include "DesktopUser.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -44,7 +46,23 @@ QString Folders::programData()
 
 QString Folders::desktop()
 {
-    return sandboxed(QStringLiteral("Desktop"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    if (Machine::isSandbox())
+        return sandboxed(QStringLiteral("Desktop"), QString());
+    DesktopUser user;
+    if (!findDesktopUser(&user))
+        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // Root's own desktop is nobody's screen: what goes on the desktop goes on the user's.
+    const QString home = QFile::decodeName(user.home);
+    QFile userDirs(home + QStringLiteral("/.config/user-dirs.dirs"));
+    return desktopFolderOf(home, userDirs.open(QIODevice::ReadOnly) ? userDirs.readAll() : QByteArray());
+}
+
+bool Folders::giveToDesktopUser(const QString &path)
+{
+    DesktopUser user;
+    if (Machine::isSandbox() || !findDesktopUser(&user))
+        return true;
+    return ::lchown(QFile::encodeName(path).constData(), user.uid, user.gid) == 0;
 }
 
 QString Folders::localAppData()
