@@ -39,7 +39,7 @@ const char *const QuitTitle = QT_TRANSLATE_NOOP("DialogManager", "Quit %1 Setup?
 const char *const CouldNotInstallSteam = QT_TRANSLATE_NOOP("DialogManager", "Couldn't install Steam");
 
 const Row Rows[] = {
-    { "CO001", "pLegal.qml", QT_TRANSLATE_NOOP("DialogManager", "NOVA %1 is already running"),
+    { "CO001", "pLegal.qml", QT_TRANSLATE_NOOP("DialogManager", "%1 is already running"),
         QT_TRANSLATE_NOOP("DialogManager",
             "Another instance of %1 Setup is already running. Would you like to close this one or force to resume?"),
         QT_TRANSLATE_NOOP("DialogManager", "FORCE TO RESUME"), QuitSetup, Fill::Product },

@@ -103,8 +103,7 @@ private slots:
                 QVERIFY2(
                     !text.contains(QLatin1String("%1")) && !text.contains(QLatin1String("%2")), qPrintable(entry.id));
         }
-        QCOMPARE(
-            entryOf(catalogue, QStringLiteral("CO001")).title, QStringLiteral("NOVA NOVA 2020 is already running"));
+        QCOMPARE(entryOf(catalogue, QStringLiteral("CO001")).title, QStringLiteral("NOVA 2020 is already running"));
         QVERIFY(entryOf(catalogue, QStringLiteral("HMD001")).description.contains(QLatin1String("USB / DisplayPort")));
         QVERIFY(entryOf(catalogue, QStringLiteral("CO003")).description.endsWith(QLatin1String("</a>")));
         const QString faq = entryOf(catalogue, QStringLiteral("IN013")).description;

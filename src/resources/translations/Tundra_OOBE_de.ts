@@ -391,8 +391,8 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>NOVA %1 is already running</source>
-        <translation>NOVA %1 wird bereits ausgeführt</translation>
+        <source>%1 is already running</source>
+        <translation>%1 wird bereits ausgeführt</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -391,7 +391,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>NOVA %1 is already running</source>
+        <source>%1 is already running</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -391,8 +391,8 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>NOVA %1 is already running</source>
-        <translation>NOVA %1 已在运行</translation>
+        <source>%1 is already running</source>
+        <translation>%1 已在运行</translation>
     </message>
     <message>
         <location line="+1"/>
