@@ -5,6 +5,8 @@
 // whole, then searched) is timed on its own.
 // Usage: pc_check [runs]
 
+#include "BenchSetup.h"
+
 #include "checks/NovaCheckLib.h"
 #include "platform/Hardware.h"
 #include "platform/HardwareParsers.h"
@@ -31,7 +33,7 @@ void countLine(QtMsgType, const QMessageLogContext &, const QString &)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 20;
+    const int runs = countArgument(argc, argv, 20);
     const QString list = QStringLiteral(NOVA_COMP_DEFAULT_JSON);
 
     std::vector<double> collect, compare, naming;

@@ -4,12 +4,12 @@
 // Usage: pipe_roundtrip [exchanges]   (runs in a private sandbox machine)
 
 #include "BareSeqPacket.h"
+#include "BenchSetup.h"
 
 #include "platform/NamedPipe.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdio>
@@ -45,9 +45,8 @@ double wrapperRate(int exchanges)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int exchanges = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 20000;
-    QTemporaryDir machine;
-    qputenv("NOVA_MACHINE_ROOT", QFile::encodeName(machine.path()));
+    const int exchanges = countArgument(argc, argv, 20000);
+    const BenchMachine machine;
 
     const double bare = bareSeqPacketRate(
         exchanges, QFile::encodeName(machine.filePath(QStringLiteral("bare.sock"))), "Size:1048576/2097152");

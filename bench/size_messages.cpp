@@ -6,6 +6,7 @@
 // Usage: size_messages [messages]   (runs in a private sandbox machine)
 
 #include "BareSeqPacket.h"
+#include "BenchSetup.h"
 
 #include "install/NovaParser.h"
 #include "install/PipeThreadWin.h"
@@ -15,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMutex>
-#include <QTemporaryDir>
 #include <QTime>
 
 #include <cstdio>
@@ -82,9 +82,8 @@ double parserRate(int messages)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int messages = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 20000;
-    QTemporaryDir machine;
-    qputenv("NOVA_MACHINE_ROOT", QFile::encodeName(machine.path()));
+    const int messages = countArgument(argc, argv, 20000);
+    const BenchMachine machine;
 
     const double bare = bareSeqPacketRate(
         messages, QFile::encodeName(machine.filePath(QStringLiteral("bare.sock"))), "Size:1048576/2097152");

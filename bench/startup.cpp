@@ -4,13 +4,14 @@
 // Offscreen, software rendering, in a private sandbox machine.
 // Usage: startup [runs]   (programs are taken from this program's folder)
 
+#include "BenchSetup.h"
+
 #include "platform/NamedPipe.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -69,9 +70,8 @@ Sample median(QVector<Sample> samples)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const int runs = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 5;
-    QTemporaryDir machine;
-    qputenv("NOVA_MACHINE_ROOT", QFile::encodeName(machine.path()));
+    const int runs = countArgument(argc, argv, 5);
+    const BenchMachine machine;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QUICK_BACKEND", "software");
     const QString folder = QCoreApplication::applicationDirPath();

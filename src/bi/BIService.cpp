@@ -245,7 +245,6 @@ void BIService::sendAndFlush()
     const qint64 rows = m_handle.logger.rowCount();
     if (rows > 0) {
         qDebug("[BIService] Has data to flush: %lld", rows);
-        QMutexLocker lock(&m_handle.mutex);
         m_handle.logger.flush();
     }
 }
@@ -341,7 +340,6 @@ void BIService::close()
     if (m_handle.ready)
         sendRecords(true);
     qDebug("[BIService] Make sure all data are flushed");
-    QMutexLocker lock(&m_handle.mutex);
     finalFlush();
     m_handle.logger.shutdown();
     m_handle.ready = false;

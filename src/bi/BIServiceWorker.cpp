@@ -9,7 +9,7 @@ BIServiceWorker::BIServiceWorker(BILoggerHandle &handle)
 
 void BIServiceWorker::onInitBILogger()
 {
-    QMutexLocker lock(&m_handle.mutex);
+    // Runs only on the worker thread, so the check and the set cannot interleave.
     if (m_handle.ready)
         return;
     qDebug("[BIService] Init BILogger+");

@@ -2,19 +2,18 @@
 
 #include "bi/bilogger/BiLogger.h"
 
-#include <QMutex>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
 
-// The logging library as the BI service shares it with its worker: the service's
-// mutex serialises initialisation, flushes and shut-down.
+// The logging library as the BI service shares it with its worker. The library is
+// thread-safe itself; ready lets the user-interface thread ask, without waiting on the
+// library's lock, whether the worker's initialisation has succeeded.
 struct BILoggerHandle {
     static constexpr const char *AppId = "com.kelt.nova.setup";
 
     bilogger::BiLogger logger;
-    QMutex mutex;
     std::atomic<bool> ready { false };
     QString storageFolder;
     bilogger::ClientInfo client;

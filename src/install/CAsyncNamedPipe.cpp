@@ -8,24 +8,26 @@ using Status = platform::NamedPipeClient::Status;
 
 void logFailure(Status status)
 {
-    const char *const call = "CAsyncNamedPipe::CallNamedPipeW";
     switch (status) {
     case Status::OpenFailed:
+        qDebug("Could not open pipe");
+        qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CallNamedPipeW() connect fail");
+        break;
     case Status::BusyTimeout:
-        qDebug(status == Status::OpenFailed ? "Could not open pipe" : "Wait pipe timeout");
-        qDebug("[AsyncNamedPipe] %s() connect fail", call);
+        qDebug("Wait pipe timeout");
+        qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CallNamedPipeW() connect fail");
         break;
     case Status::WriteFailed:
-        qDebug("[AsyncNamedPipe] %s() write file fail", call);
+        qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CallNamedPipeW() write file fail");
         break;
     case Status::WriteTimeout:
-        qDebug("[AsyncNamedPipe] %s() wait write timeout", call);
+        qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CallNamedPipeW() wait write timeout");
         break;
     case Status::ReadFailed:
-        qDebug("[AsyncNamedPipe] %s() read file fail", call);
+        qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CallNamedPipeW() read file fail");
         break;
     case Status::ReadTimeout:
-        qDebug("[AsyncNamedPipe] %s() wait read timeout", call);
+        qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CallNamedPipeW() wait read timeout");
         break;
     case Status::Ok:
         break;
@@ -38,13 +40,13 @@ CAsyncNamedPipe::CAsyncNamedPipe(const QString &pipePath, int timeoutMs)
     : m_strPipeName(pipePath)
     , m_nTimeout(timeoutMs)
 {
-    qDebug("[AsyncNamedPipe] %s() m_strPipeName = %s, m_nTimeout = %d", "CAsyncNamedPipe::CAsyncNamedPipe",
+    qDebug("[AsyncNamedPipe] CAsyncNamedPipe::CAsyncNamedPipe() m_strPipeName = %s, m_nTimeout = %d",
         qUtf8Printable(m_strPipeName), m_nTimeout);
 }
 
 CAsyncNamedPipe::~CAsyncNamedPipe()
 {
-    qDebug("[AsyncNamedPipe] %s()", "CAsyncNamedPipe::~CAsyncNamedPipe");
+    qDebug("[AsyncNamedPipe] CAsyncNamedPipe::~CAsyncNamedPipe()");
 }
 
 bool CAsyncNamedPipe::CallNamedPipeW(const QString &message, QString &reply)

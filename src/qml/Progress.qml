@@ -9,7 +9,6 @@ Column {
     property real cruiseTarget: 0
     // Percentage points per second while cruising.
     readonly property real cruiseSpeed: 0.07
-    readonly property bool cruising: cruise.running
 
     function setValue(n) {
         value = Math.min(Math.max(n, 1), 99)

@@ -14,6 +14,7 @@ const char *const sideFiles[] = { "/general_assets.rcc", "/fonts.rcc", "/bg.rcc"
 const char *const baseFile = "/base.rcc";
 const char *const developmentBase = "/../../NovaBaseLib/base.rcc";
 const char *const developmentFonts = "/../../NovaBaseLib/fonts.rcc";
+const char *const fallbackFiles[] = { baseFile, developmentBase, developmentFonts };
 
 bool registerFile(const QString &folder, const char *file)
 {
@@ -35,6 +36,8 @@ bool registerExternalResources(const QString &programFolder)
 
 void unregisterExternalResources(const QString &programFolder)
 {
-    for (const char *file : { sideFiles[0], sideFiles[1], sideFiles[2], baseFile, developmentBase, developmentFonts })
+    for (const char *file : sideFiles)
+        QResource::unregisterResource(programFolder + QLatin1String(file));
+    for (const char *file : fallbackFiles)
         QResource::unregisterResource(programFolder + QLatin1String(file));
 }

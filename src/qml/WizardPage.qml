@@ -11,6 +11,8 @@ Item {
     property int section: 0
     property bool stepperVisible: true
     property bool helpVisible: false
+    // The footer may show Next (a page with its own button for it says no).
+    property bool nextAllowed: true
     property string helpUrl
     property string title
     property url illustration

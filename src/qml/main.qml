@@ -174,7 +174,7 @@ ScaleWindow {
             anchors.right: parent.right
             height: implicitHeight
             enabled: !mainWindow.overlayUp
-            title: qsTr("%1 Setup").arg(mainWindow.product_name) + langProp.emptyString
+            title: mainWindow.title
             bIsSWOA: mainWindow.bIsSWOA
             bIsOtherDev: mainWindow.bIsOtherDev
             onCloseButtonClicked: mainWindow.requestClose()
@@ -260,8 +260,8 @@ ScaleWindow {
 
                 onLoaded: {
                     pageFooter.nHelpClicked = 0
-                    pageFooter.nextAllowed = mainWindow.currentPage !== "pLegal.qml"
-                    pageFooter.helpAllowed = false
+                    pageFooter.nextAllowed = item.nextAllowed
+                    pageFooter.helpAllowed = item.helpVisible
                     pageFooter.update()
                     pageHeader.index = item.section
                     pageHeader.stepperEnabled = item.stepperVisible

@@ -33,6 +33,8 @@ WizardPage {
             mainWindow.showDialog("LE001")
     }
 
+    // The page's own button stands for Next.
+    nextAllowed: false
     title: qsTr("Welcome to NOVA") + langProp.emptyString
     illustration: "qrc:/images/illustrations/welcome.svg"
     Component.onCompleted: setUrl()

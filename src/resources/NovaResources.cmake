@@ -20,6 +20,21 @@ function(nova_write_qrc qrc)
     file(CONFIGURE OUTPUT ${qrc} CONTENT "${body}" @ONLY)
 endfunction()
 
+# nova_qml_sources(<pairs variable> <files variable> <folder> <name>...)
+# Sets the pairs variable to "<name>;<folder>/<name>" pairs for nova_write_qrc and the
+# files variable to the files, and lists the files for the qmllint test.
+function(nova_qml_sources pairs_result files_result folder)
+    set(pairs)
+    set(files)
+    foreach(name IN LISTS ARGN)
+        list(APPEND pairs ${name} ${folder}/${name})
+        list(APPEND files ${folder}/${name})
+    endforeach()
+    set_property(GLOBAL APPEND PROPERTY NOVA_QML_SOURCES ${files})
+    set(${pairs_result} ${pairs} PARENT_SCOPE)
+    set(${files_result} ${files} PARENT_SCOPE)
+endfunction()
+
 # nova_rcc(OUTPUT <file> QRC <qrc> [BINARY] [NAME <name>] [OPTIONS ...] [DEPENDS ...])
 # Runs rcc: BINARY makes an external .rcc file, otherwise C++ source named NAME.
 function(nova_rcc)
@@ -58,10 +73,11 @@ function(nova_subset_font font face output)
         VERBATIM)
 endfunction()
 
-# nova_render_icons(<manifest> <output folder> <result variable>)
-# Renders the icon-font glyphs a manifest lists (see tools/iconrender) and sets the
-# result variable to the list of "<alias>;<png file>" pairs for nova_write_qrc.
-function(nova_render_icons manifest outdir result)
+# nova_render_icons(<manifest> <output folder> <pairs variable> <files variable>)
+# Renders the icon-font glyphs a manifest lists (see tools/iconrender), sets the pairs
+# variable to the list of "<alias>;<png file>" pairs for nova_write_qrc and the files
+# variable to the PNG files.
+function(nova_render_icons manifest outdir result files_result)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${manifest})
     file(STRINGS ${manifest} lines REGEX "^[^#].*[^ ]")
     set(pairs)
@@ -77,6 +93,7 @@ function(nova_render_icons manifest outdir result)
         COMMENT "Rendering icons of ${manifest}"
         VERBATIM)
     set(${result} ${pairs} PARENT_SCOPE)
+    set(${files_result} ${outputs} PARENT_SCOPE)
 endfunction()
 
 # nova_render_svg(<svg> <png> <size in px> <result variable>)

@@ -29,8 +29,8 @@ bool Closer::startGuide(const QString &bgiPipeName)
 {
     qDebug("[Closer] Find guide path");
     const QString key = guideKey(Mode::productName());
-    const QString appPath = Utils::readRegValue(key, QStringLiteral("AppPath")).toString();
-    const QString launchPath = Utils::readRegValue(key, QStringLiteral("LaunchPath")).toString();
+    const QString appPath = Utils::readRegValue(key, Utils::ValueAppPath).toString();
+    const QString launchPath = Utils::readRegValue(key, Utils::ValueLaunchPath).toString();
     if (appPath.isEmpty() || launchPath.isEmpty()) {
         qWarning("[Closer] WARNING: Cannot find Guide path from registry");
         return false;

@@ -1,6 +1,7 @@
 #include "shell/Language.h"
 
 #include "platform/Registry.h"
+#include "shell/Utils.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -44,9 +45,6 @@ constexpr LanguageRow Rows[] = {
 };
 constexpr int RowCount = int(std::size(Rows));
 
-const QString UserKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\KELT\\KELT Nova");
-const QString MachineKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
-const QString ValueName = QStringLiteral("Language");
 const QString FilePrefix = QStringLiteral("Tundra_OOBE_");
 
 // The row of a QML index, or null (with a warning) for an index outside the table.
@@ -70,8 +68,8 @@ int indexOfLocale(const QString &locale)
 
 QString registryLanguage()
 {
-    const QString user = Registry::read(UserKey, ValueName).toString();
-    return user.isEmpty() ? Registry::read(MachineKey, ValueName).toString() : user;
+    const QString user = Registry::read(Utils::RegUserSettings, Utils::ValueLanguage).toString();
+    return user.isEmpty() ? Registry::read(Utils::RegKeltNova, Utils::ValueLanguage).toString() : user;
 }
 
 } // namespace
@@ -139,16 +137,16 @@ void Language::setOtherAppLang(int index)
     if (!row)
         return;
     const QString locale = QLatin1String(row->locale);
-    Registry::write(MachineKey, ValueName, locale);
+    Registry::write(Utils::RegKeltNova, Utils::ValueLanguage, locale);
     Registry::flush();
     qDebug("[Language] setOtherAppLang() Set registry: %s",
-        qUtf8Printable(Registry::read(MachineKey, ValueName).toString()));
+        qUtf8Printable(Registry::read(Utils::RegKeltNova, Utils::ValueLanguage).toString()));
 
     qDebug("[Language] Set registry to current user.");
     QCoreApplication::setOrganizationName(QStringLiteral("KELT"));
     QCoreApplication::setApplicationName(QStringLiteral("KELT Nova"));
     // The per-user settings of that organisation and application.
-    Registry::write(UserKey, ValueName, locale);
+    Registry::write(Utils::RegUserSettings, Utils::ValueLanguage, locale);
     Registry::flush();
 }
 

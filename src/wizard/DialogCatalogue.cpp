@@ -1,8 +1,7 @@
 #include "wizard/DialogCatalogue.h"
 
+#include "wizard/CatalogueRow.h"
 #include "wizard/Links.h"
-
-#include <QCoreApplication>
 
 #include <iterator>
 
@@ -11,15 +10,7 @@ namespace {
 // What takes the place of "%1" (and "%2") in a row's texts.
 enum class Fill { Product, HelpLink, DisplayPort };
 
-struct Row {
-    const char *id;
-    const char *page;
-    const char *title;
-    const char *description;
-    const char *negative;
-    const char *positive;
-    Fill fill;
-};
+using Row = CatalogueRow<Fill>;
 
 const char *const QuitSetup = QT_TRANSLATE_NOOP("DialogManager", "QUIT SETUP");
 const char *const TryAgain = QT_TRANSLATE_NOOP("DialogManager", "TRY AGAIN");
@@ -200,7 +191,7 @@ const char *const SoftwareOnlyQuitDescription = QT_TRANSLATE_NOOP(
 
 QString translated(const char *text)
 {
-    return *text ? QCoreApplication::translate("DialogManager", text) : QString();
+    return translatedCatalogueText("DialogManager", text);
 }
 
 // A translated text with its placeholders filled; texts without "%1" stay as they are.
@@ -236,8 +227,8 @@ QVector<DialogEntry> buildDialogCatalogue(const QString &productName, bool isSet
             title = SoftwareOnlyQuitTitle;
             description = SoftwareOnlyQuitDescription;
         }
-        DialogEntry entry { QLatin1String(row.id), QLatin1String(row.page), filled(title, row.fill, productName),
-            filled(description, row.fill, productName), translated(row.negative), translated(row.positive) };
+        DialogEntry entry { QLatin1String(row.id), QLatin1String(row.page), filled(title, row.extra, productName),
+            filled(description, row.extra, productName), translated(row.negative), translated(row.positive) };
         if (entry.id == QLatin1String("CO003"))
             entry.description += Links::SetupDownloadLink;
         catalogue.append(entry);

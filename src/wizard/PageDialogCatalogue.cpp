@@ -1,8 +1,7 @@
 #include "wizard/PageDialogCatalogue.h"
 
+#include "wizard/CatalogueRow.h"
 #include "wizard/Links.h"
-
-#include <QCoreApplication>
 
 #include <iterator>
 
@@ -10,15 +9,7 @@ namespace {
 
 enum Flags { None = 0, FullWindow = 1, Enhanced = 2 };
 
-struct Row {
-    const char *id;
-    const char *page;
-    const char *title;
-    const char *description;
-    const char *negative;
-    const char *positive;
-    int flags;
-};
+using Row = CatalogueRow<int>; // the extra: Flags
 
 const char *const QuitSetup = QT_TRANSLATE_NOOP("CPageManager", "QUIT SETUP");
 const char *const QuitSetupDownloader
@@ -105,7 +96,7 @@ const char *const SoftwareOnlyQuitDescription = QT_TRANSLATE_NOOP(
 
 QString translated(const char *text)
 {
-    return *text ? QCoreApplication::translate("CPageManager", text) : QString();
+    return translatedCatalogueText("CPageManager", text);
 }
 
 } // namespace
@@ -117,7 +108,7 @@ QVector<PageDialogEntry> buildPageDialogCatalogue(bool isSWOA)
     for (const Row &row : Rows) {
         PageDialogEntry entry { { QLatin1String(row.id), QLatin1String(row.page), translated(row.title),
                                     translated(row.description), translated(row.negative), translated(row.positive) },
-            (row.flags & FullWindow) != 0, (row.flags & Enhanced) != 0 };
+            (row.extra & FullWindow) != 0, (row.extra & Enhanced) != 0 };
         if (entry.id == QLatin1String("Init00Err4")) {
             entry.description += Links::SetupDownloadLink;
         } else if (isSWOA && entry.id == QLatin1String("CommonError")) {

@@ -4,6 +4,7 @@
 
 #include "LogCapture.h"
 #include "LoopbackHttpServer.h"
+#include "TestPc.h"
 #include "WizardFixture.h"
 #include "WizardTest.h"
 
@@ -20,36 +21,20 @@
 
 namespace {
 
-const QString Gtx1080 = QStringLiteral("PCI\\VEN_10DE&DEV_1B80&SUBSYS_85AA1043&REV_A1");
-const QString Uhd630 = QStringLiteral("PCI\\VEN_8086&DEV_3E92&SUBSYS_86941043&REV_00");
-const QString Rx480 = QStringLiteral("PCI\\VEN_1002&DEV_67DF&SUBSYS_0B311002&REV_C7");
-const QString RefusedListUrl = QStringLiteral("http://127.0.0.1:9/NovaCheckComp/comp.json");
+using namespace TestPc;
+
 const QString Installer = QStringLiteral("NDP46-KB3045560-Web.exe");
 
-QJsonObject gpu(const QString &name, const QString &pnpDeviceId)
-{
-    return { { QStringLiteral("name"), name }, { QStringLiteral("pnpDeviceId"), pnpDeviceId } };
-}
-
-// A PC the installed list rates good, with a current NVIDIA driver; changes replace
-// whole keys, a null value removes one.
+// A PC the installed list rates good, an administrator's, with a current NVIDIA driver;
+// changes replace whole keys, a null value removes one.
 QJsonObject goodPc(const QJsonObject &changes = {})
 {
-    QJsonObject pc { { QStringLiteral("administrator"), true },
+    QJsonObject settings { { QStringLiteral("administrator"), true },
         { QStringLiteral("compatibilityListUrl"), RefusedListUrl },
-        { QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz") },
-        { QStringLiteral("os"), QStringLiteral("Windows 10 Pro") }, { QStringLiteral("os64bit"), true },
-        { QStringLiteral("windowsVersion"), QStringLiteral("10.0.19045") },
-        { QStringLiteral("memoryBanks"), QJsonArray { double(qint64(16) << 30) } },
-        { QStringLiteral("gpus"), QJsonArray { gpu(QStringLiteral("NVIDIA GeForce GTX 1080"), Gtx1080) } },
         { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") } };
-    for (auto it = changes.begin(); it != changes.end(); ++it) {
-        if (it.value().isNull())
-            pc.remove(it.key());
-        else
-            pc.insert(it.key(), it.value());
-    }
-    return pc;
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        settings.insert(it.key(), it.value());
+    return supportedPc(16, settings);
 }
 
 void setRelease(quint32 release)

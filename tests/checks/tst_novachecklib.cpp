@@ -1,6 +1,7 @@
 #include "LogCapture.h"
 #include "LoopbackHttpServer.h"
 #include "SandboxMachine.h"
+#include "TestPc.h"
 
 #include "checks/NovaCheckLib.h"
 
@@ -13,19 +14,7 @@
 
 namespace {
 
-const QString Gtx1080 = QStringLiteral("PCI\\VEN_10DE&DEV_1B80&SUBSYS_85AA1043&REV_A1");
-const QString Gtx1060 = QStringLiteral("PCI\\VEN_10DE&DEV_1C03&SUBSYS_85AA1043&REV_A1");
-const QString Gtx1050 = QStringLiteral("PCI\\VEN_10DE&DEV_1C81&SUBSYS_85AA1043&REV_A1");
-const QString Gt1030 = QStringLiteral("PCI\\VEN_10DE&DEV_1D01&SUBSYS_85AA1043&REV_A1");
-const QString Rx480 = QStringLiteral("PCI\\VEN_1002&DEV_67DF&SUBSYS_0B311002&REV_C7");
-const QString Uhd630 = QStringLiteral("PCI\\VEN_8086&DEV_3E92&SUBSYS_86941043&REV_00");
-const QString GoodCpu = QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz");
-const qint64 GiB = qint64(1) << 30;
-
-QJsonObject gpu(const QString &name, const QString &pnpDeviceId)
-{
-    return { { QStringLiteral("name"), name }, { QStringLiteral("pnpDeviceId"), pnpDeviceId } };
-}
+using namespace TestPc;
 
 QJsonArray strings(const QStringList &list)
 {
@@ -55,13 +44,7 @@ QJsonObject testList(const QString &version = QStringLiteral("7"))
 // A supported PC; a row's changes replace whole keys.
 QJsonObject profile(const QJsonObject &changes = {})
 {
-    QJsonObject pc { { QStringLiteral("cpu"), GoodCpu }, { QStringLiteral("os"), QStringLiteral("Windows 10 Pro") },
-        { QStringLiteral("os64bit"), true }, { QStringLiteral("windowsVersion"), QStringLiteral("10.0.19045") },
-        { QStringLiteral("memoryBanks"), QJsonArray { double(8 * GiB) } },
-        { QStringLiteral("gpus"), QJsonArray { gpu(QStringLiteral("NVIDIA GeForce GTX 1080"), Gtx1080) } } };
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        pc.insert(it.key(), it.value());
-    return pc;
+    return supportedPc(8, changes);
 }
 
 void writeJson(const QString &path, const QJsonObject &object)

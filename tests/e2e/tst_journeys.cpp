@@ -4,6 +4,7 @@
 
 #include "LogCapture.h"
 #include "SandboxMachine.h"
+#include "TestPc.h"
 #include "WizardProcess.h"
 #include "XKeyboard.h"
 #include "XvfbDisplay.h"
@@ -31,7 +32,6 @@ constexpr int SlowCheckTimeoutMs = 60000;
 constexpr int EndTimeoutMs = 60000;
 
 const QString MainKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
-const QString RefusingListUrl = QStringLiteral("http://127.0.0.1:9/NovaCheckComp/comp.json");
 const QString ChecksDone = QStringLiteral("[PageManager] Should skip pDriver? true");
 const QString HealthLoaded = QStringLiteral("[PageManager] Loaded pHealth.qml");
 const QString FolderLoaded = QStringLiteral("[PageManager] Loaded pFolder.qml");
@@ -46,18 +46,11 @@ const QString ShortcutMade = QStringLiteral("[ShortCut]create shortcut success")
 // A PC that passes every check: a supported processor, graphics card and driver,
 // memory and Windows, an administrator, .NET Framework 4.6, and the compatibility
 // list from listUrl (by default refused at once, so the installed list counts).
-void preparePassingPc(const SandboxMachine &machine, const QString &listUrl = RefusingListUrl)
+void preparePassingPc(const SandboxMachine &machine, const QString &listUrl = TestPc::RefusedListUrl)
 {
-    machine.writeProfile({ { QStringLiteral("cpu"), QStringLiteral("Intel(R) Core(TM) i7-9700K CPU @ 3.60GHz") },
-        { QStringLiteral("os"), QStringLiteral("Windows 10 Pro") }, { QStringLiteral("os64bit"), true },
-        { QStringLiteral("windowsVersion"), QStringLiteral("10.0.19045") },
-        { QStringLiteral("memoryBanks"), QJsonArray { 8.0 * 1024 * 1024 * 1024 } },
-        { QStringLiteral("gpus"),
-            QJsonArray { QJsonObject { { QStringLiteral("name"), QStringLiteral("NVIDIA GeForce GTX 1080") },
-                { QStringLiteral("pnpDeviceId"),
-                    QStringLiteral("PCI\\VEN_10DE&DEV_1B80&SUBSYS_85AA1043&REV_A1") } } } },
-        { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") }, { QStringLiteral("administrator"), true },
-        { QStringLiteral("compatibilityListUrl"), listUrl } });
+    machine.writeProfile(TestPc::supportedPc(8,
+        { { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") }, { QStringLiteral("administrator"), true },
+            { QStringLiteral("compatibilityListUrl"), listUrl } }));
     platform::Registry::write(ReleaseKey, Release, Release46);
 }
 

@@ -53,3 +53,14 @@ QObject *QmlHarness::load(const QString &pageName)
     callQml(find(QStringLiteral("pageLoader")), "load", pageName);
     return page();
 }
+
+QQuickItem *visibleText(QObject *item, const QString &text)
+{
+    const auto items = item->findChildren<QQuickItem *>();
+    for (QQuickItem *candidate : items) {
+        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text
+            && candidate->isVisible())
+            return candidate;
+    }
+    return nullptr;
+}

@@ -3,6 +3,7 @@
 #include "LanguageStandIn.h"
 
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QVariant>
 
@@ -32,6 +33,9 @@ public:
 private:
     QObject *m_root = nullptr;
 };
+
+// A visible text item below `item` whose text is exactly `text`.
+QQuickItem *visibleText(QObject *item, const QString &text);
 
 // Calls a QML function by name with QVariant arguments, as the native side does.
 template<typename... Args> QVariant callQml(QObject *object, const char *function, const Args &...args)

@@ -13,18 +13,6 @@
 
 namespace {
 
-// A visible text item below `item` whose text is exactly `text`.
-QQuickItem *visibleText(QObject *item, const QString &text)
-{
-    const auto items = item->findChildren<QQuickItem *>();
-    for (QQuickItem *candidate : items) {
-        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text
-            && candidate->isVisible())
-            return candidate;
-    }
-    return nullptr;
-}
-
 QStringList firstArguments(const QSignalSpy &spy)
 {
     QStringList values;

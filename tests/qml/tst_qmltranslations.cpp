@@ -25,10 +25,11 @@ struct Message {
     bool unfinished;
 };
 
-QList<Message> readTs(const QString &path)
+// The messages of the translation source of language `code`.
+QList<Message> readTs(const QString &code)
 {
     QList<Message> messages;
-    QFile file(path);
+    QFile file(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code + QStringLiteral(".ts"));
     if (!file.open(QIODevice::ReadOnly))
         return messages;
     QXmlStreamReader xml(&file);
@@ -63,17 +64,6 @@ QStringList markers(const QString &text)
     return found;
 }
 
-QQuickItem *visibleText(QObject *item, const QString &text)
-{
-    const auto items = item->findChildren<QQuickItem *>();
-    for (QQuickItem *candidate : items) {
-        if (candidate->inherits("QQuickText") && candidate->property("text").toString() == text
-            && candidate->isVisible())
-            return candidate;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class TestQmlTranslations : public QObject {
@@ -101,8 +91,7 @@ private slots:
     void translationsAreCompleteAndKeepTheirMarkers()
     {
         QFETCH(QString, code);
-        const QList<Message> messages
-            = readTs(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code + QStringLiteral(".ts"));
+        const QList<Message> messages = readTs(code);
         QVERIFY(messages.size() > 80);
         for (const Message &message : messages) {
             const QString where = message.context + QStringLiteral(": ") + message.source;
@@ -133,8 +122,7 @@ private slots:
         QVERIFY(font.isValid());
 
         QString text;
-        for (const Message &message :
-            readTs(QStringLiteral(NOVA_TRANSLATIONS_DIR "/Tundra_OOBE_") + code + QStringLiteral(".ts")))
+        for (const Message &message : readTs(code))
             text += message.translation;
         static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
         const QStringList names = LanguageStandIn::displayNames();

@@ -2,6 +2,7 @@
 
 #include "QmlHarness.h"
 #include "SandboxMachine.h"
+#include "TestPc.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -23,7 +24,7 @@ protected slots:
     {
         m_machine = std::make_unique<SandboxMachine>();
         m_machine->writeProfile({ { QStringLiteral("administrator"), true },
-            { QStringLiteral("compatibilityListUrl"), QStringLiteral("http://127.0.0.1:9/NovaCheckComp/comp.json") } });
+            { QStringLiteral("compatibilityListUrl"), TestPc::RefusedListUrl } });
     }
     void cleanup() { m_machine.reset(); }
 

@@ -4,6 +4,7 @@
 #include "BiServer.h"
 #include "LogCapture.h"
 #include "SandboxMachine.h"
+#include "TestPc.h"
 #include "WizardFixture.h"
 #include "WizardTest.h"
 
@@ -203,7 +204,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(bool, positive);
         m_machine->writeProfile({ { QStringLiteral("administrator"), administrator },
-            { QStringLiteral("compatibilityListUrl"), QStringLiteral("http://127.0.0.1:9/NovaCheckComp/comp.json") } });
+            { QStringLiteral("compatibilityListUrl"), TestPc::RefusedListUrl } });
         const QString ownPath = QCoreApplication::applicationFilePath().replace(QLatin1Char('/'), QLatin1Char('\\'));
         const QString userLayers = QStringLiteral("HKEY_CURRENT_USER") + LayersPath;
         const QString machineLayers = QStringLiteral("HKEY_LOCAL_MACHINE") + LayersPath;

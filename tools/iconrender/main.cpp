@@ -49,9 +49,7 @@ QHash<QString, uint> readCodeMap(const QString &path)
 QImage renderGlyph(QRawFont &font, uint code, int size, const QColor &colour)
 {
     font.setPixelSize(size);
-    const QChar text[2] = { QChar::highSurrogate(code), QChar::lowSurrogate(code) };
-    const QVector<quint32> glyphs = QChar::requiresSurrogates(code) ? font.glyphIndexesForString(QString(text, 2))
-                                                                    : font.glyphIndexesForString(QString(QChar(code)));
+    const QVector<quint32> glyphs = font.glyphIndexesForString(QString::fromUcs4(&code, 1));
     if (glyphs.isEmpty() || glyphs.first() == 0)
         return {};
     const QPointF advance = font.advancesForGlyphIndexes(glyphs).value(0);

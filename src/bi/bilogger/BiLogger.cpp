@@ -119,23 +119,27 @@ std::string BiLogger::environment() const
     return m_stage ? StageEnvironment : DefaultEnvironment;
 }
 
+bool BiLogger::hasSession() const
+{
+    if (m_session)
+        return true;
+    std::cerr << "BiLogger is not initialized. Please call init() first." << std::endl;
+    return false;
+}
+
 std::optional<BiRecord> BiLogger::createRecord(const std::string &category) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_session) {
-        std::cerr << "BiLogger is not initialized. Please call init() first." << std::endl;
+    if (!hasSession())
         return std::nullopt;
-    }
     return BiRecord(category);
 }
 
 bool BiLogger::submit(const BiRecord &record)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_session) {
-        std::cerr << "BiLogger is not initialized. Please call init() first." << std::endl;
+    if (!hasSession())
         return false;
-    }
     Session &session = *m_session;
     return saveRecord(session.store, session.writer, session.client, record, session.appId, environment());
 }

@@ -65,6 +65,8 @@ private:
     struct Session;
 
     std::string environment() const;
+    // Whether init() succeeded; when not, says so on standard error. Called with m_mutex held.
+    bool hasSession() const;
 
     mutable std::mutex m_mutex;
     std::unique_ptr<Session> m_session;

@@ -82,7 +82,7 @@ FlushReport Uploader::flush(const std::string &host, const std::string &environm
         return report;
     report.configured = true;
 
-    const std::string url = (isHttpsUrl(config->url) ? withoutTrailingSlash(config->url) : hostUrl) + "/log/" + "f/";
+    const std::string url = (isHttpsUrl(config->url) ? withoutTrailingSlash(config->url) : hostUrl) + "/log/f/";
     int failures = 0;
     while (!m_stop && report.sentRows < MaxRowsPerFlush && failures < MaxAttempts) {
         const int limit = std::min(config->packageLine, MaxRowsPerFlush - report.sentRows);

@@ -16,7 +16,7 @@ Item {
     signal clicked()
 
     function px(value) {
-        return window ? window.scx(value) : value
+        return Style.px(window, value)
     }
 
     activeFocusOnTab: true

@@ -33,7 +33,7 @@ Rectangle {
     signal helpButtonClicked()
 
     function px(value) {
-        return window ? window.scx(value) : value
+        return Style.px(window, value)
     }
 
     function setBackStatus(bEnabled, bVisible, strText) {

@@ -21,7 +21,7 @@ Rectangle {
     signal closeButtonClicked()
 
     function px(value) {
-        return window ? window.scx(value) : value
+        return Style.px(window, value)
     }
 
     // Applies the current step and the page's wish for the stepper.

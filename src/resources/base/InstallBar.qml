@@ -10,7 +10,7 @@ Item {
     property color trackColor: "#40ffffff"
     readonly property var window: Window.window
 
-    implicitHeight: window ? window.scx(6) : 6
+    implicitHeight: Style.px(window, 6)
 
     Rectangle {
         anchors.fill: parent

@@ -24,7 +24,7 @@ FocusScope {
     signal linkActivated(string link)
 
     function px(value) {
-        return window ? window.scx(value) : value
+        return Style.px(window, value)
     }
 
     function focusDefaultButton() {

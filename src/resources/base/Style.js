@@ -59,6 +59,12 @@ function cjkFont(styledTextLang) {
     return face ? "qrc:/fonts/NotoSansCJK" + face + "-Regular.otf" : ""
 }
 
+// Design pixels in screen pixels at the scale of `window` (the wizard's ScaleWindow);
+// unchanged while the component is not in a window.
+function px(window, value) {
+    return window ? window.scx(value) : value
+}
+
 // A style sheet that gives links in rich text their colour.
 function linkStyle(linkColor) {
     return "<style>a { color: " + linkColor + "; }</style>"

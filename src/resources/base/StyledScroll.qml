@@ -14,7 +14,7 @@ Item {
     readonly property var window: Window.window
 
     function px(value) {
-        return window ? window.scx(value) : value
+        return Style.px(window, value)
     }
 
     // Scrolls as little as needed to show the band [top, top + bandHeight].

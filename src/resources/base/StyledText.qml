@@ -14,7 +14,7 @@ Text {
     color: Style.color(cstyle)
     linkColor: Style.color("C4")
     font.family: window ? window.styledTextFamily : "Roboto"
-    font.pixelSize: window ? window.scx(fontStyle.size) : fontStyle.size
+    font.pixelSize: Style.px(window, fontStyle.size)
     font.weight: fontStyle.weight
     font.letterSpacing: fontStyle.spacing
     lineHeight: 1.15
