@@ -2,9 +2,9 @@
 
 #include "bi/BIEndpoints.h"
 #include "platform/SystemInfo.h"
-#include "shell/DLog.h"
-#include "shell/ModeFlags.h"
-#include "shell/Utils.h"
+#include "core/DLog.h"
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
 
 #include <QDebug>
 #include <QDir>

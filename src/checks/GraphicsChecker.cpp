@@ -2,7 +2,7 @@
 
 #include "platform/Hardware.h"
 #include "platform/HardwareParsers.h"
-#include "shell/Utils.h"
+#include "core/Utils.h"
 
 namespace {
 

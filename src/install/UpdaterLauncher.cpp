@@ -1,7 +1,7 @@
 #include "install/UpdaterLauncher.h"
 
-#include "shell/ModeFlags.h"
-#include "shell/Utils.h"
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
 
 #include <QProcess>
 

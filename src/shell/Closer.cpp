@@ -3,8 +3,8 @@
 #include "bi/BIService.h"
 #include "install/GuideParser.h"
 #include "install/PipeThreadWin.h"
-#include "shell/ModeFlags.h"
-#include "shell/Utils.h"
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
 
 #include <QFile>
 

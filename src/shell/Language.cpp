@@ -1,7 +1,7 @@
 #include "shell/Language.h"
 
 #include "platform/Registry.h"
-#include "shell/Utils.h"
+#include "core/Utils.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 
 #include <QObject>
 #include <QString>

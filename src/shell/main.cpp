@@ -7,12 +7,12 @@
 #include "platform/NamedEvent.h"
 #include "platform/Registry.h"
 #include "qml/QmlResources.h"
-#include "shell/DLog.h"
+#include "core/DLog.h"
 #include "shell/Language.h"
 #include "shell/Managers.h"
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 #include "shell/ParamHandler.h"
-#include "shell/Utils.h"
+#include "core/Utils.h"
 #include "wizard/PageManager.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/WorkerThread.h"
+#include "core/WorkerThread.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "wizard/DialogManager.h"
 
 #include "platform/Power.h"
-#include "shell/ModeFlags.h"
-#include "shell/Utils.h"
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
 #include "wizard/DialogManagerWorker.h"
-#include "wizard/QmlCall.h"
+#include "core/QmlCall.h"
 
 // What an answer leads to.
 enum class DialogManager::Action {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "wizard/BlockingDialog.h"
-#include "wizard/Catalogue.h"
+#include "core/BlockingDialog.h"
+#include "core/Catalogue.h"
 #include "wizard/DialogCatalogue.h"
-#include "wizard/WorkerThread.h"
+#include "core/WorkerThread.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "wizard/PageDialogCatalogue.h"
 
-#include "wizard/CatalogueRow.h"
+#include "core/CatalogueRow.h"
 #include "wizard/Links.h"
 
 #include <iterator>

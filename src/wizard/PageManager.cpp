@@ -2,10 +2,10 @@
 
 #include "bi/BIService.h"
 #include "checks/GraphicsChecker.h"
-#include "shell/ModeFlags.h"
-#include "shell/Utils.h"
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
 #include "wizard/DialogWorker.h"
-#include "wizard/QmlCall.h"
+#include "core/QmlCall.h"
 #include "wizard/StartupChecks.h"
 
 #include <QCoreApplication>

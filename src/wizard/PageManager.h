@@ -1,10 +1,10 @@
 #pragma once
 
-#include "wizard/BlockingDialog.h"
-#include "wizard/Catalogue.h"
+#include "core/BlockingDialog.h"
+#include "core/Catalogue.h"
 #include "wizard/PageDialogCatalogue.h"
 #include "wizard/PageList.h"
-#include "wizard/WorkerThread.h"
+#include "core/WorkerThread.h"
 
 #include <QObject>
 #include <QPointer>

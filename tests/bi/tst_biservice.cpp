@@ -4,9 +4,9 @@
 
 #include "bi/BIService.h"
 #include "platform/Registry.h"
-#include "shell/DLog.h"
-#include "shell/ModeFlags.h"
-#include "shell/Utils.h"
+#include "core/DLog.h"
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
 
 #include <QJsonArray>
 #include <QTest>

@@ -8,8 +8,8 @@
 #include "WizardFixture.h"
 #include "WizardTest.h"
 
-#include "checks/CheckManager.h"
-#include "checks/NetFxUtil.h"
+#include "checks/flow/CheckManager.h"
+#include "checks/flow/NetFxUtil.h"
 #include "platform/Hardware.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"

@@ -3,7 +3,7 @@
 
 #include "install/UpdaterLauncher.h"
 #include "platform/NamedPipe.h"
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 
 #include "platform/Registry.h"
 #include "shell/Closer.h"
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

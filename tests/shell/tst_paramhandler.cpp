@@ -2,7 +2,7 @@
 #include "SandboxMachine.h"
 
 #include "platform/NamedPipe.h"
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 #include "shell/ParamHandler.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "QmlHarness.h"
 
 #include "shell/Managers.h"
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 #include "shell/ParamHandler.h"
 
 #include <QSignalSpy>

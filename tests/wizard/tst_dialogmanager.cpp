@@ -7,7 +7,7 @@
 #include "WizardTest.h"
 
 #include "platform/Registry.h"
-#include "shell/Utils.h"
+#include "core/Utils.h"
 #include "wizard/DialogManager.h"
 #include "wizard/PageManager.h"
 

@@ -1,4 +1,4 @@
-#include "checks/NetWorker.h"
+#include "checks/flow/NetWorker.h"
 
 #include <QProcess>
 #include <QThread>

@@ -5,7 +5,7 @@
 #include "SandboxMachine.h"
 
 #include "platform/Folders.h"
-#include "shell/DLog.h"
+#include "core/DLog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "checks/NetFxUtil.h"
+#include "checks/flow/NetFxUtil.h"
 
-#include "checks/NetWorker.h"
+#include "checks/flow/NetWorker.h"
 #include "companions/ShortCut.h"
 #include "platform/Power.h"
-#include "shell/Utils.h"
+#include "core/Utils.h"
 #include "wizard/DialogAgentWorker.h"
 #include "wizard/PageManager.h"
-#include "wizard/QmlCall.h"
+#include "core/QmlCall.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "wizard/WorkerThread.h"
+#include "core/WorkerThread.h"
 
 namespace {
 

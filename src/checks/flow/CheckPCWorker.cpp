@@ -1,4 +1,4 @@
-#include "checks/CheckPCWorker.h"
+#include "checks/flow/CheckPCWorker.h"
 
 #include "checks/NovaCheckLib.h"
 

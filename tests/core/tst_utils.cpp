@@ -2,7 +2,7 @@
 #include "SandboxMachine.h"
 
 #include "platform/Processes.h"
-#include "shell/Utils.h"
+#include "core/Utils.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "shell/Utils.h"
+#include "core/Utils.h"
 
 #include "platform/Folders.h"
 #include "platform/Launch.h"

@@ -1,4 +1,4 @@
-#include "shell/DLog.h"
+#include "core/DLog.h"
 
 #include "platform/Folders.h"
 

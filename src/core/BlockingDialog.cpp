@@ -1,4 +1,4 @@
-#include "wizard/BlockingDialog.h"
+#include "core/BlockingDialog.h"
 
 int BlockingDialog::exec(const std::function<bool()> &show)
 {

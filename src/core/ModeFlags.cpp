@@ -1,4 +1,4 @@
-#include "shell/ModeFlags.h"
+#include "core/ModeFlags.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "checks/CheckManager.h"
+#include "checks/flow/CheckManager.h"
 
 #include "bi/BIService.h"
-#include "checks/CheckPCWorker.h"
+#include "checks/flow/CheckPCWorker.h"
 #include "checks/GraphicsChecker.h"
-#include "checks/NetFxUtil.h"
+#include "checks/flow/NetFxUtil.h"
 #include "wizard/PageManager.h"
-#include "wizard/QmlCall.h"
+#include "core/QmlCall.h"
 
 namespace {
 
