@@ -1,6 +1,13 @@
 # nova_add_test(name SOURCES ... [LIBRARIES ...] [LABELS ...] [TIMEOUT s])
 # Builds one Qt Test executable and registers it with CTest. Tests find the
-# programs of the build through NOVA_BIN_DIR.
+# programs of the build through NOVA_BIN_DIR. The label "threaded" marks the tests
+# whose code runs on several threads; the target nova_threaded_tests builds just
+# those (and what they start), for the thread-sanitizer build.
+add_custom_target(nova_threaded_tests)
+set(NOVA_SANITIZER_OPTIONS
+    "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:halt_on_error=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 function(nova_add_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     if(NOT T_LABELS)
@@ -15,5 +22,8 @@ function(nova_add_test name)
     set_tests_properties(${name} PROPERTIES
         LABELS "${T_LABELS}"
         TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "NOVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QT_QPA_PLATFORM=offscreen")
+        ENVIRONMENT "NOVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QT_QPA_PLATFORM=offscreen;${NOVA_SANITIZER_OPTIONS}")
+    if("threaded" IN_LIST T_LABELS)
+        add_dependencies(nova_threaded_tests ${name})
+    endif()
 endfunction()

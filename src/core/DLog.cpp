@@ -2,6 +2,7 @@
 
 #include "platform/Folders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,18 @@
 
 namespace {
 
+// Lines held while no file is open, at most: a log that never opens must not grow
+// without limit. The oldest go first.
+constexpr int MaxPendingLines = 5000;
+// Names tried per second and process before openLog gives up.
+constexpr int MaxNameTries = 100;
+
 struct LogState {
     QMutex mutex;
     std::unique_ptr<QFile> file;
     std::unique_ptr<QTextStream> stream;
     QStringList pending; // finished lines that arrived while there was no stream
+    int dropped = 0; // held lines given up since the last file was open
     bool moved = false;
 };
 
@@ -51,17 +59,59 @@ QString levelLetter(QtMsgType type)
     }
 }
 
-// Makes `file` the log and writes the held lines to it. Call with the mutex held.
+QString formatLine(QtMsgType type, const QString &text)
+{
+    return QStringLiteral("[%1] %2 (%3)")
+        .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), text, levelLetter(type));
+}
+
+// Holds a line until a file is open. Call with the mutex held.
+void hold(LogState &s, const QString &line)
+{
+    if (s.pending.size() >= MaxPendingLines) {
+        s.pending.removeFirst();
+        ++s.dropped;
+    }
+    s.pending.append(line);
+}
+
+// Makes `file` the log and writes the held lines to it, after a line that says how many
+// were given up. Call with the mutex held.
 void attach(LogState &s, std::unique_ptr<QFile> file)
 {
     s.stream.reset();
     s.file = std::move(file);
     s.stream = std::make_unique<QTextStream>(s.file.get());
     s.stream->setCodec("UTF-8");
+    if (s.dropped > 0) {
+        *s.stream << formatLine(QtWarningMsg,
+            QStringLiteral("[DLog] WARNING: %1 earlier lines were dropped while no log file was open.")
+                .arg(s.dropped))
+                  << '\n';
+        s.dropped = 0;
+    }
     for (const QString &line : qAsConst(s.pending))
         *s.stream << line << '\n';
     s.stream->flush();
     s.pending.clear();
+}
+
+// A new file "<base>-log-<stamp>-<process id>[-n].txt" in folder, created, never an
+// existing one: two runs started within the same second each keep their own log.
+std::unique_ptr<QFile> createLogFile(const QString &folder, const QString &baseName)
+{
+    const QString stem = folder + QLatin1Char('/') + baseName + QStringLiteral("-log-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) + QLatin1Char('-')
+        + QString::number(QCoreApplication::applicationPid());
+    for (int n = 1; n <= MaxNameTries; ++n) {
+        auto file = std::make_unique<QFile>(
+            stem + (n > 1 ? QLatin1Char('-') + QString::number(n) : QString()) + QStringLiteral(".txt"));
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Text))
+            return file;
+        if (!file->exists())
+            break; // not a name clash: the folder cannot take the file
+    }
+    return nullptr;
 }
 
 constexpr QIODevice::OpenMode AppendText = QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text;
@@ -78,13 +128,11 @@ bool DLog::openLog(const QString &folder, const QString &baseName)
 {
     const QString path = normalised(folder);
     QDir().mkdir(path);
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
 
     LogState &s = state();
     QMutexLocker lock(&s.mutex);
-    auto file = std::make_unique<QFile>(
-        path + QLatin1Char('/') + baseName + QStringLiteral("-log-") + stamp + QStringLiteral(".txt"));
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    auto file = createLogFile(path, baseName);
+    if (!file) {
         s.stream.reset();
         s.file.reset();
         return false;
@@ -105,9 +153,7 @@ bool DLog::openTempLog(const QString &baseName)
 
 void DLog::messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    QString line = QStringLiteral("[%1] %2 (%3)")
-                       .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz")), text,
-                           levelLetter(type));
+    QString line = formatLine(type, text);
     if (context.line != 0)
         line += QStringLiteral("(%1:%2)").arg(QString::fromUtf8(context.file), QString::number(context.line));
 
@@ -120,7 +166,7 @@ void DLog::messageHandler(QtMsgType type, const QMessageLogContext &context, con
         if (s.stream)
             *s.stream << line << Qt::endl;
         else
-            s.pending.append(line);
+            hold(s, line);
     }
     if (type == QtFatalMsg)
         std::abort();

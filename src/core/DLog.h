@@ -6,7 +6,8 @@
 // The program's log. One process-wide message handler turns every message, native or
 // QML, from any thread into one line "[time] text (level)", writes it to standard error
 // (the debugger output) and appends it to the log file, flushed line by line. Lines that
-// arrive while no file is open are held and written as soon as a file is open again.
+// arrive while no file is open are held (the newest 5000) and written as soon as a file
+// is open again.
 // The file starts in the user's private temporary folder and is moved once into the
 // product's folder when the installation has created it.
 class DLog {
@@ -15,8 +16,9 @@ public:
     // temporary folder, or an empty string when there is no such folder.
     static QString tempLogFolder();
 
-    // Opens a new log file "<baseName>-log-<yyyyMMdd-hhmmss>.txt" in the folder (made
-    // when missing) and continues there; true when the file is open.
+    // Opens a new log file "<baseName>-log-<yyyyMMdd-hhmmss>-<process id>.txt" in the
+    // folder (made when missing) and continues there; true when the file is open. An
+    // existing file is never truncated: a clash gets "-2", "-3", ... before ".txt".
     static bool openLog(const QString &folder, const QString &baseName);
     // openLog in tempLogFolder().
     static bool openTempLog(const QString &baseName);

@@ -120,11 +120,30 @@ bool isTestMode()
     return true;
 }
 
-bool copyDir(const QString &source, const QString &destination)
+namespace {
+
+// Re-creates the symbolic link at sourcePath as a link at destinationPath, replacing a
+// file or link there. A link to a place inside the copied tree (below root) points to
+// the same place inside the copy; any other keeps its target.
+bool copyLink(const QString &name, const QString &sourcePath, const QString &destinationPath, const QString &root)
 {
-    qDebug("[Utils] copyDir(): %s to %s", qUtf8Printable(source), qUtf8Printable(destination));
-    const QString from = QDir(source).absolutePath();
-    const QString to = QDir(destination).absolutePath();
+    const QFileInfo link(sourcePath);
+    const QString target = link.symLinkTarget();
+    const bool inside = target == root || target.startsWith(root + QLatin1Char('/'));
+    const QString linkText = inside ? link.dir().relativeFilePath(target) : target;
+    const QFileInfo existing(destinationPath);
+    if (existing.exists() || existing.isSymLink()) {
+        qDebug("[Utils] Remove existing file %s before copying.", qUtf8Printable(name));
+        QFile::remove(destinationPath);
+    }
+    if (QFile::link(linkText, destinationPath))
+        return true;
+    qWarning("[Utils] WARNING: Failed to copy file %s, abort.", qUtf8Printable(destinationPath));
+    return false;
+}
+
+bool copyTree(const QString &from, const QString &to, const QString &root)
+{
     if (!QFileInfo(from).isDir()) {
         qWarning("[Utils] WARNING: Source directory %s doesn't exists, abort.", qUtf8Printable(from));
         return false;
@@ -140,11 +159,16 @@ bool copyDir(const QString &source, const QString &destination)
         const QString destinationPath = to + QLatin1Char('/') + name;
         // Looked at afresh: the entry may have changed since it was listed.
         const QFileInfo entry(sourcePath);
-        if (entry.isFile()) {
+        if (entry.isSymLink()) {
+            // Copied as a link: following it could copy a whole other tree, or loop.
+            if (!copyLink(name, sourcePath, destinationPath, root))
+                return false;
+        } else if (entry.isFile()) {
             if (!copyFile(name, sourcePath, destinationPath))
                 return false;
         } else if (entry.isDir()) {
-            if (!copyDir(sourcePath, destinationPath)) {
+            qDebug("[Utils] copyDir(): %s to %s", qUtf8Printable(sourcePath), qUtf8Printable(destinationPath));
+            if (!copyTree(sourcePath, destinationPath, root)) {
                 qWarning(
                     "[Utils] WARNING: Failed when copying sub directory %s, abort.", qUtf8Printable(destinationPath));
                 return false;
@@ -154,6 +178,15 @@ bool copyDir(const QString &source, const QString &destination)
         }
     }
     return true;
+}
+
+} // namespace
+
+bool copyDir(const QString &source, const QString &destination)
+{
+    qDebug("[Utils] copyDir(): %s to %s", qUtf8Printable(source), qUtf8Printable(destination));
+    const QString from = QDir(source).absolutePath();
+    return copyTree(from, QDir(destination).absolutePath(), from);
 }
 
 void removeFolder(const QString &path)

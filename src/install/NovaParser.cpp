@@ -100,18 +100,33 @@ void NovaParser::onProcFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     using namespace UpdaterExitCode;
     qWarning("[NovaParser] Process exitCode %d, exitStatus %d", exitCode, int(exitStatus));
-    if (exitStatus == QProcess::NormalExit
-        && (exitCode == Success || (m_isSelfUpdate && (exitCode == SelfUpdating || exitCode == SelfUpdateFinished)))) {
+    const bool normalExit = exitStatus == QProcess::NormalExit;
+    if (normalExit && m_isSelfUpdate && (exitCode == SelfUpdating || exitCode == SelfUpdateFinished)) {
+        // The updater restarted itself; the new one reports on the same pipe.
         qDebug("[NovaParser] Updater process normal exit");
         return;
     }
-    qDebug("[NovaParser] Updater process unexpected exit");
-    // These codes are the pipe's "ExitCode:" to decide (retry or error), unknown codes
-    // included: the pipe takes them as UpdateFail.
+    if (normalExit && exitCode == Success) {
+        qDebug("[NovaParser] Updater process normal exit");
+        if (m_outcome != Outcome::None)
+            return;
+    } else {
+        qDebug("[NovaParser] Updater process unexpected exit");
+    }
+    // The pipe handles what the updater wrote before it ended, then stops; only then is
+    // it known whether the run reported its result.
+    emit closePipe();
+    if (m_outcome == Outcome::None) {
+        // Nothing will report this run any more: without this it would wait for ever.
+        qWarning("[NovaParser] ERROR: %s updater ended without reporting a result", qUtf8Printable(m_packageName));
+        reportError();
+        return;
+    }
+    // 1, 5 and 9 (unknown codes too: the pipe takes them as 1) are the pipe's
+    // "ExitCode:" to decide, retry or error.
     const int code = known(exitCode);
     if (code != UpdateFail && code != DownloadFail && code != CopyFail)
         reportError();
-    emit closePipe();
 }
 
 void NovaParser::reportError()

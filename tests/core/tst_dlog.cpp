@@ -60,6 +60,24 @@ void moveThroughEveryCase(const QStringList &args)
         std::printf("%d", result ? 1 : 0);
 }
 
+// twice: two logs opened in one folder within the same second.
+void openTwice()
+{
+    DLog::openTempLog(BaseName);
+    qDebug("[test] first run");
+    DLog::openTempLog(BaseName);
+    qDebug("[test] second run");
+}
+
+// flood COUNT: COUNT lines while no file is open, then a file.
+void holdWithoutFile(const QStringList &args)
+{
+    const int count = args.value(0).toInt();
+    for (int i = 0; i < count; ++i)
+        qDebug("[test] held %d", i);
+    DLog::openTempLog(BaseName);
+}
+
 void logFatal()
 {
     DLog::openTempLog(BaseName);
@@ -80,6 +98,10 @@ int runScenario(const QStringList &args)
         moveThroughEveryCase(rest);
     else if (name == QLatin1String("fatal"))
         logFatal();
+    else if (name == QLatin1String("twice"))
+        openTwice();
+    else if (name == QLatin1String("flood"))
+        holdWithoutFile(rest);
     else
         return 2;
     return 0;
@@ -154,7 +176,7 @@ private slots:
         QString fileName;
         QCOMPARE(logText(DLog::tempLogFolder(), &fileName), expected + QLatin1Char('\n'));
         QVERIFY2(
-            QRegularExpression(QStringLiteral(R"(^NovaEyeInstall-log-\d{8}-\d{6}\.txt$)")).match(fileName).hasMatch(),
+            QRegularExpression(QStringLiteral(R"(^NovaEyeInstall-log-\d{8}-\d{6}-\d+\.txt$)")).match(fileName).hasMatch(),
             qPrintable(fileName));
         // The same line, time stamp included, on the debugger output.
         const QString debuggerOutput = QString::fromUtf8(child.readAllStandardError());
@@ -209,6 +231,39 @@ private slots:
         QVERIFY(logFiles(temp).isEmpty());
         QVERIFY(logFiles(other).isEmpty());
         QVERIFY(!QFileInfo::exists(missing));
+    }
+
+    // A second log opened within the same second (another run, or this one) never
+    // truncates the first.
+    void logsOpenedInOneSecondKeepTheirLines()
+    {
+        QProcess child;
+        QVERIFY(run(child, { QStringLiteral("twice") }));
+        const QString folder = DLog::tempLogFolder();
+        const QStringList files = logFiles(folder);
+        QCOMPARE(files.size(), 2);
+        QStringList texts;
+        for (const QString &name : files) {
+            QFile file(folder + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            texts << QString::fromUtf8(file.readAll()).remove(TimeStamp);
+        }
+        texts.sort();
+        QCOMPARE(texts, QStringList({ QStringLiteral("[test] first run (D)\n"), QStringLiteral("[test] second run (D)\n") }));
+    }
+
+    // Without a file the newest lines are held; the first line written says how many
+    // older ones were given up.
+    void heldLinesAreBounded()
+    {
+        QProcess child;
+        QVERIFY(run(child, { QStringLiteral("flood"), QStringLiteral("5010") }));
+        const QStringList lines = logText(DLog::tempLogFolder()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5001);
+        QCOMPARE(lines.first(),
+            QStringLiteral("[DLog] WARNING: 10 earlier lines were dropped while no log file was open. (W)"));
+        QCOMPARE(lines.at(1), QStringLiteral("[test] held 10 (D)"));
+        QCOMPARE(lines.last(), QStringLiteral("[test] held 5009 (D)"));
     }
 
     void fatalMessageIsWrittenBeforeTheAbort()

@@ -163,6 +163,33 @@ private slots:
         QVERIFY(m_log->contains(QStringLiteral("[Utils] Folder removed.")));
     }
 
+    // Symbolic links are copied as links: a link into the tree points into the copy, one
+    // out of it keeps its target, and a link to a parent folder does not loop.
+    void copyDirCopiesLinksAsLinks()
+    {
+        const QString source = m_machine->path(QStringLiteral("src"));
+        const QString destination = m_machine->path(QStringLiteral("dst"));
+        const QString outside = m_machine->path(QStringLiteral("outside"));
+        makeTree(source, { QStringLiteral("lib/real.txt") });
+        makeTree(outside, { QStringLiteral("big.bin") });
+        makeTree(destination, { QStringLiteral("file-link") });
+        QVERIFY(QFile::link(QStringLiteral("lib/real.txt"), source + QStringLiteral("/file-link")));
+        QVERIFY(QFile::link(QStringLiteral("lib"), source + QStringLiteral("/dir-link")));
+        QVERIFY(QFile::link(QStringLiteral(".."), source + QStringLiteral("/lib/loop")));
+        QVERIFY(QFile::link(outside, source + QStringLiteral("/outside-link")));
+
+        QVERIFY(Utils::copyDir(source, destination));
+        const auto target = [&destination](const char *name) {
+            return QFileInfo(destination + QLatin1Char('/') + QLatin1String(name)).symLinkTarget();
+        };
+        QCOMPARE(target("file-link"), destination + QStringLiteral("/lib/real.txt"));
+        QCOMPARE(target("dir-link"), destination + QStringLiteral("/lib"));
+        QCOMPARE(target("lib/loop"), destination);
+        QCOMPARE(target("outside-link"), outside);
+        QCOMPARE(readFile(destination + QStringLiteral("/file-link")), QByteArray("lib/real.txt"));
+        QVERIFY(m_log->lines(QtWarningMsg).isEmpty());
+    }
+
     void copyDirStopsAtTheFirstFailure_data()
     {
         QTest::addColumn<QStringList>("source"); // entries below src; none: src is missing

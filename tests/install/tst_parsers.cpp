@@ -279,9 +279,20 @@ private slots:
         QTest::newRow("nova unknown code retries")
             << "nova" << list("ExitCode:20") << "exit 20" << list("autoRetry()") << false;
         QTest::newRow("nova success") << "nova" << list("ExitCode:0") << "exit 0" << list("installFinished()") << false;
-        // Unknown codes, like 1, 5 and 9, are for the pipe's "ExitCode:" to decide.
-        QTest::newRow("nova exit 20 without message") << "nova" << none << "exit 20" << none << false;
-        QTest::newRow("nova exit 0 without message") << "nova" << none << "exit 0" << none << true;
+        // An updater that ends without a report failed, whatever its code: nothing else
+        // would end the step.
+        QTest::newRow("nova exit 20 without message") << "nova" << none << "exit 20" << list("installError()") << false;
+        QTest::newRow("nova exit 255 without message")
+            << "nova" << none << "exit 255" << list("installError()") << false;
+        QTest::newRow("nova exit 1 without message") << "nova" << none << "exit 1" << list("installError()") << false;
+        QTest::newRow("nova exit 0 without message") << "nova" << none << "exit 0" << list("installError()") << false;
+        QTest::newRow("nova download retry, then exit 5")
+            << "nova" << list("ExitCode:5") << "exit 5" << list("autoRetry()") << false;
+        // A self-updating updater restarts itself and reports again on the same pipe.
+        QTest::newRow("self-update exit 6 without message") << "nova self" << none << "exit 6" << none << true;
+        QTest::newRow("self-update exit 13 without message") << "nova self" << none << "exit 13" << none << true;
+        QTest::newRow("self-update on the way, exit 6")
+            << "nova self" << list("ExitCode:6") << "exit 6" << none << true;
         QTest::newRow("nova program missing") << "nova" << none << "missing" << list("installError()") << false;
         QTest::newRow("download terminated") << "download" << none << "terminate" << list("downloadError()") << false;
         QTest::newRow("download pipe and exit code")
