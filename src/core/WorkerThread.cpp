@@ -9,8 +9,12 @@ constexpr unsigned long StopLimitMs = 5000;
 
 WorkerThread::~WorkerThread()
 {
-    if (!m_thread)
+    if (!m_worker)
         return;
+    if (!m_started) {
+        delete m_worker;
+        return;
+    }
     // A worker in a long wait may look for this and give up waiting.
     m_thread->requestInterruption();
     m_thread->quit();
@@ -19,4 +23,12 @@ WorkerThread::~WorkerThread()
         qWarning("%s WARNING: The worker thread did not stop", m_tag);
         m_thread.release();
     }
+}
+
+void WorkerThread::startThread()
+{
+    if (!m_worker || m_started)
+        return;
+    m_started = true;
+    m_thread->start(QThread::InheritPriority);
 }

@@ -6,8 +6,8 @@
 #include <new>
 #include <utility>
 
-// A thread with one worker object on it, for a manager that waits for dialogs there.
-// The worker is deleted when the thread ends; the thread ends, within a limit, when
+// A thread with one worker object on it. The worker is deleted when the thread ends (or
+// with this object, when the thread never ran); the thread ends, within a limit, when
 // this object goes.
 class WorkerThread {
 public:
@@ -20,10 +20,10 @@ public:
     WorkerThread(const WorkerThread &) = delete;
     WorkerThread &operator=(const WorkerThread &) = delete;
 
-    // Creates the thread and the worker, moves the worker there and starts the thread.
-    // What cannot be allocated is logged, and the answer is null: the owner goes on
-    // without a worker.
-    template<typename Worker, typename... Args> Worker *start(Args &&...args)
+    // Creates the thread and the worker and moves the worker there; the thread starts
+    // with startThread(). What cannot be allocated is logged, and the answer is null:
+    // the owner goes on without a worker.
+    template<typename Worker, typename... Args> Worker *prepare(Args &&...args)
     {
         m_thread.reset(new (std::nothrow) QThread);
         if (!m_thread) {
@@ -37,11 +37,25 @@ public:
         }
         worker->moveToThread(m_thread.get());
         QObject::connect(m_thread.get(), &QThread::finished, worker, &QObject::deleteLater);
-        m_thread->start(QThread::InheritPriority);
+        m_worker = worker;
         return worker;
     }
+    // prepare(), then startThread().
+    template<typename Worker, typename... Args> Worker *start(Args &&...args)
+    {
+        Worker *worker = prepare<Worker>(std::forward<Args>(args)...);
+        if (worker)
+            startThread();
+        return worker;
+    }
+    // Starts the prepared thread, once; later calls do nothing.
+    void startThread();
+    // The thread, for connections; null without a worker.
+    QThread *thread() const { return m_worker ? m_thread.get() : nullptr; }
 
 private:
     const char *m_tag;
     std::unique_ptr<QThread> m_thread;
+    QObject *m_worker = nullptr;
+    bool m_started = false;
 };

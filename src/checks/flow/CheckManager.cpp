@@ -40,30 +40,22 @@ CheckManager::CheckManager(QObject *root, CPageManager *pageManager, CNetFxUtil 
     , m_netFxUtil(netFxUtil)
     , m_graphicsChecker(graphicsChecker)
     , m_biService(biService)
-    , m_worker(new CheckPCWorker(m_checkLib, programFolder))
 {
-    m_worker->moveToThread(&m_workerThread);
-    connect(&m_workerThread, &QThread::started, m_worker, &CheckPCWorker::checkPC);
     connect(&m_checkLib, &NovaCheckLib::compareFinished, this, &CheckManager::checkPCFinished);
-    connect(&m_checkLib, &NovaCheckLib::compareFinished, &m_workerThread, &QThread::quit);
-    connect(&m_workerThread, &QThread::finished, m_worker, &QObject::deleteLater);
+    if (auto *worker = m_workerThread.prepare<CheckPCWorker>(m_checkLib, programFolder)) {
+        connect(m_workerThread.thread(), &QThread::started, worker, &CheckPCWorker::checkPC);
+        connect(&m_checkLib, &NovaCheckLib::compareFinished, m_workerThread.thread(), &QThread::quit);
+    }
 }
 
-CheckManager::~CheckManager()
-{
-    m_workerThread.quit();
-    m_workerThread.wait();
-    // A check that never started leaves its worker behind.
-    if (!m_workerThread.isFinished())
-        delete m_worker;
-}
+// The thread stops within WorkerThread's limit, even in the middle of a check.
+CheckManager::~CheckManager() = default;
 
 void CheckManager::startChecking()
 {
     qDebug("[CheckManager] startChecking");
     // One check per run: the worker is gone once the first check ends.
-    if (!m_workerThread.isRunning() && !m_workerThread.isFinished())
-        m_workerThread.start(QThread::InheritPriority);
+    m_workerThread.startThread();
     m_pageManager->setSkipPDotNet(m_netFxUtil->isNetFxInstalled());
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "checks/NovaCheckLib.h"
+#include "core/WorkerThread.h"
 
 #include <QObject>
 #include <QString>
-#include <QThread>
 
 class BIService;
 class CheckPCWorker;
@@ -42,7 +42,6 @@ private:
     GraphicsChecker *m_graphicsChecker;
     BIService *m_biService;
     NovaCheckLib m_checkLib;
-    QThread m_workerThread;
-    CheckPCWorker *m_worker; // deleted when the thread finishes
+    WorkerThread m_workerThread { "[CheckManager]" };
     bool m_driverReady = false;
 };
