@@ -85,8 +85,7 @@ void attach(LogState &s, std::unique_ptr<QFile> file)
     s.stream->setCodec("UTF-8");
     if (s.dropped > 0) {
         *s.stream << formatLine(QtWarningMsg,
-            QStringLiteral("[DLog] WARNING: %1 earlier lines were dropped while no log file was open.")
-                .arg(s.dropped))
+            QStringLiteral("[DLog] WARNING: %1 earlier lines were dropped while no log file was open.").arg(s.dropped))
                   << '\n';
         s.dropped = 0;
     }

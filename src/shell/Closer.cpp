@@ -1,10 +1,11 @@
 #include "shell/Closer.h"
 
 #include "bi/BIService.h"
+#include "core/ModeFlags.h"
+#include "core/QmlNames.h"
+#include "core/Utils.h"
 #include "install/GuideParser.h"
 #include "install/PipeThreadWin.h"
-#include "core/ModeFlags.h"
-#include "core/Utils.h"
 
 #include <QFile>
 
@@ -71,13 +72,13 @@ void Closer::closing()
         return;
     m_closed = true;
     qDebug("[Closer] closing start");
-    if (QObject *pageLoader = m_root ? m_root->findChild<QObject *>(QStringLiteral("pageLoader")) : nullptr)
-        QMetaObject::invokeMethod(pageLoader, "quit");
+    if (QObject *pageLoader = QmlNames::find(m_root, QmlNames::pageLoader))
+        QMetaObject::invokeMethod(pageLoader, QmlNames::quit);
     emit closeWindow();
     qDebug("[Closer] Terminate related processes.");
     Utils::killProcessByName(QStringLiteral("GetReg.exe"));
     Utils::killProcessByName(QStringLiteral("NOVAPORT_Signin.exe"));
-    const bool needLaunchNovaport = m_root && m_root->property("bNeedLaunchNovaport").toBool();
+    const bool needLaunchNovaport = m_root && m_root->property(QmlNames::bNeedLaunchNovaport).toBool();
     qDebug("[Closer] Need launch novaport?%d", needLaunchNovaport);
     emit closeBIService();
     emit releaseAppLock();

@@ -1,7 +1,8 @@
 #include "shell/Language.h"
 
-#include "platform/Registry.h"
+#include "core/QmlNames.h"
 #include "core/Utils.h"
+#include "platform/Registry.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -125,8 +126,8 @@ void Language::setRootObject(QObject *root)
         names.append(QStringLiteral("<font face=\"%1\">%2</font>")
                          .arg(QLatin1String(row.fontFace), QString::fromUtf8(row.displayName)));
     }
-    m_root->setProperty("languages", names);
-    m_root->setProperty("defaultLangIndex", m_initialIndex);
+    m_root->setProperty(QmlNames::languages, names);
+    m_root->setProperty(QmlNames::defaultLangIndex, m_initialIndex);
     setStyledTextLang(m_initialIndex);
     updateLangAr();
 }
@@ -201,8 +202,8 @@ void Language::setStyledTextLang(int index)
     const QString code = QLatin1String(row->code);
     const QString urlLocale = QLatin1String(row->webLocale);
     if (m_root) {
-        m_root->setProperty("styledTextLang", styledCodes.contains(code) ? code : QString());
-        m_root->setProperty("urlLocale", urlLocale);
+        m_root->setProperty(QmlNames::styledTextLang, styledCodes.contains(code) ? code : QString());
+        m_root->setProperty(QmlNames::urlLocale, urlLocale);
     }
     qDebug("[Language] Set url locale:%s", qUtf8Printable(urlLocale));
 }
@@ -216,5 +217,5 @@ QString Language::getLocaleLang(int index) const
 void Language::updateLangAr()
 {
     if (m_root)
-        m_root->setProperty("bIsLangAr", m_loadedLang == QLatin1String("ar"));
+        m_root->setProperty(QmlNames::bIsLangAr, m_loadedLang == QLatin1String("ar"));
 }

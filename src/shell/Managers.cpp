@@ -1,13 +1,15 @@
 #include "shell/Managers.h"
 
 #include "bi/BIService.h"
-#include "checks/flow/CheckManager.h"
 #include "checks/GraphicsChecker.h"
+#include "checks/flow/CheckManager.h"
 #include "checks/flow/NetFxUtil.h"
 #include "companions/ShortCut.h"
+#include "core/ModeFlags.h"
+#include "core/QmlNames.h"
+#include "core/Wiring.h"
 #include "install/UpdaterLauncher.h"
 #include "shell/Closer.h"
-#include "core/ModeFlags.h"
 #include "shell/ParamHandler.h"
 #include "wizard/DialogAgent.h"
 #include "wizard/DialogManager.h"
@@ -21,7 +23,7 @@ Managers::Managers(QObject *root, const QString &version, const QString &program
 {
     biService = std::make_unique<BIService>(version);
     // The first page is already up: its step starts now.
-    biService->setRecordStepStart(CPageManager::loadedPage(root->findChild<QObject *>(QStringLiteral("pageLoader"))));
+    biService->setRecordStepStart(CPageManager::loadedPage(QmlNames::find(root, QmlNames::pageLoader)));
     biService->setCallerKind(params.callerKind());
     if (Mode::isCN())
         biService->setRegion(QStringLiteral("CN"));
@@ -42,47 +44,47 @@ Managers::~Managers() = default;
 
 void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
 {
-    QObject *pageHeader = m_root->findChild<QObject *>(QStringLiteral("pageHeader"));
-    QObject *pageLoader = m_root->findChild<QObject *>(QStringLiteral("pageLoader"));
-    QObject *pageDialog = m_root->findChild<QObject *>(QStringLiteral("pageDialog"));
+    using namespace QmlNames;
+    using Wiring::connect;
+    QObject *header = find(m_root, pageHeader);
+    QObject *loader = find(m_root, pageLoader);
+    QObject *dialog = find(m_root, pageDialog);
     CPageManager *pages = pageManager.get();
     DialogManager *dialogs = dialogManager.get();
 
-    QObject::connect(pageLoader, SIGNAL(jumpNext()), pages, SLOT(jumpNext()));
-    QObject::connect(pageLoader, SIGNAL(jumpBack()), pages, SLOT(jumpBack()));
-    QObject::connect(pageLoader, SIGNAL(loaded()), pages, SLOT(loaded()));
-    QObject::connect(
-        pageLoader, SIGNAL(setBackStatus(bool, bool, QString)), pages, SLOT(setBackStatus(bool, bool, QString)));
-    QObject::connect(
-        pageLoader, SIGNAL(setNextStatus(bool, bool, QString)), pages, SLOT(setNextStatus(bool, bool, QString)));
-    QObject::connect(pageLoader, SIGNAL(abandonDialog(QString)), pages, SLOT(onAbandonDialog(QString)));
-    QObject::connect(pageDialog, SIGNAL(negativePressed()), pages, SLOT(negativePressed()));
-    QObject::connect(pageDialog, SIGNAL(positivePressed()), pages, SLOT(positivePressed()));
-    QObject::connect(pageDialog, SIGNAL(negativePressed()), dialogs, SLOT(negativePressed()));
-    QObject::connect(pageDialog, SIGNAL(positivePressed()), dialogs, SLOT(positivePressed()));
-    QObject::connect(m_root, SIGNAL(showDialog(QString)), dialogs, SIGNAL(showDialog(QString)));
-    QObject::connect(dialogs, &DialogManager::jumpNext, pages, &CPageManager::jumpNext);
-    QObject::connect(m_root, SIGNAL(firstActive()), &params, SLOT(onFirstActive()),
+    connect(loader, jumpNextSignal, pages, "jumpNext()");
+    connect(loader, jumpBackSignal, pages, "jumpBack()");
+    connect(loader, loadedSignal, pages, "loaded()");
+    connect(loader, setBackStatusSignal, pages, "setBackStatus(bool,bool,QString)");
+    connect(loader, setNextStatusSignal, pages, "setNextStatus(bool,bool,QString)");
+    connect(loader, abandonDialogSignal, pages, "onAbandonDialog(QString)");
+    connect(dialog, negativePressedSignal, pages, "negativePressed()");
+    connect(dialog, positivePressedSignal, pages, "positivePressed()");
+    connect(dialog, negativePressedSignal, dialogs, "negativePressed()");
+    connect(dialog, positivePressedSignal, dialogs, "positivePressed()");
+    connect(m_root, showDialogSignal, dialogs, "showDialog(QString)");
+    connect(dialogs, &DialogManager::jumpNext, pages, &CPageManager::jumpNext);
+    connect(m_root, firstActiveSignal, &params, "onFirstActive()",
         Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
-    QObject::connect(pages, &CPageManager::startCheckManager, checkManager.get(), &CheckManager::startChecking);
-    QObject::connect(pages, &CPageManager::loadedPDotNet, netFxUtil.get(), &CNetFxUtil::loadedPDotNet);
-    QObject::connect(pages, &CPageManager::loadedPDriver, shortCut.get(), &ShortCut::createShortcut);
-    QObject::connect(pages, &CPageManager::loadedPLegal, dialogAgent.get(), &CDialogAgent::loadedPInit03);
-    QObject::connect(pages, &CPageManager::loadedPCheck, checkManager.get(), &CheckManager::loadedPCheck);
-    QObject::connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
-    QObject::connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
-    QObject::connect(m_root, SIGNAL(skipInstall()), pages, SLOT(skipInstall()));
-    QObject::connect(m_root, SIGNAL(initPages()), pages, SLOT(initPages()));
-    QObject::connect(m_root, SIGNAL(initDialog()), dialogs, SLOT(initDialog()));
-    QObject::connect(m_root, SIGNAL(languageBI(QString)), biService.get(), SLOT(setInstallLanguage(QString)));
-    QObject::connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
+    connect(pages, &CPageManager::startCheckManager, checkManager.get(), &CheckManager::startChecking);
+    connect(pages, &CPageManager::loadedPDotNet, netFxUtil.get(), &CNetFxUtil::loadedPDotNet);
+    connect(pages, &CPageManager::loadedPDriver, shortCut.get(), &ShortCut::createShortcut);
+    connect(pages, &CPageManager::loadedPLegal, dialogAgent.get(), &CDialogAgent::loadedPInit03);
+    connect(pages, &CPageManager::loadedPCheck, checkManager.get(), &CheckManager::loadedPCheck);
+    connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
+    connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
+    connect(m_root, skipInstallSignal, pages, "skipInstall()");
+    connect(m_root, initPagesSignal, pages, "initPages()");
+    connect(m_root, initDialogSignal, dialogs, "initDialog()");
+    connect(m_root, languageBISignal, biService.get(), "setInstallLanguage(QString)");
+    connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
         &CheckManager::onSetDriverVersion);
-    QObject::connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);
-    QObject::connect(dialogs, &DialogManager::prepareToQuit, pages, &CPageManager::prepareToQuit);
-    QObject::connect(closer.get(), &Closer::prepareToQuit, pages, &CPageManager::prepareToQuit);
-    QObject::connect(closer.get(), SIGNAL(closeWindow()), m_root, SLOT(hideWindow()));
-    QObject::connect(closer.get(), &Closer::closeBIService, biService.get(), &BIService::close);
-    QObject::connect(&engine, &QQmlApplicationEngine::quit, qApp, &QCoreApplication::quit);
-    QObject::connect(pageHeader, SIGNAL(minimizeButtonClicked()), pages, SLOT(onMinimizeButtonClicked()));
-    QObject::connect(m_root, SIGNAL(prepareToQuit(QString)), pages, SLOT(prepareToQuit(QString)));
+    connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);
+    connect(dialogs, &DialogManager::prepareToQuit, pages, &CPageManager::prepareToQuit);
+    connect(closer.get(), &Closer::prepareToQuit, pages, &CPageManager::prepareToQuit);
+    connect(closer.get(), "closeWindow()", m_root, hideWindowSlot);
+    connect(closer.get(), &Closer::closeBIService, biService.get(), &BIService::close);
+    connect(&engine, &QQmlApplicationEngine::quit, qApp, &QCoreApplication::quit);
+    connect(header, minimizeButtonClickedSignal, pages, "onMinimizeButtonClicked()");
+    connect(m_root, prepareToQuitSignal, pages, "prepareToQuit(QString)");
 }

@@ -1,7 +1,7 @@
 #include "shell/ParamHandler.h"
 
-#include "install/CAsyncNamedPipe.h"
 #include "core/Utils.h"
+#include "install/CAsyncNamedPipe.h"
 
 #include <QCoreApplication>
 

@@ -2,17 +2,18 @@
 // loads the main window, creates the managers in their fixed order, wires them and runs.
 
 #include "companions/ShortCut.h"
+#include "core/DLog.h"
+#include "core/ModeFlags.h"
+#include "core/QmlNames.h"
+#include "core/Utils.h"
 #include "platform/Folders.h"
 #include "platform/Graphics.h"
 #include "platform/NamedEvent.h"
 #include "platform/Registry.h"
 #include "qml/QmlResources.h"
-#include "core/DLog.h"
 #include "shell/Language.h"
 #include "shell/Managers.h"
-#include "core/ModeFlags.h"
 #include "shell/ParamHandler.h"
-#include "core/Utils.h"
 #include "wizard/PageManager.h"
 
 #include <QApplication>
@@ -101,16 +102,16 @@ void setRootProperties(QObject *root, const QString &programFolder)
     const QRect area = screen ? screen->availableGeometry() : QRect();
     qDebug(
         "[main] primary screen available geometry QRect(%d,%d %dx%d)", area.x(), area.y(), area.width(), area.height());
-    qDebug("[main] Set primScWidth to qml success? %d", root->setProperty("primScWidth", area.width()));
-    qDebug("[main] Set primScHeight to qml success? %d", root->setProperty("primScHeight", area.height()));
-    root->setProperty("product_name", Mode::productName());
-    root->setProperty("sku", skuFor(Mode::productName()));
-    root->setProperty("bPublic", Mode::isPublic() || Mode::isBeta());
-    root->setProperty("version", Version);
-    root->setProperty("bIsDKV", Mode::isDKV());
-    root->setProperty("bIsSWOA", Mode::isSWOA());
-    root->setProperty("bIsOtherDev", Mode::isOtherDev());
-    root->setProperty("videoPath", QString(programFolder + QStringLiteral("/Videos/")));
+    qDebug("[main] Set primScWidth to qml success? %d", root->setProperty(QmlNames::primScWidth, area.width()));
+    qDebug("[main] Set primScHeight to qml success? %d", root->setProperty(QmlNames::primScHeight, area.height()));
+    root->setProperty(QmlNames::productName, Mode::productName());
+    root->setProperty(QmlNames::sku, skuFor(Mode::productName()));
+    root->setProperty(QmlNames::bPublic, Mode::isPublic() || Mode::isBeta());
+    root->setProperty(QmlNames::version, Version);
+    root->setProperty(QmlNames::bIsDKV, Mode::isDKV());
+    root->setProperty(QmlNames::bIsSWOA, Mode::isSWOA());
+    root->setProperty(QmlNames::bIsOtherDev, Mode::isOtherDev());
+    root->setProperty(QmlNames::videoPath, QString(programFolder + QStringLiteral("/Videos/")));
 }
 
 bool detectTestMode()
@@ -209,9 +210,9 @@ int main(int argc, char *argv[])
 
     Managers managers(root, Version, programFolder, params);
 
-    QObject *pageFooter = root->findChild<QObject *>(QStringLiteral("pageFooter"));
+    QObject *pageFooter = QmlNames::find(root, QmlNames::pageFooter);
     if (pageFooter)
-        pageFooter->setProperty("bScreenshot", testMode);
+        pageFooter->setProperty(QmlNames::bScreenshot, testMode);
 
     qDebug("[main] Connect signal-slots");
     managers.connectAll(engine, params);

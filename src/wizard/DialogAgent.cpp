@@ -1,5 +1,7 @@
 #include "wizard/DialogAgent.h"
 
+#include "core/QmlNames.h"
+#include "core/Wiring.h"
 #include "wizard/DialogAgentWorker.h"
 #include "wizard/PageManager.h"
 
@@ -27,12 +29,12 @@ CDialogAgent::~CDialogAgent()
 QObject *CDialogAgent::findQmlObject(const QString &name) const
 {
     QObject *found = nullptr;
-    if (name == QLatin1String("pageFooter")) {
+    if (name == QLatin1String(QmlNames::pageFooter)) {
         found = m_root->findChild<QObject *>(name);
-    } else if (const QObject *pageLoader = m_root->findChild<QObject *>(QStringLiteral("pageLoader"))) {
+    } else if (const QObject *pageLoader = QmlNames::find(m_root, QmlNames::pageLoader)) {
         // The loader's current item only: a page it has just replaced lingers until
         // its deferred deletion.
-        QObject *page = pageLoader->property("item").value<QObject *>();
+        QObject *page = pageLoader->property(QmlNames::item).value<QObject *>();
         if (page)
             found = page->objectName() == name ? page : page->findChild<QObject *>(name);
     }
@@ -44,7 +46,7 @@ QObject *CDialogAgent::findQmlObject(const QString &name) const
 void CDialogAgent::loadedPInit03()
 {
     if (QObject *page = findQmlObject(m_pageName))
-        connect(page, SIGNAL(askToAcceptPInit03()), this, SLOT(askToAcceptPInit03()), Qt::UniqueConnection);
+        Wiring::connect(page, QmlNames::askToAcceptPInit03Signal, this, "askToAcceptPInit03()", Qt::UniqueConnection);
 }
 
 void CDialogAgent::askToAcceptPInit03()

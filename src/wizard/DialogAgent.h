@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/QmlNames.h"
 #include "core/WorkerThread.h"
 
 #include <QObject>
@@ -33,7 +34,7 @@ private:
 
     QObject *m_root;
     QPointer<CPageManager> m_pageManager;
-    const QString m_pageName = QStringLiteral("pInit03");
+    const QString m_pageName = QLatin1String(QmlNames::pInit03);
     const QString m_dialogId = QStringLiteral("Init03Info1");
     WorkerThread m_thread { "[CDialogAgent]" };
 };

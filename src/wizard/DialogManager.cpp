@@ -1,10 +1,11 @@
 #include "wizard/DialogManager.h"
 
-#include "platform/Power.h"
 #include "core/ModeFlags.h"
-#include "core/Utils.h"
-#include "wizard/DialogManagerWorker.h"
 #include "core/QmlCall.h"
+#include "core/QmlNames.h"
+#include "core/Utils.h"
+#include "platform/Power.h"
+#include "wizard/DialogManagerWorker.h"
 
 // What an answer leads to.
 enum class DialogManager::Action {
@@ -70,7 +71,7 @@ DialogManager::DialogManager(QObject *root, bool isSetup, QObject *parent)
     : QObject(parent)
     , m_root(root)
     , m_isSetup(isSetup)
-    , m_pageLoader(root->findChild<QObject *>(QStringLiteral("pageLoader")))
+    , m_pageLoader(QmlNames::find(root, QmlNames::pageLoader))
 {
     if (auto *worker = m_thread.start<DialogManagerWorker>(this)) {
         // Requests from any thread, the worker's own included, wait their turn.
@@ -109,10 +110,10 @@ void DialogManager::showAndReport(const QString &dialogID, bool big)
     qDebug("[DialogManager] getDiaglogMsg i: %d", index);
     const int answer = m_dialog.exec([&] {
         if (big)
-            return QmlCall::post(m_pageLoader.data(), "showBigDialogImpl", entry->title, entry->description,
+            return QmlCall::post(m_pageLoader.data(), QmlNames::showBigDialogImpl, entry->title, entry->description,
                 entry->negative, entry->positive, entry->id);
-        return QmlCall::post(m_pageLoader.data(), "showDialogImpl", entry->title, entry->description, entry->negative,
-            entry->positive, false, entry->id);
+        return QmlCall::post(m_pageLoader.data(), QmlNames::showDialogImpl, entry->title, entry->description,
+            entry->negative, entry->positive, false, entry->id);
     });
     // Abandoned: the dialog could not be shown, or the program is closing.
     if (answer != BlockingDialog::Abandoned)
@@ -177,15 +178,15 @@ void DialogManager::perform(Action action, const QString &dialogID)
         emit clickedDialogCtr03();
         break;
     case Action::ReturnedQuitDone:
-        setPageProperty("pInstall", "bDialogReturned", true);
+        setPageProperty(QmlNames::pInstall, QmlNames::bDialogReturned, true);
         emit prepareToQuit(QStringLiteral("done"));
         break;
     case Action::ReturnedTryAgain:
-        setPageProperty("pInstall", "bDialogReturned", true);
+        setPageProperty(QmlNames::pInstall, QmlNames::bDialogReturned, true);
         emit returnTryAgain(dialogID);
         break;
     case Action::RestartQuitDone:
-        setPageProperty("pInstall", "bDialogReturned", true);
+        setPageProperty(QmlNames::pInstall, QmlNames::bDialogReturned, true);
         if (!platform::Power::restart())
             qWarning("[DialogManager] WARNING: Cannot restart the computer");
         emit prepareToQuit(QStringLiteral("done"));
@@ -199,12 +200,12 @@ void DialogManager::perform(Action action, const QString &dialogID)
         emit prepareToQuit(QStringLiteral("normal"));
         break;
     case Action::OpenDriverPageQuitError:
-        QmlCall::call(m_root->findChild<QObject *>(QStringLiteral("pDriver")), "openUrl");
+        QmlCall::call(QmlNames::find(m_root, QmlNames::pDriver), QmlNames::openUrl);
         emit prepareToQuit(QStringLiteral("error"));
         break;
     case Action::ShowFin004:
         emit showDialog(QStringLiteral("FIN004"));
-        setPageProperty("pFinal01", "isDialogFIN004", true);
+        setPageProperty(QmlNames::pFinal01, QmlNames::isDialogFIN004, true);
         break;
     case Action::QuitErrorLaunchControlUnit:
         emit prepareToQuit(QStringLiteral("error"));
@@ -215,7 +216,7 @@ void DialogManager::perform(Action action, const QString &dialogID)
 
 void DialogManager::setPageProperty(const char *pageName, const char *property, const QVariant &value)
 {
-    QObject *page = m_root->findChild<QObject *>(QLatin1String(pageName));
+    QObject *page = QmlNames::find(m_root, pageName);
     if (page)
         page->setProperty(property, value);
     else

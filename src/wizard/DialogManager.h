@@ -2,8 +2,8 @@
 
 #include "core/BlockingDialog.h"
 #include "core/Catalogue.h"
-#include "wizard/DialogCatalogue.h"
 #include "core/WorkerThread.h"
+#include "wizard/DialogCatalogue.h"
 
 #include <QObject>
 #include <QPointer>

@@ -3,9 +3,10 @@
 #include "bi/BIService.h"
 #include "checks/GraphicsChecker.h"
 #include "core/ModeFlags.h"
+#include "core/QmlCall.h"
+#include "core/QmlNames.h"
 #include "core/Utils.h"
 #include "wizard/DialogWorker.h"
-#include "core/QmlCall.h"
 #include "wizard/StartupChecks.h"
 
 #include <QCoreApplication>
@@ -44,9 +45,9 @@ CPageManager::CPageManager(
     QObject *root, QObject *parent, BIService *biService, bool isNoAccount, GraphicsChecker *graphicsChecker)
     : QObject(parent)
     , m_root(root)
-    , m_pageHeader(root->findChild<QObject *>(QStringLiteral("pageHeader")))
-    , m_pageLoader(root->findChild<QObject *>(QStringLiteral("pageLoader")))
-    , m_pageFooter(root->findChild<QObject *>(QStringLiteral("pageFooter")))
+    , m_pageHeader(QmlNames::find(root, QmlNames::pageHeader))
+    , m_pageLoader(QmlNames::find(root, QmlNames::pageLoader))
+    , m_pageFooter(QmlNames::find(root, QmlNames::pageFooter))
     , m_biService(biService)
     , m_graphicsChecker(graphicsChecker)
 {
@@ -71,14 +72,13 @@ QString CPageManager::loadedPage(const QObject *pageLoader)
 {
     if (!pageLoader)
         return QString();
-    return pageLoader->property("source").toUrl().toString().remove(QStringLiteral("qrc:/"));
+    return pageLoader->property(QmlNames::source).toUrl().toString().remove(QStringLiteral("qrc:/"));
 }
 
 void CPageManager::start()
 {
-    QObject *legal = m_root->findChild<QObject *>(QStringLiteral("pLegal"));
-    QObject *selector = legal ? legal->findChild<QObject *>(QStringLiteral("languageSelector")) : nullptr;
-    QmlCall::call(selector, "setDefaultLang");
+    QObject *legal = QmlNames::find(m_root, QmlNames::pLegal);
+    QmlCall::call(legal ? QmlNames::find(legal, QmlNames::languageSelector) : nullptr, QmlNames::setDefaultLang);
     emit startCheckManager();
 }
 
@@ -116,9 +116,9 @@ int CPageManager::showDialogInt(const PageDialogEntry &entry)
         return BlockingDialog::Abandoned;
     }
     return m_dialog.exec([&] {
-        return QmlCall::post(m_pageLoader.data(), "setFullWindow", entry.fullWindow)
-            && QmlCall::post(m_pageLoader.data(), "showDialogImpl", entry.title, entry.description, entry.negative,
-                entry.positive, entry.enhanced, entry.id);
+        return QmlCall::post(m_pageLoader.data(), QmlNames::setFullWindow, entry.fullWindow)
+            && QmlCall::post(m_pageLoader.data(), QmlNames::showDialogImpl, entry.title, entry.description,
+                entry.negative, entry.positive, entry.enhanced, entry.id);
     });
 }
 
@@ -134,11 +134,12 @@ void CPageManager::positivePressed()
 
 void CPageManager::onAbandonDialog(const QString &targetID)
 {
-    const QObject *dialog = m_root->findChild<QObject *>(QStringLiteral("pageDialog"));
-    if (!dialog || !dialog->property("visible").toBool() || dialog->property("dialogID").toString() != targetID)
+    const QObject *dialog = QmlNames::find(m_root, QmlNames::pageDialog);
+    if (!dialog || !dialog->property(QmlNames::visible).toBool()
+        || dialog->property(QmlNames::dialogID).toString() != targetID)
         return;
     qDebug("[PageManager] Current dialog is %s, abandon it", qUtf8Printable(targetID));
-    QmlCall::call(m_pageLoader.data(), "closeDialog");
+    QmlCall::call(m_pageLoader.data(), QmlNames::closeDialog);
     m_dialog.answer(BlockingDialog::Abandoned);
 }
 
@@ -255,7 +256,7 @@ void CPageManager::jumpTo(int fromIndex, int toIndex)
     applyFooter(target);
     if (m_biService)
         m_biService->setRecordStepStart(target.name);
-    QmlCall::call(m_pageLoader.data(), "load", target.name);
+    QmlCall::call(m_pageLoader.data(), QmlNames::load, target.name);
 }
 
 void CPageManager::applyFooter(const PageEntry &page)
@@ -266,15 +267,15 @@ void CPageManager::applyFooter(const PageEntry &page)
 
 int CPageManager::helpClicks() const
 {
-    return m_pageFooter ? m_pageFooter->property("nHelpClicked").toInt() : 0;
+    return m_pageFooter ? m_pageFooter->property(QmlNames::nHelpClicked).toInt() : 0;
 }
 
 void CPageManager::wrapUpPCCheck()
 {
     qDebug("[PageManager] Here's PC check page, wrap up BI");
-    const QObject *page = m_root->findChild<QObject *>(QStringLiteral("pCheck"));
-    const int clicksSteamVRTest = page ? page->property("clicksSteamVRTest").toInt() : 0;
-    const int clicksReadyPC = page ? page->property("clicksReadyPC").toInt() : 0;
+    const QObject *page = QmlNames::find(m_root, QmlNames::pCheck);
+    const int clicksSteamVRTest = page ? page->property(QmlNames::clicksSteamVRTest).toInt() : 0;
+    const int clicksReadyPC = page ? page->property(QmlNames::clicksReadyPC).toInt() : 0;
     emit setPCCheckReady(clicksSteamVRTest, clicksReadyPC);
 }
 
@@ -292,18 +293,18 @@ void CPageManager::loaded()
 
 void CPageManager::setBackStatus(bool bEnabled, bool bVisible, const QString &strText)
 {
-    setFooterButton("setBackStatus", bEnabled, bVisible, strText);
+    setFooterButton(QmlNames::setBackStatus, bEnabled, bVisible, strText);
 }
 
 void CPageManager::setNextStatus(bool bEnabled, bool bVisible, const QString &strText)
 {
-    setFooterButton("setNextStatus", bEnabled, bVisible, strText);
+    setFooterButton(QmlNames::setNextStatus, bEnabled, bVisible, strText);
 }
 
 void CPageManager::setFooterButton(const char *function, bool bEnabled, bool bVisible, const QString &strText)
 {
     QmlCall::call(m_pageFooter.data(), function, bEnabled, bVisible, strText);
-    QmlCall::call(m_pageFooter.data(), "update");
+    QmlCall::call(m_pageFooter.data(), QmlNames::update);
 }
 
 void CPageManager::skipInstall()
@@ -339,8 +340,8 @@ void CPageManager::prepareToQuit(const QString &strReason)
     if (m_biService)
         m_biService->setQuitReason(strReason);
 
-    const QObject *installPage = m_root->findChild<QObject *>(QStringLiteral("pInstall"));
-    const bool cutShort = installPage && !installPage->property("completed").toBool();
+    const QObject *installPage = QmlNames::find(m_root, QmlNames::pInstall);
+    const bool cutShort = installPage && !installPage->property(QmlNames::completed).toBool();
     if (cutShort && (strReason == QLatin1String("closed by guide") || strReason == QLatin1String("normal"))) {
         qDebug("[PageManager] Install not finished, show uninstall window.");
         Utils::killProcessByName(QStringLiteral("Updater.exe"));
@@ -369,7 +370,7 @@ void CPageManager::handleGpuUpdate()
     m_graphicsChecker->Init();
     if (m_graphicsChecker->isDriverSupported())
         return;
-    QmlCall::call(m_root->findChild<QObject *>(QStringLiteral("pDriver")), "openUrl");
+    QmlCall::call(QmlNames::find(m_root, QmlNames::pDriver), QmlNames::openUrl);
     qDebug("[CPageManager] Close app for updating GPU driver.");
     prepareToQuit(QStringLiteral("GpuDriver"));
 }
@@ -392,9 +393,9 @@ void CPageManager::forceJumpNext(bool reload)
     }
     m_targetIndex = target;
     const PageEntry &page = m_pages.at(target);
-    QmlCall::call(m_pageHeader.data(), "setVisibility", page.headerVisible);
+    QmlCall::call(m_pageHeader.data(), QmlNames::setVisibility, page.headerVisible);
     applyFooter(page);
     if (reload)
-        QmlCall::call(m_pageLoader.data(), "load", pageName(from));
-    QmlCall::call(m_pageLoader.data(), "load", page.name);
+        QmlCall::call(m_pageLoader.data(), QmlNames::load, pageName(from));
+    QmlCall::call(m_pageLoader.data(), QmlNames::load, page.name);
 }

@@ -2,9 +2,9 @@
 
 #include "core/BlockingDialog.h"
 #include "core/Catalogue.h"
+#include "core/WorkerThread.h"
 #include "wizard/PageDialogCatalogue.h"
 #include "wizard/PageList.h"
-#include "core/WorkerThread.h"
 
 #include <QObject>
 #include <QPointer>

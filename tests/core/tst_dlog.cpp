@@ -4,8 +4,8 @@
 
 #include "SandboxMachine.h"
 
-#include "platform/Folders.h"
 #include "core/DLog.h"
+#include "platform/Folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,8 +175,9 @@ private slots:
         QVERIFY(run(child, { QStringLiteral("line"), QString::number(type), file, QString::number(line), text }));
         QString fileName;
         QCOMPARE(logText(DLog::tempLogFolder(), &fileName), expected + QLatin1Char('\n'));
-        QVERIFY2(
-            QRegularExpression(QStringLiteral(R"(^NovaEyeInstall-log-\d{8}-\d{6}-\d+\.txt$)")).match(fileName).hasMatch(),
+        QVERIFY2(QRegularExpression(QStringLiteral(R"(^NovaEyeInstall-log-\d{8}-\d{6}-\d+\.txt$)"))
+                     .match(fileName)
+                     .hasMatch(),
             qPrintable(fileName));
         // The same line, time stamp included, on the debugger output.
         const QString debuggerOutput = QString::fromUtf8(child.readAllStandardError());
@@ -249,7 +250,8 @@ private slots:
             texts << QString::fromUtf8(file.readAll()).remove(TimeStamp);
         }
         texts.sort();
-        QCOMPARE(texts, QStringList({ QStringLiteral("[test] first run (D)\n"), QStringLiteral("[test] second run (D)\n") }));
+        QCOMPARE(texts,
+            QStringList({ QStringLiteral("[test] first run (D)\n"), QStringLiteral("[test] second run (D)\n") }));
     }
 
     // Without a file the newest lines are held; the first line written says how many

@@ -1,8 +1,8 @@
 #include "LogCapture.h"
 #include "SandboxMachine.h"
 
-#include "platform/Processes.h"
 #include "core/Utils.h"
+#include "platform/Processes.h"
 
 #include <QDir>
 #include <QElapsedTimer>

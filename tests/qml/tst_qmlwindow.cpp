@@ -4,6 +4,8 @@
 #include "LogCapture.h"
 #include "QmlHarness.h"
 
+#include "core/QmlNames.h"
+
 #include <QQuickItem>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,6 +29,16 @@ void verifyContract(QObject *object, const QList<const char *> &properties, cons
         QVERIFY2(hasProperty(object, name), name);
     for (const char *signature : methods)
         QVERIFY2(hasMethod(object, signature), signature);
+}
+
+bool hasFunction(QObject *object, const char *name)
+{
+    const QMetaObject *meta = object->metaObject();
+    for (int i = 0; i < meta->methodCount(); ++i) {
+        if (meta->method(i).name() == name)
+            return true;
+    }
+    return false;
 }
 
 bool effectivelyEnabled(QObject *object)
@@ -80,6 +92,26 @@ private slots:
 
         root->setProperty("urlLocale", QStringLiteral("jp"));
         QVERIFY(root->property("helpUrlPrefix").toString().endsWith(QLatin1String("/jp")));
+    }
+
+    // Every name the native side uses, on the object it uses it on; pages are loaded
+    // through the page loader as the page manager does.
+    void windowHasEveryNameTheNativeSideUses()
+    {
+        QmlHarness harness;
+        for (const QmlNames::Contract &contract : QmlNames::contracts) {
+            const QString name = QLatin1String(contract.object);
+            QObject *object = name.isEmpty() ? harness.root() : harness.find(name);
+            if (!object && name.startsWith(QLatin1Char('p')))
+                object = harness.load(name + QStringLiteral(".qml"));
+            QVERIFY2(object, contract.object);
+            for (const char *property : contract.properties)
+                QVERIFY2(hasProperty(object, property), qPrintable(name + QLatin1Char('.') + QLatin1String(property)));
+            for (const char *function : contract.functions)
+                QVERIFY2(hasFunction(object, function), qPrintable(name + QLatin1Char('.') + QLatin1String(function)));
+            for (const char *signature : contract.signatures)
+                QVERIFY2(hasMethod(object, signature), qPrintable(name + QLatin1Char('.') + QLatin1String(signature)));
+        }
     }
 
     void componentsOfferTheirContract()

@@ -2,33 +2,55 @@
 
 namespace {
 
-LogCapture *current = nullptr;
+// The captures alive now, innermost last; each receives every message. The handler
+// that was in place before the first one gets every message too.
+struct Captures {
+    QMutex mutex;
+    QList<LogCapture *> active;
+    QtMessageHandler outer = nullptr;
+};
+
+Captures &captures()
+{
+    static Captures instance;
+    return instance;
+}
 
 } // namespace
 
 LogCapture::LogCapture()
 {
-    current = this;
-    m_previous = qInstallMessageHandler(&LogCapture::handler);
+    Captures &c = captures();
+    QMutexLocker lock(&c.mutex);
+    if (c.active.isEmpty())
+        c.outer = qInstallMessageHandler(&LogCapture::handler);
+    c.active.append(this);
 }
 
 LogCapture::~LogCapture()
 {
-    qInstallMessageHandler(m_previous);
-    current = nullptr;
+    Captures &c = captures();
+    QMutexLocker lock(&c.mutex);
+    c.active.removeOne(this);
+    if (c.active.isEmpty())
+        qInstallMessageHandler(c.outer);
 }
 
 void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (!current)
-        return;
+    Captures &c = captures();
+    QtMessageHandler outer;
     {
-        QMutexLocker lock(&current->m_mutex);
-        current->m_lines.append({ type, message });
+        QMutexLocker lock(&c.mutex);
+        for (LogCapture *capture : qAsConst(c.active)) {
+            QMutexLocker captureLock(&capture->m_mutex);
+            capture->m_lines.append({ type, message });
+        }
+        outer = c.outer;
     }
     // QTest::ignoreMessage and failing on fatal messages still work through Qt Test's own handler.
-    if (current->m_previous)
-        current->m_previous(type, context, message);
+    if (outer)
+        outer(type, context, message);
 }
 
 QStringList LogCapture::lines() const

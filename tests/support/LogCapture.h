@@ -7,7 +7,7 @@
 
 // Records every log message (the text as logged, without decoration) while it lives,
 // from any thread, and restores the previous handler afterwards. Tests assert the
-// exact log lines with it.
+// exact log lines with it. Captures may nest: each sees every message.
 class LogCapture {
 public:
     LogCapture();
@@ -29,7 +29,6 @@ private:
 
     mutable QMutex m_mutex;
     QList<QPair<QtMsgType, QString>> m_lines;
-    QtMessageHandler m_previous;
 };
 
 // Whether the expected lines occur in this order among lines (others may lie between);

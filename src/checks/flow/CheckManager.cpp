@@ -1,11 +1,12 @@
 #include "checks/flow/CheckManager.h"
 
 #include "bi/BIService.h"
-#include "checks/flow/CheckPCWorker.h"
 #include "checks/GraphicsChecker.h"
+#include "checks/flow/CheckPCWorker.h"
 #include "checks/flow/NetFxUtil.h"
-#include "wizard/PageManager.h"
 #include "core/QmlCall.h"
+#include "core/QmlNames.h"
+#include "wizard/PageManager.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ void CheckManager::checkPCFinished()
     // A list that could not be read leaves the PC unchecked, which lets the user on.
     const bool ready = rank != RankBad && rank != RankUnknown;
     m_pageManager->setSkipPCheck(ready);
-    QmlCall::call(m_rootObject, "setPCChecked");
+    QmlCall::call(m_rootObject, QmlNames::setPCChecked);
     m_biService->storePcInfo(pcInfoOf(m_checkLib));
     if (ready)
         m_biService->setPCCheckReady(0, 0);
@@ -82,9 +83,9 @@ void CheckManager::checkGpuDriver()
         const QString vendorId = m_checkLib.gpuVendorId();
         qDebug("[CheckManager] GPU vendor ID %s", qUtf8Printable(vendorId));
         if (m_graphicsChecker->isNvidia() || vendorId == QLatin1String("10DE")) {
-            QmlCall::call(m_rootObject, "setGpuType", QStringLiteral("nvidia"));
+            QmlCall::call(m_rootObject, QmlNames::setGpuType, QStringLiteral("nvidia"));
         } else if (m_graphicsChecker->isAmd() || vendorId == QLatin1String("1002")) {
-            QmlCall::call(m_rootObject, "setGpuType", QStringLiteral("amd"));
+            QmlCall::call(m_rootObject, QmlNames::setGpuType, QStringLiteral("amd"));
         } else {
             qDebug("[CheckManager] GPU is not AMD nor NV, bypass it.");
             m_driverReady = true;
@@ -95,19 +96,20 @@ void CheckManager::checkGpuDriver()
 
 void CheckManager::loadedPCheck()
 {
-    QObject *page = m_rootObject->findChild<QObject *>(QStringLiteral("pCheck"));
+    QObject *page = QmlNames::find(m_rootObject, QmlNames::pCheck);
     if (!page) {
         qWarning("[CheckManager] WARNING: Cannot load checking page.");
         return;
     }
-    QmlCall::call(page, "setCheckResult", QStringLiteral("gpu"), m_checkLib.gpuName(), m_checkLib.gpuRank());
-    QmlCall::call(page, "setCheckResult", QStringLiteral("cpu"), m_checkLib.cpuName(), m_checkLib.cpuRank());
-    QmlCall::call(page, "setCheckResult", QStringLiteral("memory"),
+    QmlCall::call(page, QmlNames::setCheckResult, QStringLiteral("gpu"), m_checkLib.gpuName(), m_checkLib.gpuRank());
+    QmlCall::call(page, QmlNames::setCheckResult, QStringLiteral("cpu"), m_checkLib.cpuName(), m_checkLib.cpuRank());
+    QmlCall::call(page, QmlNames::setCheckResult, QStringLiteral("memory"),
         QString(m_checkLib.memorySize() + QStringLiteral(" GB")), m_checkLib.memoryRank());
-    QmlCall::call(page, "setCheckResult", QStringLiteral("os"), m_checkLib.osName(), m_checkLib.osRank());
+    QmlCall::call(page, QmlNames::setCheckResult, QStringLiteral("os"), m_checkLib.osName(), m_checkLib.osRank());
 }
 
 void CheckManager::onSetDriverVersion(const QString &version, const QString &vender)
 {
-    m_rootObject->setProperty(vender == QLatin1String("Nv") ? "driverVersionNv" : "driverVersionAMD", version);
+    m_rootObject->setProperty(
+        vender == QLatin1String("Nv") ? QmlNames::driverVersionNv : QmlNames::driverVersionAMD, version);
 }

@@ -2,11 +2,13 @@
 
 #include "checks/flow/NetWorker.h"
 #include "companions/ShortCut.h"
-#include "platform/Power.h"
+#include "core/QmlCall.h"
+#include "core/QmlNames.h"
 #include "core/Utils.h"
+#include "core/Wiring.h"
+#include "platform/Power.h"
 #include "wizard/DialogAgentWorker.h"
 #include "wizard/PageManager.h"
-#include "core/QmlCall.h"
 
 #include <array>
 
@@ -70,16 +72,16 @@ bool CNetFxUtil::isNetFxInstalled() const
 
 void CNetFxUtil::loadedPDotNet()
 {
-    QObject *pageLoader = m_rootObject->findChild<QObject *>(QStringLiteral("pageLoader"));
-    m_page = pageLoader ? pageLoader->findChild<QObject *>(QStringLiteral("pDotNet")) : nullptr;
+    QObject *pageLoader = QmlNames::find(m_rootObject, QmlNames::pageLoader);
+    m_page = pageLoader ? QmlNames::find(pageLoader, QmlNames::pDotNet) : nullptr;
     if (!m_page) {
         qWarning("[NetFxUtil] WARNING: Cannot find the pDotNet page.");
         return;
     }
-    connect(m_page, SIGNAL(installNetFx()), this, SLOT(installNetFx()), Qt::UniqueConnection);
-    connect(m_page, SIGNAL(reboot()), this, SLOT(reboot()), Qt::UniqueConnection);
-    connect(m_page, SIGNAL(closeSetup()), this, SLOT(closeSetup()), Qt::UniqueConnection);
-    QmlCall::call(m_page, "decideNextText");
+    Wiring::connect(m_page, QmlNames::installNetFxSignal, this, "installNetFx()", Qt::UniqueConnection);
+    Wiring::connect(m_page, QmlNames::rebootSignal, this, "reboot()", Qt::UniqueConnection);
+    Wiring::connect(m_page, QmlNames::closeSetupSignal, this, "closeSetup()", Qt::UniqueConnection);
+    QmlCall::call(m_page, QmlNames::decideNextText);
 }
 
 void CNetFxUtil::installNetFx()
@@ -165,7 +167,7 @@ void CNetFxUtil::askWithDialog(const QString &dialogName)
 
 void CNetFxUtil::setButtonState(int state)
 {
-    m_rootObject->setProperty("dotNetBtnState", state);
+    m_rootObject->setProperty(QmlNames::dotNetBtnState, state);
 }
 
 void CNetFxUtil::createResumeShortcut()
