@@ -1,7 +1,6 @@
 #include "bi/BIService.h"
 
 #include "bi/BIEndpoints.h"
-#include "platform/SystemInfo.h"
 #include "core/DLog.h"
 #include "core/ModeFlags.h"
 #include "core/Utils.h"
@@ -10,13 +9,11 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QThread>
 #include <QTimer>
 #include <QUuid>
 
@@ -27,6 +24,9 @@ namespace {
 constexpr int CountryTimeoutMs = 10000;
 constexpr int FinalFlushQuietPasses = 5;
 constexpr std::chrono::seconds FinalFlushPassTime(1);
+// Covers an initialisation that waits for a busy store.
+constexpr std::chrono::seconds InitWaitLimit(10);
+constexpr std::chrono::seconds StoreWaitLimit(5);
 
 // The program file's version, "1.0.121.0", from the version text that ends in it.
 QString fileVersion(const QString &appVersion)
@@ -34,13 +34,6 @@ QString fileVersion(const QString &appVersion)
     const QRegularExpressionMatch match
         = QRegularExpression(QStringLiteral("(\\d+\\.\\d+\\.\\d+\\.\\d+)$")).match(appVersion);
     return match.hasMatch() ? match.captured(1) : QStringLiteral("0.0.0.0");
-}
-
-bilogger::ClientInfo clientInfo(const QString &appVersion)
-{
-    return { platform::SystemInfo::productUuid().toStdString(), platform::SystemInfo::osManufacturer().toStdString(),
-        platform::SystemInfo::osVersion().toStdString(), QLocale::system().name().toStdString(),
-        fileVersion(appVersion).toStdString() };
 }
 
 QString installedText(bool installed)
@@ -52,6 +45,7 @@ QString installedText(bool installed)
 
 BIService::BIService(const QString &appVersion, QObject *parent)
     : QObject(parent)
+    , m_handle(std::make_shared<BILoggerHandle>())
 {
     m_state.sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (Mode::isSWOA())
@@ -70,32 +64,26 @@ BIService::BIService(const QString &appVersion, QObject *parent)
 
     const QString folder = DLog::tempLogFolder();
     QDir().mkpath(folder);
-    m_handle.storageFolder = QDir(folder).absolutePath();
-    Utils::writeRegValue(Utils::RegKeltNova, QStringLiteral("BIPath"), m_handle.storageFolder);
-    m_handle.client = clientInfo(appVersion);
-    m_handle.endpoints = BIEndpoints::logger();
+    m_handle->storageFolder = QDir(folder).absolutePath();
+    Utils::writeRegValue(Utils::RegKeltNova, QStringLiteral("BIPath"), m_handle->storageFolder);
+    m_handle->fileVersion = fileVersion(appVersion);
+    m_handle->endpoints = BIEndpoints::logger();
 
     if ((Mode::isInternal() || Mode::isDeveloper() || Mode::isDemo()) && !Mode::isBeta()) {
         qDebug("[BIService] Use Stage server for BI");
-        m_handle.logger.useStageEnvironment();
+        m_handle->logger.useStageEnvironment();
     }
 
-    m_workerThread = new QThread(this);
-    m_worker = new BIServiceWorker(m_handle);
-    m_worker->moveToThread(m_workerThread);
-    connect(m_workerThread, &QThread::finished, m_worker, &QObject::deleteLater);
-    connect(this, &BIService::InitBILogger, m_worker, &BIServiceWorker::onInitBILogger);
-    m_workerThread->start(QThread::InheritPriority);
+    m_worker = m_workerThread.start<BIServiceWorker>(m_handle);
+    if (m_worker)
+        connect(this, &BIService::InitBILogger, m_worker, &BIServiceWorker::onInitBILogger);
     qDebug("[BIService] Initialize BI service");
     emit InitBILogger();
 }
 
-BIService::~BIService()
-{
-    m_workerThread->quit();
-    m_workerThread->wait();
-    m_handle.logger.shutdown();
-}
+// The worker thread stops within WorkerThread's limit; the logger shuts down when its
+// last holder goes.
+BIService::~BIService() = default;
 
 void BIService::setRecordStepStart(const QString &page)
 {
@@ -239,14 +227,12 @@ void BIService::onNetReplied(QNetworkReply *reply)
 void BIService::sendAndFlush()
 {
     qDebug("[BIService] Periodic send");
-    if (!m_handle.ready)
+    if (!m_handle->ready)
         return;
     sendRecords(false);
-    const qint64 rows = m_handle.logger.rowCount();
-    if (rows > 0) {
-        qDebug("[BIService] Has data to flush: %lld", rows);
-        m_handle.logger.flush();
-    }
+    // Counted and flushed on the library's thread, behind the records just submitted.
+    m_handle->logger.flushStoredQueued(
+        [](std::int64_t rows) { qDebug("[BIService] Has data to flush: %lld", static_cast<long long>(rows)); });
 }
 
 void BIService::sendRecords(bool final)
@@ -307,14 +293,14 @@ void BIService::sendPages()
 
 void BIService::submit(const BIRecord &record)
 {
-    std::optional<bilogger::BiRecord> logged = m_handle.logger.createRecord(record.event.toStdString());
+    std::optional<bilogger::BiRecord> logged = m_handle->logger.createRecord(record.event.toStdString());
     if (!logged) {
         qWarning("[BIService] WARNING: Failed to create BiLogger, abort");
         return;
     }
     for (const auto &pair : record.pairs)
         logged->add(pair.first.toStdString(), pair.second.toStdString());
-    m_handle.logger.submit(*logged);
+    m_lastStored = m_handle->logger.submitQueued(*logged);
 }
 
 void BIService::close()
@@ -332,28 +318,54 @@ void BIService::close()
         qDebug("[BIService] Previous page: %s is not recorded yet, close it", qUtf8Printable(m_pages.openPage()));
         m_pages.endOpen(QStringLiteral("quit"));
     }
-    // The initialisation runs on the worker; wait for it so the final records are kept.
-    if (!m_handle.ready)
-        QMetaObject::invokeMethod(m_worker, &BIServiceWorker::onInitBILogger, Qt::BlockingQueuedConnection);
+    if (!m_handle->ready)
+        initBeforeClosing();
 
     qDebug("[BIService] Make sure all data are sent");
-    if (m_handle.ready)
+    if (m_handle->ready) {
         sendRecords(true);
+        awaitStored();
+    }
     qDebug("[BIService] Make sure all data are flushed");
     finalFlush();
-    m_handle.logger.shutdown();
-    m_handle.ready = false;
+    // A logger whose initialisation is still running shuts down when its last holder goes.
+    if (m_handle->ready)
+        m_handle->logger.shutdown();
+    m_handle->ready = false;
     qDebug("[BIService] close() Done");
+}
+
+void BIService::initBeforeClosing()
+{
+    if (!m_worker)
+        return;
+    emit InitBILogger();
+    // Queued behind the initialisation on the worker's thread, so it runs once that is done.
+    auto handled = std::make_shared<std::promise<void>>();
+    const std::future<void> done = handled->get_future();
+    QMetaObject::invokeMethod(
+        m_worker, [handled] { handled->set_value(); }, Qt::QueuedConnection);
+    if (done.wait_for(InitWaitLimit) != std::future_status::ready)
+        qWarning("[BIService] WARNING: BiLogger is still initialising, the last records are not kept");
+}
+
+void BIService::awaitStored()
+{
+    if (m_lastStored.valid() && m_lastStored.wait_for(StoreWaitLimit) != std::future_status::ready)
+        qWarning("[BIService] WARNING: The BI store is busy, records still wait to be stored");
 }
 
 void BIService::finalFlush()
 {
-    qint64 previous = m_handle.logger.rowCount();
+    // Without a ready logger there is nothing to count, and its lock may still be held by
+    // a running initialisation.
+    const auto storedRows = [this] { return m_handle->ready ? qint64(m_handle->logger.rowCount()) : 0; };
+    qint64 previous = storedRows();
     int quietPasses = 0;
     while (quietPasses < FinalFlushQuietPasses) {
-        if (m_handle.ready)
-            m_handle.logger.flush().wait_for(FinalFlushPassTime);
-        const qint64 count = m_handle.logger.rowCount();
+        if (m_handle->ready)
+            m_handle->logger.flush().wait_for(FinalFlushPassTime);
+        const qint64 count = storedRows();
         if (count == previous) {
             ++quietPasses;
             continue;

@@ -3,22 +3,24 @@
 #include "bi/BIRecords.h"
 #include "bi/BIServiceWorker.h"
 #include "bi/PageSteps.h"
+#include "core/WorkerThread.h"
 
 #include <QObject>
 #include <QString>
 
+#include <future>
 #include <memory>
 #include <optional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QThread;
 class QTimer;
 
 // Collects the facts of one run of the wizard (pages and their timing, the PC check,
 // what was installed, language, account and country) and hands them as records to the
 // BI logging library every 5 seconds and once more when the program closes. Lives on
-// the user-interface thread; the library is initialised on a worker thread.
+// the user-interface thread, which only builds the records: the library is initialised
+// on a worker thread and stores, counts and uploads them on its own sender thread.
 class BIService : public QObject {
     Q_OBJECT
 
@@ -31,8 +33,8 @@ public:
 
     QString sessionId() const { return m_state.sessionId; }
     // The library's storage folder, also published as "BIPath".
-    QString tempFolder() const { return m_handle.storageFolder; }
-    bool isLoggerReady() const { return m_handle.ready; }
+    QString tempFolder() const { return m_handle->storageFolder; }
+    bool isLoggerReady() const { return m_handle->ready; }
 
     // Page timing.
     void setRecordStepStart(const QString &page);
@@ -75,6 +77,10 @@ private:
     void sendLearnMore(bool final);
     void sendPages();
     void submit(const BIRecord &record);
+    // Sends InitBILogger() and waits, within a limit, until the worker has handled it.
+    void initBeforeClosing();
+    // Waits, within a limit, until the records submitted so far are in the store.
+    void awaitStored();
     void finalFlush();
 
     BISessionState m_state;
@@ -84,9 +90,13 @@ private:
     int m_countryRetries = 0;
     bool m_closed = false;
 
-    BILoggerHandle m_handle;
+    // Tells when the last record submitted is in the store.
+    std::shared_future<bool> m_lastStored;
     QTimer *m_timer = nullptr;
     QNetworkAccessManager *m_network = nullptr;
-    QThread *m_workerThread = nullptr;
+    // Shared with the worker; declared before the thread, which stops (within its limit)
+    // before this share goes.
+    const std::shared_ptr<BILoggerHandle> m_handle;
+    WorkerThread m_workerThread { "[BIService]" };
     BIServiceWorker *m_worker = nullptr;
 };

@@ -6,31 +6,34 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
 
 // The logging library as the BI service shares it with its worker. The library is
 // thread-safe itself; ready lets the user-interface thread ask, without waiting on the
-// library's lock, whether the worker's initialisation has succeeded.
+// library's lock, whether the worker's initialisation has succeeded. Both hold it, so a
+// worker that outlives the service still finds it.
 struct BILoggerHandle {
     static constexpr const char *AppId = "com.kelt.nova.setup";
 
     bilogger::BiLogger logger;
     std::atomic<bool> ready { false };
     QString storageFolder;
-    bilogger::ClientInfo client;
+    // The program file's version, "1.0.121.0".
+    QString fileVersion;
     bilogger::Endpoints endpoints;
 };
 
 // Initialises the logging library on the BI service's worker thread, since opening the
-// store touches the disk.
+// store and gathering the PC's facts for the records touch the disk.
 class BIServiceWorker : public QObject {
     Q_OBJECT
 
 public:
-    explicit BIServiceWorker(BILoggerHandle &handle);
+    explicit BIServiceWorker(std::shared_ptr<BILoggerHandle> handle);
 
 public slots:
     void onInitBILogger();
 
 private:
-    BILoggerHandle &m_handle;
+    const std::shared_ptr<BILoggerHandle> m_handle;
 };

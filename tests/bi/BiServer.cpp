@@ -121,3 +121,31 @@ QList<QJsonObject> storedRecords(const QString &folder)
         records.append(value.toObject());
     return records;
 }
+
+StoreLock::StoreLock(const QString &folder)
+{
+    if (sqlite3_open_v2(QFile::encodeName(folder + QStringLiteral("/.bilogclient")).constData(), &m_db,
+            SQLITE_OPEN_READWRITE, nullptr)
+        == SQLITE_OK)
+        m_held = sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+StoreLock::~StoreLock()
+{
+    release();
+    sqlite3_close(m_db);
+}
+
+bool StoreLock::isHeld() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_held;
+}
+
+void StoreLock::release()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_held)
+        sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    m_held = false;
+}

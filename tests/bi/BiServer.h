@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <mutex>
+
+struct sqlite3;
+
 // The stand-in analytics server (tools/bi-server) as a real process on 127.0.0.1,
 // with certificates from a test CA made once per test process.
 class BiServer {
@@ -39,3 +43,22 @@ private:
 QList<QJsonObject> storedRecords(const QString &folder);
 // Runs one SQL statement on the store in folder; the first column of the first row.
 QString storeQuery(const QString &folder, const QString &sql);
+
+// A second connection to the store in folder that holds it with an exclusive transaction
+// from construction until release() or its end, as another program might.
+class StoreLock {
+public:
+    explicit StoreLock(const QString &folder);
+    ~StoreLock();
+    StoreLock(const StoreLock &) = delete;
+    StoreLock &operator=(const StoreLock &) = delete;
+
+    bool isHeld() const;
+    // May be called from any thread.
+    void release();
+
+private:
+    mutable std::mutex m_mutex;
+    sqlite3 *m_db = nullptr;
+    bool m_held = false;
+};

@@ -2,6 +2,7 @@
 #include "LogCapture.h"
 
 #include "bilogger/BiLogger.h"
+#include "bilogger/LogStore.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -11,7 +12,9 @@
 #include <QTest>
 
 #include <iostream>
+#include <mutex>
 #include <sstream>
+#include <thread>
 
 using namespace bilogger;
 
@@ -63,6 +66,18 @@ QStringList numbers(int from, int count)
     for (int i = from; i < from + count; ++i)
         list.append(QString::number(i));
     return list;
+}
+
+// Queues records numbered from..from+count-1; the answer of the last one.
+std::shared_future<bool> queueNumbered(BiLogger &logger, int from, int count)
+{
+    std::shared_future<bool> stored;
+    for (int i = from; i < from + count; ++i) {
+        BiRecord record = *logger.createRecord("oobe_test");
+        record.add("a0", std::to_string(i));
+        stored = logger.submitQueued(record);
+    }
+    return stored;
 }
 
 FlushReport flushNow(BiLogger &logger)
@@ -286,6 +301,70 @@ private slots:
         QCOMPARE(report.wait_for(std::chrono::seconds(0)), std::future_status::ready);
         QVERIFY(!logger.isInitialized());
         QCOMPARE(logger.flush().get().sentRows, 0);
+    }
+
+    void queuedRecordsAreCountedAndSentInOrder()
+    {
+        BiServer server;
+        QVERIFY(server.start());
+        BiLogger logger;
+        QVERIFY(start(logger, server.host()));
+        std::mutex mutex;
+        QList<qint64> counts;
+        const auto countRows = [&](std::int64_t rows) {
+            std::lock_guard<std::mutex> lock(mutex);
+            counts.append(rows);
+        };
+        // An empty store is neither reported nor sent.
+        logger.flushStoredQueued(countRows);
+        queueNumbered(logger, 0, 20);
+        logger.flushStoredQueued(countRows);
+        QTRY_COMPARE_WITH_TIMEOUT(server.receivedA0(), numbers(0, 20), 30000);
+        QTRY_COMPARE(logger.rowCount(), 0);
+        std::lock_guard<std::mutex> lock(mutex);
+        QCOMPARE(counts, QList<qint64>({ 20 }));
+        QCOMPARE(server.requests(QStringLiteral("/init/")).value(0).value(QLatin1String("path")).toString(),
+            QStringLiteral("/init/20/"));
+    }
+
+    // A record waits for a store held longer than its tries would last.
+    void aQueuedRecordOutwaitsALongLock()
+    {
+        BiLogger logger;
+        QVERIFY(start(logger, QString()));
+        StoreLock lock(m_dir->path());
+        QVERIFY(lock.isHeld());
+        ErrCapture err;
+        std::thread releaser([&lock] {
+            std::this_thread::sleep_for(
+                std::chrono::milliseconds(BiLogger::SaveTries * LogStore::BusyTimeoutMs + 1000));
+            lock.release();
+        });
+        const std::shared_future<bool> stored = queueNumbered(logger, 0, 2);
+        const bool ready = stored.wait_for(FlushLimit) == std::future_status::ready;
+        releaser.join();
+        QVERIFY(ready);
+        QVERIFY(stored.get());
+        // The first record's tries ran out while the store was held; it was kept all the same.
+        QVERIFY(
+            err.text().contains(QStringLiteral("save log fail, result = 5, retry = %1").arg(BiLogger::SaveTries - 1)));
+        QCOMPARE(logger.rowCount(), 2);
+    }
+
+    void shutdownGivesUpOnALockedStoreAtOnce()
+    {
+        BiLogger logger;
+        QVERIFY(start(logger, QString()));
+        StoreLock lock(m_dir->path());
+        QVERIFY(lock.isHeld());
+        ErrCapture err;
+        const std::shared_future<bool> stored = queueNumbered(logger, 0, 3);
+        QElapsedTimer timer;
+        timer.start();
+        logger.shutdown();
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(stored.wait_for(std::chrono::seconds(0)), std::future_status::ready);
+        QVERIFY(!stored.get());
     }
 
     void initialisationErrors_data()

@@ -3,21 +3,26 @@
 #include "SandboxMachine.h"
 
 #include "bi/BIService.h"
-#include "platform/Registry.h"
 #include "core/DLog.h"
 #include "core/ModeFlags.h"
 #include "core/Utils.h"
+#include "platform/Registry.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
+#include <thread>
 
 Q_DECLARE_METATYPE(ModeFlags)
 
 namespace {
 
 const QString Version = QStringLiteral("NovaTundraInstall_1.0.121.0");
+const QString HasData = QStringLiteral("[BIService] Has data to flush: ");
 
 QJsonObject numbered(const QStringList &values)
 {
@@ -44,6 +49,31 @@ QList<QJsonObject> ofCategory(const QList<QJsonObject> &records, const QString &
             result.append(record);
     }
     return result;
+}
+
+// The pages of the stored "oobe_page" records, in the store's order.
+QStringList storedPages(const QString &folder)
+{
+    QStringList pages;
+    for (const QJsonObject &record : ofCategory(storedRecords(folder), QStringLiteral("oobe_page")))
+        pages.append(record.value(QLatin1String("a1")).toString());
+    return pages;
+}
+
+// Shows a page and leaves it at once.
+void passPage(BIService &service, const QString &page)
+{
+    service.setRecordStepStart(page);
+    service.setRecordStepEnd(page, QStringLiteral("next"), 0);
+}
+
+// Ticks and waits until the tick's records are stored: the library counts the stored
+// rows behind them and logs the count.
+bool tickStored(BIService &service, const LogCapture &log)
+{
+    const int before = log.startingWith(HasData).size();
+    service.sendAndFlush();
+    return QTest::qWaitFor([&] { return log.startingWith(HasData).size() > before; }, 20000);
 }
 
 BIPcInfo pcInfo()
@@ -97,6 +127,7 @@ private slots:
 
     void recordsCarryTheSettersValues()
     {
+        LogCapture log;
         BIService service(Version);
         QTRY_VERIFY(service.isLoggerReady());
         service.setCallerKind(QStringLiteral("launcher"));
@@ -116,7 +147,7 @@ private slots:
         service.setRecordStepEnd(QStringLiteral("pCheck.qml"), QStringLiteral("back"), 4);
         service.setLearnMoreStart(QStringLiteral("pCheck.qml"), QStringLiteral("gpu"));
         service.setLearnMoreEnd();
-        service.sendAndFlush();
+        QVERIFY(tickStored(service, log));
 
         const QList<QJsonObject> records = storedRecords(service.tempFolder());
         const QString id = service.sessionId();
@@ -170,7 +201,7 @@ private slots:
         QCOMPARE(learnMore.value(QLatin1String("a2")).toString(), QStringLiteral("gpu"));
 
         // The check, page and learn-more records go out once; the session on every tick.
-        service.sendAndFlush();
+        QVERIFY(tickStored(service, log));
         const QList<QJsonObject> again = storedRecords(service.tempFolder());
         QCOMPARE(ofCategory(again, QStringLiteral("oobe_check")).size(), 1);
         QCOMPARE(ofCategory(again, QStringLiteral("oobe_page")).size(), 1);
@@ -199,7 +230,7 @@ private slots:
                 QStringLiteral("[BIService]setRecordStepEnd() page name pCheck.qml is not same with pHealth.qml"),
                 QStringLiteral("[BIService] setRecordStepEnd+ pHealth.qml"),
                 QStringLiteral("[BIService] setRecordStepEnd-") }));
-        service.sendAndFlush();
+        QVERIFY(tickStored(service, log));
         const QList<QJsonObject> pages = ofCategory(storedRecords(service.tempFolder()), QStringLiteral("oobe_page"));
         QCOMPARE(pages.size(), 2);
         QCOMPARE(pages.at(0).value(QLatin1String("a1")).toString(), QStringLiteral("pLegal.qml"));
@@ -236,7 +267,7 @@ private slots:
         QTRY_VERIFY(service.isLoggerReady());
         QCOMPARE(
             log.contains(QStringLiteral("[BIService] Use Stage server for BI")), environment == QLatin1String("stage"));
-        service.sendAndFlush();
+        QVERIFY(tickStored(service, log));
         QCOMPARE(
             storedRecords(service.tempFolder()).value(0).value(QLatin1String("environment")).toString(), environment);
     }
@@ -274,6 +305,105 @@ private slots:
             QStringList({ QStringLiteral("oobe_install_info"), QStringLiteral("oobe_learn_more"),
                 QStringLiteral("oobe_page") }));
         QCOMPARE(how, QStringLiteral("quit"));
+    }
+
+    // While another program holds the store, the ticks go on without waiting for it and
+    // every record lands once the store is free.
+    void windowKeepsAnsweringWhileTheStoreIsLocked()
+    {
+        constexpr int LockMs = 10000;
+        constexpr int BeatMs = 20;
+        BIService service(Version);
+        QTRY_VERIFY(service.isLoggerReady());
+        StoreLock lock(service.tempFolder());
+        QVERIFY(lock.isHeld());
+
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastBeat = 0;
+        qint64 worstLateMs = 0;
+        QTimer heartbeat;
+        heartbeat.setTimerType(Qt::PreciseTimer);
+        heartbeat.setInterval(BeatMs);
+        connect(&heartbeat, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            worstLateMs = qMax(worstLateMs, now - lastBeat - BeatMs);
+            lastBeat = now;
+        });
+        // Besides the service's own tick: a page and a tick every 250 ms.
+        QStringList pages;
+        QTimer pager;
+        pager.setInterval(250);
+        connect(&pager, &QTimer::timeout, [&] {
+            pages.append(QStringLiteral("p%1.qml").arg(pages.size()));
+            passPage(service, pages.last());
+            service.sendAndFlush();
+        });
+        heartbeat.start();
+        pager.start();
+        QEventLoop window;
+        QTimer::singleShot(LockMs, &window, &QEventLoop::quit);
+        window.exec();
+        pager.stop();
+        heartbeat.stop();
+        lock.release();
+
+        QVERIFY2(worstLateMs <= 100, qPrintable(QStringLiteral("late by %1 ms").arg(worstLateMs)));
+        QVERIFY(pages.size() >= 30);
+        QTRY_COMPARE_WITH_TIMEOUT(storedPages(service.tempFolder()), pages, 30000);
+    }
+
+    // Records of the last round that wait for a busy store are kept by close().
+    void closeKeepsRecordsHeldUpByABusyStore()
+    {
+        BiServer server;
+        QVERIFY(server.start());
+        m_machine->writeProfile(
+            { { QStringLiteral("biServer"), server.host() }, { QStringLiteral("biCaFile"), BiServer::caFile() } });
+        BIService service(Version);
+        QTRY_VERIFY(service.isLoggerReady());
+        service.setRecordStepStart(QStringLiteral("pInstall.qml"));
+        StoreLock lock(service.tempFolder());
+        QVERIFY(lock.isHeld());
+        // The other program lets go while close() runs.
+        std::thread releaser([&lock] {
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            lock.release();
+        });
+        LogCapture log;
+        service.close();
+        releaser.join();
+
+        QCOMPARE(log.lines().last(), QStringLiteral("[BIService] close() Done"));
+        QCOMPARE(log.lines(QtWarningMsg), QStringList());
+        QStringList pages;
+        for (const QJsonObject &request : server.requests(QStringLiteral("/log/f/"))) {
+            for (const QJsonValue value : request.value(QLatin1String("records")).toArray()) {
+                if (value.toObject().value(QLatin1String("category")).toString() == QLatin1String("oobe_page"))
+                    pages.append(value.toObject().value(QLatin1String("a1")).toString());
+            }
+        }
+        QCOMPARE(pages, QStringList({ QStringLiteral("pInstall.qml") }));
+        QCOMPARE(storeQuery(service.tempFolder(), QStringLiteral("SELECT COUNT(*) FROM bi_logs")), QStringLiteral("0"));
+    }
+
+    // Ending the service does not wait out a store that another program holds.
+    void endingWithALockedStoreIsPrompt()
+    {
+        QElapsedTimer timer;
+        {
+            auto service = std::make_unique<BIService>(Version);
+            QTRY_VERIFY(service->isLoggerReady());
+            StoreLock lock(service->tempFolder());
+            QVERIFY(lock.isHeld());
+            for (int i = 0; i < 5; ++i) {
+                passPage(*service, QStringLiteral("p%1.qml").arg(i));
+                service->sendAndFlush();
+            }
+            timer.start();
+            service.reset();
+        }
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     }
 
     void countryLookupRetries()

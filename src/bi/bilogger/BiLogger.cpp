@@ -12,19 +12,28 @@ namespace bilogger {
 
 namespace {
 
-// Stores one record with the standard keys, retrying a failed write.
-bool saveRecord(LogStore &store, const RecordWriter &writer, const ClientInfo &client, const BiRecord &record,
-    const std::string &appId, const std::string &environment)
+// Stores one content, retrying a failed write up to SaveTries times; while the store is
+// busy (another connection holds it) and waitUntil is given, for as long as it stays false.
+bool saveContent(LogStore &store, std::int64_t timestamp, const std::string &environment, const std::string &content,
+    const std::atomic<bool> *waitUntil = nullptr)
 {
-    const std::int64_t timestamp = std::time(nullptr);
-    const std::string content = writer.content(record, client, appId, environment, timestamp);
-    for (int retry = 0; retry < BiLogger::SaveTries; ++retry) {
+    for (int retry = 0;; ++retry) {
         const int result = store.save(timestamp, environment, content);
         if (result == 0)
             return true;
         std::cerr << "save log fail, result = " << result << ", retry = " << retry << std::endl;
+        const bool waiting = waitUntil && !*waitUntil && LogStore::isBusy(result);
+        if (!waiting && retry + 1 >= BiLogger::SaveTries)
+            return false;
     }
-    return false;
+}
+
+// Stores one record with the standard keys.
+bool saveRecord(LogStore &store, const RecordWriter &writer, const ClientInfo &client, const BiRecord &record,
+    const std::string &appId, const std::string &environment)
+{
+    const std::int64_t timestamp = std::time(nullptr);
+    return saveContent(store, timestamp, environment, writer.content(record, client, appId, environment, timestamp));
 }
 
 } // namespace
@@ -34,6 +43,7 @@ struct BiLogger::Session {
         : appId(std::move(appId))
         , client(std::move(client))
         , endpoints(std::move(endpoints))
+        , store(&stopping)
         , https(this->endpoints.caFile, stopping)
         , uploader(store, https, stopping,
               [this](const std::string &environment, const std::string &type, const std::string &message) {
@@ -53,6 +63,14 @@ struct BiLogger::Session {
         sender.stop();
     }
 
+    // Runs on the sender thread.
+    FlushReport upload(const std::string &host, const std::string &environment)
+    {
+        const FlushReport report = uploader.flush(host, environment);
+        store.checkpoint();
+        return report;
+    }
+
     const std::string appId;
     const ClientInfo client;
     const Endpoints endpoints;
@@ -60,6 +78,8 @@ struct BiLogger::Session {
     // The flush waiting in the sender's queue, if any.
     std::atomic<bool> flushQueued { false };
     std::shared_future<FlushReport> queuedFlush;
+    // Requests for a look at the store; of those waiting, only the latest one runs.
+    std::atomic<std::uint64_t> looks { 0 };
     LogStore store;
     RecordWriter writer;
     RecordWriter errorWriter;
@@ -119,6 +139,11 @@ std::string BiLogger::environment() const
     return m_stage ? StageEnvironment : DefaultEnvironment;
 }
 
+std::string BiLogger::host() const
+{
+    return m_stage ? m_session->endpoints.stageHost : m_session->endpoints.productionHost;
+}
+
 bool BiLogger::hasSession() const
 {
     if (m_session)
@@ -144,6 +169,24 @@ bool BiLogger::submit(const BiRecord &record)
     return saveRecord(session.store, session.writer, session.client, record, session.appId, environment());
 }
 
+std::shared_future<bool> BiLogger::submitQueued(const BiRecord &record)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto stored = std::make_shared<std::promise<bool>>();
+    std::shared_future<bool> answer = stored->get_future().share();
+    if (!hasSession()) {
+        stored->set_value(false);
+        return answer;
+    }
+    Session &session = *m_session;
+    const std::int64_t timestamp = std::time(nullptr);
+    std::string content = session.writer.content(record, session.client, session.appId, environment(), timestamp);
+    session.sender.post([&session, stored, timestamp, environment = environment(), content = std::move(content)] {
+        stored->set_value(saveContent(session.store, timestamp, environment, content, &session.stopping));
+    });
+    return answer;
+}
+
 std::int64_t BiLogger::rowCount() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -164,14 +207,29 @@ std::shared_future<FlushReport> BiLogger::flush()
     auto promise = std::make_shared<std::promise<FlushReport>>();
     session.queuedFlush = promise->get_future().share();
     session.flushQueued = true;
-    const std::string host = m_stage ? session.endpoints.stageHost : session.endpoints.productionHost;
-    session.sender.post([&session, promise, host, environment = environment()] {
+    session.sender.post([&session, promise, host = host(), environment = environment()] {
         session.flushQueued = false;
-        const FlushReport report = session.uploader.flush(host, environment);
-        session.store.checkpoint();
-        promise->set_value(report);
+        promise->set_value(session.upload(host, environment));
     });
     return session.queuedFlush;
+}
+
+void BiLogger::flushStoredQueued(std::function<void(std::int64_t rows)> rowsFound)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_session)
+        return;
+    Session &session = *m_session;
+    const std::uint64_t look = ++session.looks;
+    session.sender.post([&session, look, rowsFound = std::move(rowsFound), host = host(), environment = environment()] {
+        if (look != session.looks)
+            return;
+        const std::int64_t rows = session.store.count(environment);
+        if (rows <= 0)
+            return;
+        rowsFound(rows);
+        session.upload(host, environment);
+    });
 }
 
 void BiLogger::shutdown()

@@ -5,6 +5,7 @@
 #include "bilogger/Uploader.h"
 
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -53,11 +54,22 @@ public:
     std::optional<BiRecord> createRecord(const std::string &category) const;
     // Stores the record with the standard keys; true once it is in the store.
     bool submit(const BiRecord &record);
+    // Queues the record on the sender thread, behind everything queued before, and
+    // answers at once: the caller never waits on the store. Its content, with the
+    // timestamp of this call, is made now. A busy store is waited for until the logger
+    // stops, so nothing is lost to a lock; the future tells whether the record was stored
+    // (false at once before init).
+    std::shared_future<bool> submitQueued(const BiRecord &record);
     // Rows of the current environment waiting to be sent.
     std::int64_t rowCount() const;
     // Queues one flush on the sender thread; the future tells how it went. While a flush
     // waits in the queue, asking again joins it, so a slow network never piles them up.
     std::shared_future<FlushReport> flush();
+    // Queues a look at the store behind the queued records: when it holds rows of the
+    // current environment, rowsFound is called with their count on the sender thread and
+    // the rows are flushed. A later request supersedes one still waiting, so a slow
+    // upload never piles up flushes behind it.
+    void flushStoredQueued(std::function<void(std::int64_t rows)> rowsFound);
     // Stops the sender thread (a running flush ends at once) and closes the store.
     void shutdown();
 
@@ -65,6 +77,8 @@ private:
     struct Session;
 
     std::string environment() const;
+    // The BI server of the current environment. Called with m_mutex held and a session.
+    std::string host() const;
     // Whether init() succeeded; when not, says so on standard error. Called with m_mutex held.
     bool hasSession() const;
 

@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <iostream>
+#include <thread>
 
 namespace bilogger {
 
@@ -55,7 +57,25 @@ CREATE UNIQUE INDEX IF NOT EXISTS bi_logs_content ON bi_logs (content);
 CREATE INDEX IF NOT EXISTS bi_logs_time ON bi_logs (timestamp);
 )sql";
 
+constexpr int BusyStepMs = 10;
+
+// SQLite's busy handler: waits in short steps for up to BusyTimeoutMs, and not at all
+// once the owner's stop flag (stop, may be null) is set.
+int waitWhileBusy(void *stop, int calls)
+{
+    const auto *stopping = static_cast<const std::atomic<bool> *>(stop);
+    if ((stopping && *stopping) || calls >= LogStore::BusyTimeoutMs / BusyStepMs)
+        return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(BusyStepMs));
+    return 1;
+}
+
 } // namespace
+
+bool LogStore::isBusy(int result)
+{
+    return result == SQLITE_BUSY || result == SQLITE_LOCKED;
+}
 
 LogStore::~LogStore()
 {
@@ -89,7 +109,7 @@ bool LogStore::open(const std::string &folder)
         m_db = nullptr;
         return false;
     }
-    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_busy_handler(m_db, waitWhileBusy, const_cast<std::atomic<bool> *>(m_stop));
     // WAL without a sync on every commit: a killed process loses nothing that was
     // committed, and storing stays fast. The syncing checkpoints run after each flush
     // (checkpoint()); the automatic one only bounds the log of a store never flushed.

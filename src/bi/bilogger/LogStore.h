@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -24,14 +25,23 @@ struct StoredConfig {
 
 // The local store of records: the SQLite file ".bilogclient" in the storage folder.
 // Every call is one transaction, so a process killed at any moment leaves a consistent
-// file in which each row either is complete or is not there. Thread-safe.
+// file in which each row either is complete or is not there. A store held by another
+// connection is waited for up to BusyTimeoutMs per call. Thread-safe.
 class LogStore {
 public:
     static constexpr int SchemaVersion = 2;
     static constexpr int MaxRows = 10000;
+    static constexpr int BusyTimeoutMs = 5000;
     static constexpr const char *FileName = ".bilogclient";
 
-    LogStore() = default;
+    // Whether a result code means another connection held the store too long.
+    static bool isBusy(int result);
+
+    // A wait for a busy store ends at once when stop, if given, is set.
+    explicit LogStore(const std::atomic<bool> *stop = nullptr)
+        : m_stop(stop)
+    {
+    }
     ~LogStore();
     LogStore(const LogStore &) = delete;
     LogStore &operator=(const LogStore &) = delete;
@@ -60,6 +70,7 @@ private:
     bool rollback() const;
     bool migrate();
 
+    const std::atomic<bool> *const m_stop;
     mutable std::mutex m_mutex;
     sqlite3 *m_db = nullptr;
     sqlite3_stmt *m_insert = nullptr;
