@@ -262,6 +262,8 @@ ScaleWindow {
                     pageDialog.dialogID = strDialogID
                     pageDialog.defaultNegative = mainWindow.dialogsStartingOnNegative.indexOf(strDialogID) >= 0
                     pageDialog.visible = true
+                    // A dialog that replaces one still open starts on its own answer too.
+                    pageDialog.focusDefaultButton()
                 }
 
                 function closeDialog() {
