@@ -21,6 +21,8 @@ Item {
     property bool fullBleed: false
     // The installation has finished when this page shows (the header's right step).
     property bool installDone: false
+    // The dialog that Escape shows before quitting from this page; empty quits at once.
+    property string quitQuestion
     default property alias content: body.data
 
     signal setBackStatus(bool bEnabled, bool bVisible, string strText)

@@ -44,6 +44,12 @@ ScaleWindow {
     property string icPathByScale: scale === 2 ? "@2x" : scale === 1.5 ? "@1.5x" : "@1x"
 
     readonly property bool overlayUp: pageDialog.visible || waitingDialog.visible
+    // Dialogs whose positive answer goes past a warning, closes the wizard for the
+    // driver download, restarts the computer or quits: the keyboard starts on their
+    // negative answer. In every other dialog the positive answer is the one that
+    // changes nothing (BACK, CANCEL, TRY AGAIN, OK).
+    readonly property var dialogsStartingOnNegative: ["CH001", "DR001", "DR002", "DriverLink", "IN011", "FIN004",
+        "FIN005"]
     readonly property string currentPage: String(pageLoader.source).replace("qrc:/", "")
     // Whether a language has been applied, by the language selector or at start.
     property bool languageApplied: false
@@ -120,6 +126,7 @@ ScaleWindow {
 
     title: qsTr("%1 Setup").arg(product_name) + langProp.emptyString
     visible: true
+    modalOverlay: pageDialog.visible ? pageDialog : waitingDialog.visible ? waitingDialog : null
 
     onActiveChanged: {
         if (!active || bHasBeenActive)
@@ -153,16 +160,35 @@ ScaleWindow {
         LayoutMirroring.enabled: mainWindow.bIsLangAr
         LayoutMirroring.childrenInherit: true
 
-        Keys.onPressed: {
+        // After a page change no control keeps the keyboard: keys reach the window
+        // (Return is Next, Space presses nothing) and Tab starts again at the header,
+        // so a second press never lands on a button renamed under the focus (the
+        // footer's Next). An open dialog keeps the keyboard.
+        function releaseControlFocus() {
             if (mainWindow.overlayUp)
+                return
+            var focused = mainWindow.activeFocusItem
+            if (focused && focused !== shell)
+                focused.focus = false
+            shell.forceActiveFocus()
+        }
+
+        // A held key acts once: auto-repeated presses would walk through pages.
+        // Escape asks the page's quit question first where it has one (the install
+        // page while installing), and otherwise asks to close like the header does.
+        Keys.onPressed: {
+            if (mainWindow.overlayUp || event.isAutoRepeat)
                 return
             if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
                 event.accepted = true
-                if (pageFooter.nextBtn.visible && pageFooter.nextBtn.enabled)
-                    pageFooter.nextBtn.clicked()
+                pageFooter.nextBtn.activate()
             } else if (event.key === Qt.Key_Escape) {
                 event.accepted = true
-                mainWindow.requestClose()
+                var question = pageLoader.item ? pageLoader.item.quitQuestion : ""
+                if (question)
+                    mainWindow.showDialog(question)
+                else
+                    mainWindow.requestClose()
             }
         }
 
@@ -234,7 +260,10 @@ ScaleWindow {
                     pageDialog.txtPositive = strPositive
                     pageDialog.enhanced = bEnhanced
                     pageDialog.dialogID = strDialogID
+                    pageDialog.defaultNegative = mainWindow.dialogsStartingOnNegative.indexOf(strDialogID) >= 0
                     pageDialog.visible = true
+                    // A dialog that replaces one still open starts on its own answer too.
+                    pageDialog.focusDefaultButton()
                 }
 
                 function closeDialog() {
@@ -267,7 +296,7 @@ ScaleWindow {
                     pageHeader.stepperEnabled = item.stepperVisible
                     pageHeader.update()
                     applyStartFooter()
-                    shell.forceActiveFocus()
+                    shell.releaseControlFocus()
                 }
 
                 Connections {

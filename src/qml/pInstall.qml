@@ -66,6 +66,10 @@ WizardPage {
 
     section: 1
     fullBleed: true
+    // Quitting while the installation runs cuts it short and opens the uninstall
+    // window, so Escape asks first: "CO005" says that quitting stops the installation,
+    // QUIT SETUP quits and BACK stays. Once complete, Escape closes at once.
+    quitQuestion: completed ? "" : "CO005"
 
     Timer {
         id: afterCompletion

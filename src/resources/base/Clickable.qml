@@ -12,6 +12,12 @@ Item {
     readonly property bool hovered: mouse.containsMouse
     readonly property bool down: mouse.pressed
     readonly property var window: Window.window
+    // Behind the window's modal overlay (a dialog or the waiting card) while it shows.
+    readonly property bool blockedByDialog: window && window.modalOverlay ? !isInside(window.modalOverlay) : false
+    // Whether the control acts at all: enabled and shown (its ancestors included, both
+    // properties say so) and not behind a modal overlay. Mouse, keys and assistive
+    // technology all go through activate(), so an unusable control never acts.
+    readonly property bool canAct: enabled && visible && !blockedByDialog
 
     signal clicked()
 
@@ -19,19 +25,37 @@ Item {
         return Style.px(window, value)
     }
 
-    activeFocusOnTab: true
-    // A control that can no longer be used lets go of the keyboard.
-    onVisibleChanged: if (!visible) focus = false
-    onEnabledChanged: if (!enabled) focus = false
+    function isInside(ancestor) {
+        for (var item = control; item; item = item.parent) {
+            if (item === ancestor)
+                return true
+        }
+        return false
+    }
+
+    function activate() {
+        if (canAct)
+            clicked()
+    }
+
+    // A control that cannot be used is no Tab stop, tells assistive technology that it
+    // takes no focus and lets go of the keyboard. Behind a modal overlay it leaves the
+    // accessibility tree, as the overlay's own buttons are the only ones to use.
+    activeFocusOnTab: canAct
+    onCanActChanged: if (!canAct) focus = false
     Accessible.role: Accessible.Button
     Accessible.name: accessibleName
-    Accessible.focusable: true
-    Accessible.onPressAction: control.clicked()
+    Accessible.focusable: canAct
+    Accessible.ignored: blockedByDialog
+    Accessible.onPressAction: activate()
 
+    // A held key presses once: its auto-repeated presses are taken and do nothing, so
+    // they neither press again nor answer a dialog that the first press opened.
     Keys.onPressed: {
         if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
             event.accepted = true
-            control.clicked()
+            if (!event.isAutoRepeat)
+                activate()
         }
     }
 
@@ -40,7 +64,7 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
-        onClicked: control.clicked()
+        onClicked: control.activate()
     }
 
     Rectangle {

@@ -15,6 +15,9 @@ FocusScope {
     property bool enhanced: false
     property string dialogID
     property bool full: false
+    // The negative answer is the one that changes nothing; otherwise the positive one
+    // is. The keyboard starts on that answer, so a stray Return or Space is harmless.
+    property bool defaultNegative: false
     readonly property bool hasNegative: Style.plain(txtNegative) !== ""
     readonly property bool hasPositive: Style.plain(txtPositive) !== ""
     readonly property var window: Window.window
@@ -28,10 +31,10 @@ FocusScope {
     }
 
     function focusDefaultButton() {
-        if (hasPositive)
-            positive.forceActiveFocus()
-        else if (hasNegative)
+        if (hasNegative && (defaultNegative || !hasPositive))
             negative.forceActiveFocus()
+        else if (hasPositive)
+            positive.forceActiveFocus()
         else
             forceActiveFocus()
     }

@@ -13,6 +13,9 @@ Window {
     property real scale: fittingScale(primScWidth, primScHeight)
     // Language whose script needs its own font ("zh-CN", "zh-TW", "ja", "ko", "ru" or empty).
     property string styledTextLang: ""
+    // The overlay that holds all input while it shows (a dialog, a waiting card): the
+    // buttons outside it do not act, whatever presses them.
+    property Item modalOverlay: null
     // Font family of the styled texts: the Noto Sans CJK face of a Chinese, Japanese or
     // Korean styledTextLang once that face has loaded, otherwise Roboto. Following the
     // loader keeps texts from being laid out in a face that is not there yet.
