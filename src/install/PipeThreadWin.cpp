@@ -3,11 +3,8 @@
 #include "install/MessageParser.h"
 #include "platform/NamedPipe.h"
 
-#include <system_error>
-
 namespace {
 
-const QLatin1String PipePrefix("\\\\.\\pipe\\");
 const QLatin1String StopMessage("PipeStop");
 // How long the idle thread waits for a client before it looks whether it should end.
 constexpr int AcceptSliceMs = 200;
@@ -39,7 +36,7 @@ PipeThreadWin::~PipeThreadWin()
 
 QString PipeThreadWin::pathFor(const QString &shortName)
 {
-    return PipePrefix + shortName;
+    return platform::pipePath(shortName);
 }
 
 void PipeThreadWin::deleteWhenFinished()
@@ -76,8 +73,8 @@ void PipeThreadWin::run()
     qDebug("[PipeThreadWin] Creating named pipe %s", qUtf8Printable(m_pipePath));
     platform::NamedPipeServer server(m_pipePath);
     if (!server.listen()) {
-        qWarning(
-            "[PipeThread] Create named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath), unsigned(server.error()));
+        qWarning("[PipeThread] Create named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath),
+            unsigned(server.systemError()));
         return;
     }
     m_running = true;
@@ -104,9 +101,9 @@ bool PipeThreadWin::waitForClient(platform::NamedPipeServer &server)
 {
     if (server.waitForClient(AcceptSliceMs))
         return true;
-    if (server.error() != int(std::errc::timed_out)) {
-        qWarning(
-            "[PipeThread] Connect named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath), unsigned(server.error()));
+    if (server.error() != platform::PipeError::TimedOut) {
+        qWarning("[PipeThread] Connect named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath),
+            unsigned(server.systemError()));
         msleep(ConnectRetryMs);
     }
     return false;

@@ -1,5 +1,6 @@
 #include "SandboxMachine.h"
 
+#include "platform/Machine.h"
 #include "platform/NamedPipe.h"
 
 #include <QElapsedTimer>
@@ -52,6 +53,21 @@ private:
     int m_readTimeoutMs;
 };
 
+// The socket address that serves the pipe of a (lower-case) short name.
+sockaddr_un socketAddress(const QString &shortName)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(platform::Machine::pipeFolder() + QLatin1Char('/') + shortName);
+    qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
+    return address;
+}
+
+int connectTo(int fd, const sockaddr_un &address)
+{
+    return ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address));
+}
+
 NamedPipeClient::Status send(const QString &pipe, const QByteArray &message, QByteArray *reply, int timeoutMs = 2000)
 {
     return NamedPipeClient(pipe, timeoutMs).call(message, reply);
@@ -95,7 +111,8 @@ private slots:
             { QStringLiteral("serve"), QStringLiteral("Taken") }, "listening"));
         NamedPipeServer second(QStringLiteral("\\\\.\\pipe\\taken")); // names ignore case
         QVERIFY(!second.listen());
-        QCOMPARE(second.error(), EADDRINUSE);
+        QCOMPARE(second.error(), platform::PipeError::NameInUse);
+        QCOMPARE(second.systemError(), EADDRINUSE);
         QVERIFY(second.errorString().contains(QLatin1String("another process")));
 
         QByteArray reply; // the first server is unharmed
@@ -159,11 +176,7 @@ private slots:
         // A client that connects and stays silent is dropped after the read limit,
         // and the next client is served while it still holds its connection.
         const int silent = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-        sockaddr_un address {};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = QFile::encodeName(m_machine->path(QStringLiteral("pipes/quiet")));
-        qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
-        QCOMPARE(::connect(silent, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        QCOMPARE(connectTo(silent, socketAddress(QStringLiteral("quiet"))), 0);
 
         QCOMPARE(send(QStringLiteral("quiet"), "PipeStop", &reply), NamedPipeClient::Status::Ok);
         QCOMPARE(reply, QByteArray("OK"));
@@ -186,7 +199,8 @@ private slots:
         QVERIFY(server.waitForClient(5000));
         QByteArray message;
         QVERIFY(!server.readMessage(&message, 2000));
-        QCOMPARE(server.error(), EMSGSIZE);
+        QCOMPARE(server.error(), platform::PipeError::TooLarge);
+        QCOMPARE(server.systemError(), EMSGSIZE);
         client->wait();
         delete client;
 
@@ -199,7 +213,8 @@ private slots:
         QByteArray reply;
         NamedPipeClient bigReply(QStringLiteral("big"), 2000);
         QCOMPARE(bigReply.call("hello", &reply), NamedPipeClient::Status::ReadFailed);
-        QCOMPARE(bigReply.error(), EMSGSIZE);
+        QCOMPARE(bigReply.error(), platform::PipeError::TooLarge);
+        QCOMPARE(bigReply.systemError(), EMSGSIZE);
         replier->wait();
         delete replier;
     }

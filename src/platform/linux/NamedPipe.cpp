@@ -27,7 +27,6 @@ namespace platform {
 
 namespace {
 
-const QLatin1String PipePrefix("\\\\.\\pipe\\");
 // How long a busy client waits between two tries to connect.
 constexpr int BusyRetryMs = 2;
 
@@ -63,18 +62,33 @@ int waitFor(int fd, short events, int timeoutMs)
     }
 }
 
+// The system-neutral reason for an errno value.
+PipeError pipeErrorFor(int error)
+{
+    switch (error) {
+    case 0:
+        return PipeError::None;
+    case EADDRINUSE:
+        return PipeError::NameInUse;
+    case ENOENT:
+    case ECONNREFUSED:
+        return PipeError::NotFound;
+    case EAGAIN:
+        return PipeError::Busy;
+    case ETIMEDOUT:
+        return PipeError::TimedOut;
+    case ENODATA:
+    case ECONNRESET:
+    case EPIPE:
+        return PipeError::Closed;
+    case EMSGSIZE:
+        return PipeError::TooLarge;
+    default:
+        return PipeError::Failed;
+    }
+}
+
 } // namespace
-
-QString pipeShortName(const QString &pipePath)
-{
-    return pipePath.startsWith(PipePrefix, Qt::CaseInsensitive) ? pipePath.mid(PipePrefix.size()) : pipePath;
-}
-
-QString pipeMessageText(const QByteArray &message)
-{
-    const int end = message.indexOf('\0');
-    return QString::fromUtf8(end < 0 ? message : message.left(end));
-}
 
 // ---- server ----
 
@@ -90,7 +104,8 @@ NamedPipeServer::~NamedPipeServer()
 
 bool NamedPipeServer::fail(int error, const QString &what)
 {
-    m_error = error;
+    m_error = pipeErrorFor(error);
+    m_systemError = error;
     m_errorString = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
     return false;
 }
@@ -209,19 +224,21 @@ NamedPipeClient::NamedPipeClient(const QString &pipePath, int timeoutMs)
 
 NamedPipeClient::Status NamedPipeClient::fail(Status status, int error)
 {
-    m_error = error;
+    m_error = pipeErrorFor(error);
+    m_systemError = error;
     return status;
 }
 
 QString NamedPipeClient::errorString() const
 {
-    return QString::fromLocal8Bit(std::strerror(m_error));
+    return QString::fromLocal8Bit(std::strerror(m_systemError));
 }
 
 NamedPipeClient::Status NamedPipeClient::call(const QByteArray &message, QByteArray *reply, int maxReplySize)
 {
     reply->clear();
-    m_error = 0;
+    m_error = PipeError::None;
+    m_systemError = 0;
     sockaddr_un address;
     if (!makeAddress(socketPathFor(m_pipePath), &address))
         return fail(Status::OpenFailed, errno);
@@ -244,7 +261,7 @@ NamedPipeClient::Status NamedPipeClient::call(const QByteArray &message, QByteAr
         if (errno != EAGAIN)
             return fail(Status::OpenFailed, errno);
         if (timer.elapsed() >= m_timeoutMs)
-            return fail(Status::BusyTimeout, ETIMEDOUT);
+            return fail(Status::BusyTimeout, EAGAIN);
         QThread::msleep(BusyRetryMs);
     }
 
