@@ -81,7 +81,7 @@ public:
     // Which step of a call failed.
     enum class Status { Ok, OpenFailed, BusyTimeout, WriteFailed, WriteTimeout, ReadFailed, ReadTimeout };
 
-    // Each step (waiting for a busy pipe, writing, reading) may take up to timeoutMs.
+    // The whole call (waiting for a busy pipe, writing, reading) takes at most timeoutMs.
     NamedPipeClient(const QString &pipePath, int timeoutMs);
 
     // Sends one message and reads one reply of at most maxReplySize bytes.

@@ -16,6 +16,8 @@
 using platform::NamedPipeClient;
 using platform::NamedPipeServer;
 
+Q_DECLARE_METATYPE(NamedPipeClient::Status)
+
 namespace {
 
 // Serves one pipe in a thread of this process: replies "OK" to each message, keeps
@@ -161,6 +163,49 @@ private slots:
         QCOMPARE(send(QStringLiteral("mute"), "anyone?", &reply, 200), NamedPipeClient::Status::ReadTimeout);
         QVERIFY(timer.elapsed() >= 150);
         QVERIFY(timer.elapsed() < 3000);
+    }
+
+    // One limit covers the whole call: a pipe that stays busy, or one that is busy for
+    // most of the limit and then never answers, ends the call within it.
+    void oneLimitCoversEveryStepOfACall_data()
+    {
+        QTest::addColumn<int>("busyMs"); // how long the pipe stays busy; -1: for good
+        QTest::addColumn<NamedPipeClient::Status>("status");
+        QTest::newRow("stays busy") << -1 << NamedPipeClient::Status::BusyTimeout;
+        QTest::newRow("busy, then silent") << 2500 << NamedPipeClient::Status::ReadTimeout;
+    }
+    void oneLimitCoversEveryStepOfACall()
+    {
+        QFETCH(int, busyMs);
+        QFETCH(NamedPipeClient::Status, status);
+        constexpr int LimitMs = 3000;
+        // A server with room for one waiting client, taken by one it leaves waiting
+        // for busyMs; it never answers anybody.
+        QVERIFY(platform::Machine::ensureSharedFolder(platform::Machine::pipeFolder()));
+        const sockaddr_un address = socketAddress(QStringLiteral("busy"));
+        const int listener = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        QCOMPARE(::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)), 0);
+        QCOMPARE(::listen(listener, 0), 0);
+        const int first = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        QCOMPARE(connectTo(first, address), 0);
+        QThread *server = QThread::create([listener, busyMs] {
+            if (busyMs >= 0) {
+                QThread::msleep(ulong(busyMs));
+                ::close(::accept(listener, nullptr, nullptr));
+            }
+        });
+        server->start();
+
+        QElapsedTimer timer;
+        timer.start();
+        QByteArray reply;
+        QCOMPARE(send(QStringLiteral("busy"), "anyone?", &reply, LimitMs), status);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed >= LimitMs - 100 && elapsed < LimitMs + 2000, qPrintable(QString::number(elapsed)));
+        QVERIFY(server->wait(10000));
+        delete server;
+        ::close(first);
+        ::close(listener);
     }
 
     void clientsThatSendNothingAreDroppedWithoutAReply()
