@@ -16,6 +16,9 @@ constexpr int ConnectRetryMs = 100;
 constexpr int StopCallTimeoutMs = 5000;
 constexpr int StopReplySize = 4096;
 constexpr int StopWaitMs = 1000;
+// Stop requests before closePipe() gives up, which bounds how long it blocks its
+// caller (the user-interface thread) to about this many times the two limits above.
+constexpr int MaxStopAttempts = 3;
 // Longest possible turn of the loop (a silent client) plus a margin.
 constexpr int DestroyWaitMs = ReadLimitMs + 5000;
 
@@ -53,7 +56,15 @@ bool PipeThreadWin::closePipe()
         requestInterruption();
         return true;
     }
-    while (m_running) {
+    for (int attempt = 0; m_running; ++attempt) {
+        if (attempt == MaxStopAttempts) {
+            // Something else answers on our pipe while the thread still serves: the
+            // thread is asked to end by itself the next time it looks.
+            qWarning("[PipeThread] Pipe %s still serves after %d stop requests, giving up", qUtf8Printable(m_pipePath),
+                MaxStopAttempts);
+            requestInterruption();
+            return false;
+        }
         QByteArray reply;
         platform::NamedPipeClient stopper(m_pipePath, StopCallTimeoutMs);
         const auto status = stopper.call(StopMessage.latin1(), &reply, StopReplySize);
