@@ -9,7 +9,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <system_error>
 
 namespace {
 
@@ -21,8 +20,6 @@ const QString Arguments = QStringLiteral(" ");
 // Desktops start only entries marked executable (trusted launchers).
 const QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
     | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-// A snapshot leaves an image path empty only when the system refused to read it.
-const int AccessDenied = int(std::errc::permission_denied);
 
 const ProcessInfo *findProcess(const QList<ProcessInfo> &snapshot, qint64 pid)
 {
@@ -50,7 +47,7 @@ QString ancestorPath(const QList<ProcessInfo> &snapshot, qint64 pid)
         qDebug("[Shortcut] Found level %d parent: %lld, %s", level, process->pid, qUtf8Printable(process->imageName));
     }
     if (process->imagePath.isEmpty())
-        qDebug("[Shortcut] WARNING: Failed to open process %lld, error %d", process->pid, AccessDenied);
+        qDebug("[Shortcut] WARNING: Failed to open process %lld, error %d", process->pid, process->imageError);
     return process->imagePath;
 }
 
