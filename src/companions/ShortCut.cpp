@@ -1,15 +1,9 @@
 #include "companions/ShortCut.h"
 
 #include "platform/Folders.h"
+#include "platform/Shell.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <system_error>
 
 namespace {
 
@@ -18,11 +12,6 @@ using platform::ProcessInfo;
 const QString Description = QStringLiteral("NOVA Tundra Setup");
 // The argument text of the shortcut: one blank, so the launcher starts without arguments.
 const QString Arguments = QStringLiteral(" ");
-// Desktops start only entries marked executable (trusted launchers).
-const QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-    | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-// A snapshot leaves an image path empty only when the system refused to read it.
-const int AccessDenied = int(std::errc::permission_denied);
 
 const ProcessInfo *findProcess(const QList<ProcessInfo> &snapshot, qint64 pid)
 {
@@ -50,7 +39,7 @@ QString ancestorPath(const QList<ProcessInfo> &snapshot, qint64 pid)
         qDebug("[Shortcut] Found level %d parent: %lld, %s", level, process->pid, qUtf8Printable(process->imageName));
     }
     if (process->imagePath.isEmpty())
-        qDebug("[Shortcut] WARNING: Failed to open process %lld, error %d", process->pid, AccessDenied);
+        qDebug("[Shortcut] WARNING: Failed to open process %lld, error %d", process->pid, process->imageError);
     return process->imagePath;
 }
 
@@ -73,36 +62,6 @@ QString shortcutName(const QString &launcherPath)
     const QString fileName = QFileInfo(launcherPath).fileName();
     const int p2 = fileName.indexOf(QLatin1String("P2"));
     return p2 > 0 ? fileName.left(p2) : fileName;
-}
-
-// A text as a desktop entry value holds it: backslashes and line breaks escaped, so no
-// file name can end the line and add keys of its own.
-QString escapeValue(QString value)
-{
-    value.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    value.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    value.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    value.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    return value;
-}
-
-// One quoted argument of the Exec key: '"', '`', '$' and '\' escaped inside the quotes,
-// '%' doubled so that it is no field code.
-QString quoteExecArgument(QString argument)
-{
-    static const QRegularExpression reserved(QStringLiteral("([\"`$\\\\])"));
-    argument.replace(reserved, QStringLiteral("\\\\1"));
-    argument.replace(QLatin1Char('%'), QLatin1String("%%"));
-    return QLatin1Char('"') + argument + QLatin1Char('"');
-}
-
-QByteArray desktopEntry(const QString &name, const ShortCut::Launcher &launcher)
-{
-    const QString entry = QStringLiteral("[Desktop Entry]\nType=Application\nName=") + escapeValue(name)
-        + QStringLiteral("\nComment=") + Description + QStringLiteral("\nExec=")
-        + escapeValue(quoteExecArgument(launcher.path) + Arguments) + QStringLiteral("\nPath=")
-        + escapeValue(launcher.location) + QLatin1Char('\n');
-    return entry.toUtf8();
 }
 
 // Found once per process, by the first caller.
@@ -150,25 +109,14 @@ bool ShortCut::writeShortcut(const QString &desktopFolder, const Launcher &launc
         return false;
     }
     const QString name = shortcutName(launcher.path);
-    const QString path = desktopFolder + QLatin1Char('/') + name + QStringLiteral(".desktop");
+    const QString path = platform::Shell::shortcutPath(desktopFolder, name);
     qDebug("[ShortCut] Shortcut's full path: %s", qUtf8Printable(path));
-    // A desktop folder made here (as root, for the user at the screen) is theirs.
-    if (!QFileInfo::exists(desktopFolder) && QDir().mkpath(desktopFolder))
-        platform::Folders::giveToDesktopUser(desktopFolder);
-    // A link of that name is replaced, never written through: whoever owns the desktop
-    // must not be able to point the write at another file.
-    if (QFileInfo(path).isSymLink())
-        QFile::remove(path);
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.setPermissions(Executable)
-        && file.write(desktopEntry(name, launcher)) >= 0 && file.commit();
-    if (!saved) {
-        qWarning("[ShortCut]create shortcut fail hRes: %d", int(file.error()));
+    int failure = 0;
+    if (!platform::Shell::writeShortcut(
+            path, { name, Description, launcher.path, Arguments, launcher.location }, &failure)) {
+        qWarning("[ShortCut]create shortcut fail hRes: %d", failure);
         return false;
     }
-    // The entry works either way; the user can only not edit one left to root.
-    if (!platform::Folders::giveToDesktopUser(path))
-        qWarning("[ShortCut] WARNING: Cannot give the shortcut to the desktop user, error %d", errno);
     qDebug("[ShortCut]create shortcut success");
     return true;
 }

@@ -7,8 +7,8 @@
 #include <QString>
 
 // Puts a shortcut to the set-up launcher (the program that started the wizard, two
-// levels up) on the desktop, so that the user can resume the set-up later. On Linux the
-// shortcut is a freedesktop desktop entry. Lives on the user-interface thread.
+// levels up) on the desktop, so that the user can resume the set-up later. Lives on the
+// user-interface thread.
 class ShortCut : public QObject {
     Q_OBJECT
 

@@ -13,8 +13,6 @@
 #include <QProcess>
 #include <QSettings>
 
-#include <cerrno>
-
 namespace Utils {
 
 namespace {
@@ -45,7 +43,7 @@ bool runsImage(const ProcessInfo &info, const QString &path)
 {
     if (info.imagePath.isEmpty()) {
         qWarning("[Utils] WARNING: Failed to open process %lld (%s), error: 0x%08x", info.pid,
-            qUtf8Printable(info.imageName), EACCES);
+            qUtf8Printable(info.imageName), unsigned(info.imageError));
         return false;
     }
     return info.imagePath.compare(QDir::cleanPath(path), Qt::CaseInsensitive) == 0;

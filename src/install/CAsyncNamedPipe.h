@@ -3,7 +3,7 @@
 #include <QString>
 
 // A one-shot client of a pipe served by another process: one message out, one reply
-// back, each step limited by the time-out.
+// back, the whole call limited by the time-out.
 class CAsyncNamedPipe {
 public:
     CAsyncNamedPipe(const QString &pipePath, int timeoutMs);

@@ -3,11 +3,8 @@
 #include "install/MessageParser.h"
 #include "platform/NamedPipe.h"
 
-#include <system_error>
-
 namespace {
 
-const QLatin1String PipePrefix("\\\\.\\pipe\\");
 const QLatin1String StopMessage("PipeStop");
 // How long the idle thread waits for a client before it looks whether it should end.
 constexpr int AcceptSliceMs = 200;
@@ -19,6 +16,9 @@ constexpr int ConnectRetryMs = 100;
 constexpr int StopCallTimeoutMs = 5000;
 constexpr int StopReplySize = 4096;
 constexpr int StopWaitMs = 1000;
+// Stop requests before closePipe() gives up, which bounds how long it blocks its
+// caller (the user-interface thread) to about this many times the two limits above.
+constexpr int MaxStopAttempts = 3;
 // Longest possible turn of the loop (a silent client) plus a margin.
 constexpr int DestroyWaitMs = ReadLimitMs + 5000;
 
@@ -39,7 +39,7 @@ PipeThreadWin::~PipeThreadWin()
 
 QString PipeThreadWin::pathFor(const QString &shortName)
 {
-    return PipePrefix + shortName;
+    return platform::pipePath(shortName);
 }
 
 void PipeThreadWin::deleteWhenFinished()
@@ -56,7 +56,15 @@ bool PipeThreadWin::closePipe()
         requestInterruption();
         return true;
     }
-    while (m_running) {
+    for (int attempt = 0; m_running; ++attempt) {
+        if (attempt == MaxStopAttempts) {
+            // Something else answers on our pipe while the thread still serves: the
+            // thread is asked to end by itself the next time it looks.
+            qWarning("[PipeThread] Pipe %s still serves after %d stop requests, giving up", qUtf8Printable(m_pipePath),
+                MaxStopAttempts);
+            requestInterruption();
+            return false;
+        }
         QByteArray reply;
         platform::NamedPipeClient stopper(m_pipePath, StopCallTimeoutMs);
         const auto status = stopper.call(StopMessage.latin1(), &reply, StopReplySize);
@@ -76,8 +84,8 @@ void PipeThreadWin::run()
     qDebug("[PipeThreadWin] Creating named pipe %s", qUtf8Printable(m_pipePath));
     platform::NamedPipeServer server(m_pipePath);
     if (!server.listen()) {
-        qWarning(
-            "[PipeThread] Create named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath), unsigned(server.error()));
+        qWarning("[PipeThread] Create named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath),
+            unsigned(server.systemError()));
         return;
     }
     m_running = true;
@@ -104,9 +112,9 @@ bool PipeThreadWin::waitForClient(platform::NamedPipeServer &server)
 {
     if (server.waitForClient(AcceptSliceMs))
         return true;
-    if (server.error() != int(std::errc::timed_out)) {
-        qWarning(
-            "[PipeThread] Connect named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath), unsigned(server.error()));
+    if (server.error() != platform::PipeError::TimedOut) {
+        qWarning("[PipeThread] Connect named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath),
+            unsigned(server.systemError()));
         msleep(ConnectRetryMs);
     }
     return false;

@@ -36,7 +36,8 @@ public:
 
 public slots:
     // Asks the thread to stop by sending it "PipeStop" and waits, bounded, for it to
-    // end; repeats while it still serves. False when a send fails.
+    // end; repeats while it still serves, a few times at most. False when a send fails
+    // or the thread still serves after the last attempt.
     bool closePipe();
 
 protected:

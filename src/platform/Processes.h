@@ -9,9 +9,11 @@ struct ProcessInfo {
     qint64 pid = 0;
     qint64 parentPid = 0;
     // The executable's file name ("Updater.exe") and full path. The path is empty
-    // when the system does not let us read it (another user's process).
+    // when the system does not let us read it (another user's process); imageError
+    // then holds the system's code for why, to log.
     QString imageName;
     QString imagePath;
+    int imageError = 0;
 };
 
 // Process snapshots and termination. In a sandbox machine only processes whose image
@@ -28,7 +30,7 @@ public:
     static QList<ProcessInfo> list();
     // Every running process that matches, ignoring case; never the calling process.
     static QList<ProcessInfo> find(const QString &pattern, Match match);
-    // Ends the process at once (SIGKILL). False with errno set when it could not be.
+    // Ends the process at once (SIGKILL). False when it could not be.
     static bool terminate(qint64 pid);
     // Whether a process with this id is alive, wherever its image lies (a zombie, dead
     // and only waiting to be reaped, is not).

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QTest>
 
+#include <cerrno>
 #include <memory>
 
 using platform::ProcessInfo;
@@ -112,8 +113,10 @@ private slots:
                                            << QStringList { missing.arg(1) } + notFound;
         QTest::newRow("no level-2 parent") << QList<ProcessInfo> { self, host, sibling } << QString() << QString()
                                            << QStringList { level1, missing.arg(2) } + notFound;
+        ProcessInfo unreadable = process(30, 1, QString(), LauncherName);
+        unreadable.imageError = EACCES;
         QTest::newRow("launcher's path unreadable")
-            << QList<ProcessInfo> { self, host, process(30, 1, QString(), LauncherName) } << QString() << QString()
+            << QList<ProcessInfo> { self, host, unreadable } << QString() << QString()
             << QStringList { level1, level2, QStringLiteral("[Shortcut] WARNING: Failed to open process 30, error 13") }
                 + notFound;
         QTest::newRow("path without separator")

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <cerrno>
 #include <memory>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -55,6 +56,55 @@ QString testPipe()
 {
     return PipeThreadWin::pathFor(PipeRun::DefaultName);
 }
+
+// Takes over the socket of the test pipe from the thread that serves it and answers
+// "OK" to every message, up to a number of them; then it refuses further calls.
+class Impostor {
+public:
+    Impostor(const QString &socketPath, int answers)
+    {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(socketPath);
+        qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
+        ::unlink(address.sun_path);
+        m_fd = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        m_listening
+            = ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0 && ::listen(m_fd, 16) == 0;
+        m_thread.reset(QThread::create([this, answers] { answer(answers); }));
+        m_thread->start();
+    }
+    ~Impostor()
+    {
+        m_stop = true;
+        m_thread->wait();
+        ::close(m_fd);
+    }
+    bool isListening() const { return m_listening; }
+    int answered() const { return m_answered; }
+
+private:
+    void answer(int answers)
+    {
+        while (!m_stop && m_answered < answers) {
+            pollfd entry { m_fd, POLLIN, 0 };
+            if (::poll(&entry, 1, 50) <= 0)
+                continue;
+            const int client = ::accept(m_fd, nullptr, nullptr);
+            char message[4096];
+            if (::recv(client, message, sizeof(message), 0) > 0 && ::send(client, "OK", 2, MSG_NOSIGNAL) == 2)
+                ++m_answered;
+            ::close(client);
+        }
+        ::shutdown(m_fd, SHUT_RDWR);
+    }
+
+    int m_fd = -1;
+    bool m_listening = false;
+    std::atomic<bool> m_stop { false };
+    std::atomic<int> m_answered { 0 };
+    std::unique_ptr<QThread> m_thread;
+};
 
 } // namespace
 
@@ -179,6 +229,27 @@ private slots:
         starting.thread()->start();
         QVERIFY(starting.thread()->closePipe());
         QVERIFY(starting.waitUntilGone());
+    }
+
+    void closePipeGivesUpWhenSomethingElseAnswersForTheThread()
+    {
+        Inbox inbox;
+        PipeRun run(new InboxParser(&inbox));
+        QVERIFY(run.start());
+        // Every "PipeStop" is answered, but never reaches the thread, which goes on serving.
+        Impostor impostor(m_machine->path(QStringLiteral("pipes/") + PipeRun::DefaultName), 10);
+        QVERIFY(impostor.isListening());
+        LogCapture log;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!run.thread()->closePipe());
+        QCOMPARE(impostor.answered(), 3);
+        QVERIFY(timer.elapsed() < 3 * 1000 + 5000);
+        QCOMPARE(log.lines(QtWarningMsg),
+            QStringList {
+                QStringLiteral("[PipeThread] Pipe %1 still serves after 3 stop requests, giving up").arg(testPipe()) });
+        QVERIFY(run.waitUntilGone()); // asked to end, the thread ends by itself
+        QVERIFY(inbox.messages.isEmpty());
     }
 
     void aSecondServerOnANameInUseEndsAndLeavesTheFirstServing()

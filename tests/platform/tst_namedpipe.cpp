@@ -1,5 +1,6 @@
 #include "SandboxMachine.h"
 
+#include "platform/Machine.h"
 #include "platform/NamedPipe.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,8 @@
 
 using platform::NamedPipeClient;
 using platform::NamedPipeServer;
+
+Q_DECLARE_METATYPE(NamedPipeClient::Status)
 
 namespace {
 
@@ -51,6 +54,21 @@ private:
     NamedPipeServer m_server;
     int m_readTimeoutMs;
 };
+
+// The socket address that serves the pipe of a (lower-case) short name.
+sockaddr_un socketAddress(const QString &shortName)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(platform::Machine::pipeFolder() + QLatin1Char('/') + shortName);
+    qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
+    return address;
+}
+
+int connectTo(int fd, const sockaddr_un &address)
+{
+    return ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address));
+}
 
 NamedPipeClient::Status send(const QString &pipe, const QByteArray &message, QByteArray *reply, int timeoutMs = 2000)
 {
@@ -95,7 +113,8 @@ private slots:
             { QStringLiteral("serve"), QStringLiteral("Taken") }, "listening"));
         NamedPipeServer second(QStringLiteral("\\\\.\\pipe\\taken")); // names ignore case
         QVERIFY(!second.listen());
-        QCOMPARE(second.error(), EADDRINUSE);
+        QCOMPARE(second.error(), platform::PipeError::NameInUse);
+        QCOMPARE(second.systemError(), EADDRINUSE);
         QVERIFY(second.errorString().contains(QLatin1String("another process")));
 
         QByteArray reply; // the first server is unharmed
@@ -146,6 +165,49 @@ private slots:
         QVERIFY(timer.elapsed() < 3000);
     }
 
+    // One limit covers the whole call: a pipe that stays busy, or one that is busy for
+    // most of the limit and then never answers, ends the call within it.
+    void oneLimitCoversEveryStepOfACall_data()
+    {
+        QTest::addColumn<int>("busyMs"); // how long the pipe stays busy; -1: for good
+        QTest::addColumn<NamedPipeClient::Status>("status");
+        QTest::newRow("stays busy") << -1 << NamedPipeClient::Status::BusyTimeout;
+        QTest::newRow("busy, then silent") << 2500 << NamedPipeClient::Status::ReadTimeout;
+    }
+    void oneLimitCoversEveryStepOfACall()
+    {
+        QFETCH(int, busyMs);
+        QFETCH(NamedPipeClient::Status, status);
+        constexpr int LimitMs = 3000;
+        // A server with room for one waiting client, taken by one it leaves waiting
+        // for busyMs; it never answers anybody.
+        QVERIFY(platform::Machine::ensureSharedFolder(platform::Machine::pipeFolder()));
+        const sockaddr_un address = socketAddress(QStringLiteral("busy"));
+        const int listener = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        QCOMPARE(::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)), 0);
+        QCOMPARE(::listen(listener, 0), 0);
+        const int first = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
+        QCOMPARE(connectTo(first, address), 0);
+        QThread *server = QThread::create([listener, busyMs] {
+            if (busyMs >= 0) {
+                QThread::msleep(ulong(busyMs));
+                ::close(::accept(listener, nullptr, nullptr));
+            }
+        });
+        server->start();
+
+        QElapsedTimer timer;
+        timer.start();
+        QByteArray reply;
+        QCOMPARE(send(QStringLiteral("busy"), "anyone?", &reply, LimitMs), status);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY2(elapsed >= LimitMs - 100 && elapsed < LimitMs + 2000, qPrintable(QString::number(elapsed)));
+        QVERIFY(server->wait(10000));
+        delete server;
+        ::close(first);
+        ::close(listener);
+    }
+
     void clientsThatSendNothingAreDroppedWithoutAReply()
     {
         ServerThread server(QStringLiteral("quiet"), 200);
@@ -159,11 +221,7 @@ private slots:
         // A client that connects and stays silent is dropped after the read limit,
         // and the next client is served while it still holds its connection.
         const int silent = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
-        sockaddr_un address {};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = QFile::encodeName(m_machine->path(QStringLiteral("pipes/quiet")));
-        qstrncpy(address.sun_path, path.constData(), sizeof(address.sun_path));
-        QCOMPARE(::connect(silent, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+        QCOMPARE(connectTo(silent, socketAddress(QStringLiteral("quiet"))), 0);
 
         QCOMPARE(send(QStringLiteral("quiet"), "PipeStop", &reply), NamedPipeClient::Status::Ok);
         QCOMPARE(reply, QByteArray("OK"));
@@ -186,7 +244,8 @@ private slots:
         QVERIFY(server.waitForClient(5000));
         QByteArray message;
         QVERIFY(!server.readMessage(&message, 2000));
-        QCOMPARE(server.error(), EMSGSIZE);
+        QCOMPARE(server.error(), platform::PipeError::TooLarge);
+        QCOMPARE(server.systemError(), EMSGSIZE);
         client->wait();
         delete client;
 
@@ -199,7 +258,8 @@ private slots:
         QByteArray reply;
         NamedPipeClient bigReply(QStringLiteral("big"), 2000);
         QCOMPARE(bigReply.call("hello", &reply), NamedPipeClient::Status::ReadFailed);
-        QCOMPARE(bigReply.error(), EMSGSIZE);
+        QCOMPARE(bigReply.error(), platform::PipeError::TooLarge);
+        QCOMPARE(bigReply.systemError(), EMSGSIZE);
         replier->wait();
         delete replier;
     }

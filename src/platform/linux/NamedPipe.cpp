@@ -3,11 +3,12 @@
 #include "ObjectPaths.h"
 #include "platform/Machine.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -27,7 +28,6 @@ namespace platform {
 
 namespace {
 
-const QLatin1String PipePrefix("\\\\.\\pipe\\");
 // How long a busy client waits between two tries to connect.
 constexpr int BusyRetryMs = 2;
 
@@ -49,32 +49,49 @@ bool makeAddress(const QString &socketPath, sockaddr_un *address)
     return true;
 }
 
-// Waits for events on fd; 1 when ready, 0 on time-out, -1 on error. timeoutMs < 0: no limit.
-int waitFor(int fd, short events, int timeoutMs)
+// Waits for events on fd until the deadline; 1 when ready, 0 on time-out, -1 on error.
+int waitFor(int fd, short events, const QDeadlineTimer &deadline)
 {
-    QElapsedTimer timer;
-    timer.start();
     for (;;) {
         pollfd entry { fd, events, 0 };
-        const int left = timeoutMs < 0 ? -1 : int(qMax<qint64>(0, timeoutMs - timer.elapsed()));
-        const int ready = ::poll(&entry, 1, left);
+        const int ready = ::poll(&entry, 1, int(qMin<qint64>(deadline.remainingTime(), INT_MAX)));
         if (ready >= 0 || errno != EINTR)
             return ready < 0 ? -1 : (ready > 0 ? 1 : 0);
     }
 }
 
+QDeadlineTimer deadlineAfter(int timeoutMs)
+{
+    return timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs);
+}
+
+// The system-neutral reason for an errno value.
+PipeError pipeErrorFor(int error)
+{
+    switch (error) {
+    case 0:
+        return PipeError::None;
+    case EADDRINUSE:
+        return PipeError::NameInUse;
+    case ENOENT:
+    case ECONNREFUSED:
+        return PipeError::NotFound;
+    case EAGAIN:
+        return PipeError::Busy;
+    case ETIMEDOUT:
+        return PipeError::TimedOut;
+    case ENODATA:
+    case ECONNRESET:
+    case EPIPE:
+        return PipeError::Closed;
+    case EMSGSIZE:
+        return PipeError::TooLarge;
+    default:
+        return PipeError::Failed;
+    }
+}
+
 } // namespace
-
-QString pipeShortName(const QString &pipePath)
-{
-    return pipePath.startsWith(PipePrefix, Qt::CaseInsensitive) ? pipePath.mid(PipePrefix.size()) : pipePath;
-}
-
-QString pipeMessageText(const QByteArray &message)
-{
-    const int end = message.indexOf('\0');
-    return QString::fromUtf8(end < 0 ? message : message.left(end));
-}
 
 // ---- server ----
 
@@ -90,7 +107,8 @@ NamedPipeServer::~NamedPipeServer()
 
 bool NamedPipeServer::fail(int error, const QString &what)
 {
-    m_error = error;
+    m_error = pipeErrorFor(error);
+    m_systemError = error;
     m_errorString = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
     return false;
 }
@@ -132,7 +150,7 @@ bool NamedPipeServer::waitForClient(int timeoutMs)
     disconnectClient();
     if (m_listenFd < 0)
         return fail(EBADF, QStringLiteral("pipe is not listening"));
-    const int ready = waitFor(m_listenFd, POLLIN, timeoutMs);
+    const int ready = waitFor(m_listenFd, POLLIN, deadlineAfter(timeoutMs));
     if (ready <= 0)
         return fail(ready == 0 ? ETIMEDOUT : errno, QStringLiteral("no client"));
     m_clientFd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
@@ -146,7 +164,7 @@ bool NamedPipeServer::readMessage(QByteArray *message, int timeoutMs)
     message->clear();
     if (m_clientFd < 0)
         return fail(ENOTCONN, QStringLiteral("no client"));
-    const int ready = waitFor(m_clientFd, POLLIN, timeoutMs);
+    const int ready = waitFor(m_clientFd, POLLIN, deadlineAfter(timeoutMs));
     if (ready <= 0)
         return fail(ready == 0 ? ETIMEDOUT : errno, QStringLiteral("client sent nothing"));
     message->resize(MaxMessageSize);
@@ -209,19 +227,24 @@ NamedPipeClient::NamedPipeClient(const QString &pipePath, int timeoutMs)
 
 NamedPipeClient::Status NamedPipeClient::fail(Status status, int error)
 {
-    m_error = error;
+    m_error = pipeErrorFor(error);
+    m_systemError = error;
     return status;
 }
 
 QString NamedPipeClient::errorString() const
 {
-    return QString::fromLocal8Bit(std::strerror(m_error));
+    return QString::fromLocal8Bit(std::strerror(m_systemError));
 }
 
 NamedPipeClient::Status NamedPipeClient::call(const QByteArray &message, QByteArray *reply, int maxReplySize)
 {
     reply->clear();
-    m_error = 0;
+    m_error = PipeError::None;
+    m_systemError = 0;
+    // One deadline for the whole call, so that a busy pipe, a slow write and a silent
+    // server together still end it within the time-out.
+    const QDeadlineTimer deadline = deadlineAfter(m_timeoutMs);
     sockaddr_un address;
     if (!makeAddress(socketPathFor(m_pipePath), &address))
         return fail(Status::OpenFailed, errno);
@@ -236,25 +259,23 @@ NamedPipeClient::Status NamedPipeClient::call(const QByteArray &message, QByteAr
 
     // A full backlog is a busy pipe: wait for it up to the time-out. A missing socket,
     // or one nobody listens on, is a missing pipe and fails at once.
-    QElapsedTimer timer;
-    timer.start();
     while (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0) {
         if (errno == EINTR)
             continue;
         if (errno != EAGAIN)
             return fail(Status::OpenFailed, errno);
-        if (timer.elapsed() >= m_timeoutMs)
-            return fail(Status::BusyTimeout, ETIMEDOUT);
-        QThread::msleep(BusyRetryMs);
+        if (deadline.hasExpired())
+            return fail(Status::BusyTimeout, EAGAIN);
+        QThread::msleep(ulong(qBound<qint64>(1, deadline.remainingTime(), BusyRetryMs)));
     }
 
-    const int writable = waitFor(fd, POLLOUT, m_timeoutMs);
+    const int writable = waitFor(fd, POLLOUT, deadline);
     if (writable <= 0)
         return fail(writable == 0 ? Status::WriteTimeout : Status::WriteFailed, writable == 0 ? ETIMEDOUT : errno);
     if (::send(fd, message.constData(), size_t(message.size()), MSG_NOSIGNAL) != message.size())
         return fail(Status::WriteFailed, errno);
 
-    const int readable = waitFor(fd, POLLIN, m_timeoutMs);
+    const int readable = waitFor(fd, POLLIN, deadline);
     if (readable <= 0)
         return fail(readable == 0 ? Status::ReadTimeout : Status::ReadFailed, readable == 0 ? ETIMEDOUT : errno);
     reply->resize(maxReplySize);

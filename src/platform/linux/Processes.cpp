@@ -42,6 +42,7 @@ void readImage(qint64 pid, ProcessInfo *info)
     char target[4096];
     const QByteArray link = "/proc/" + QByteArray::number(pid) + "/exe";
     const ssize_t size = ::readlink(link.constData(), target, sizeof(target));
+    info->imageError = size > 0 ? 0 : errno;
     QString path = size > 0 ? QFile::decodeName(QByteArray(target, int(size))) : QString();
     // The kernel marks an executable that was replaced or removed since it started.
     const QLatin1String deleted(" (deleted)");
