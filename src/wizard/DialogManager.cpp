@@ -1,10 +1,10 @@
 #include "wizard/DialogManager.h"
 
-#include "platform/Power.h"
 #include "core/ModeFlags.h"
-#include "core/Utils.h"
-#include "wizard/DialogManagerWorker.h"
 #include "core/QmlCall.h"
+#include "core/Utils.h"
+#include "platform/Power.h"
+#include "wizard/DialogManagerWorker.h"
 
 // What an answer leads to.
 enum class DialogManager::Action {
@@ -29,6 +29,9 @@ enum class DialogManager::Action {
 namespace {
 
 using Action = DialogManager::Action;
+
+// "RESTART NOW" restarts this long after the answer, so the wizard can quit first.
+constexpr int RestartDelaySeconds = 6;
 
 struct Reaction {
     const char *ids; // separated by blanks
@@ -186,7 +189,7 @@ void DialogManager::perform(Action action, const QString &dialogID)
         break;
     case Action::RestartQuitDone:
         setPageProperty("pInstall", "bDialogReturned", true);
-        if (!platform::Power::restart())
+        if (!platform::Power::restart(RestartDelaySeconds))
             qWarning("[DialogManager] WARNING: Cannot restart the computer");
         emit prepareToQuit(QStringLiteral("done"));
         break;

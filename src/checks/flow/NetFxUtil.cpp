@@ -2,11 +2,11 @@
 
 #include "checks/flow/NetWorker.h"
 #include "companions/ShortCut.h"
-#include "platform/Power.h"
+#include "core/QmlCall.h"
 #include "core/Utils.h"
+#include "platform/Power.h"
 #include "wizard/DialogAgentWorker.h"
 #include "wizard/PageManager.h"
-#include "core/QmlCall.h"
 
 #include <array>
 
@@ -125,7 +125,7 @@ void CNetFxUtil::installFinished(int nExitCode)
 
 void CNetFxUtil::reboot()
 {
-    if (!platform::Power::restart())
+    if (!platform::Power::restart(0))
         qWarning("[NetFxUtil] ERROR: Failed to restart computer.");
 }
 
