@@ -130,9 +130,17 @@ QJsonObject Machine::profile()
 bool Machine::prepareObjectFolder(const QString &folder)
 {
     const uint mode = folder == pipeFolder() ? AnyoneCreatesMode : OwnerCreatesMode;
-    // A sandbox belongs to whoever made it; on a real machine the folder above is checked too.
-    if (!isSandbox() && !prepareFolder(QFileInfo(folder).path(), OwnerCreatesMode))
+    const QString parent = QFileInfo(folder).path();
+    // A sandbox belongs to whoever made it (and may not exist yet); on a real machine the
+    // folder above is checked too.
+    if (isSandbox()) {
+        if (!QDir().mkpath(parent)) {
+            qWarning("[Machine] ERROR: Cannot create %s", qUtf8Printable(parent));
+            return false;
+        }
+    } else if (!prepareFolder(parent, OwnerCreatesMode)) {
         return false;
+    }
     return prepareFolder(folder, mode);
 }
 
