@@ -282,6 +282,9 @@ bool launchAsUser(const QString &workingDir, const QString &command, int &exitCo
     }
     const platform::LaunchResult result = platform::launchAsUser(workingDir, command, wait, LaunchWaitLimitMs);
     switch (result.status) {
+    case platform::LaunchResult::NoDesktopUser:
+        qWarning("[Utils] ERROR: No desktop shell is present");
+        return false;
     case platform::LaunchResult::StartFailed:
         qWarning("[Utils] ERROR: CreateProcessWithTokenW failed: %d", result.error);
         return false;

@@ -31,6 +31,9 @@ namespace {
 
 using Action = DialogManager::Action;
 
+// "RESTART NOW" restarts this long after the answer, so the wizard can quit first.
+constexpr int RestartDelaySeconds = 6;
+
 struct Reaction {
     const char *ids; // separated by blanks
     Action negative;
@@ -187,7 +190,7 @@ void DialogManager::perform(Action action, const QString &dialogID)
         break;
     case Action::RestartQuitDone:
         setPageProperty(QmlNames::pInstall, QmlNames::bDialogReturned, true);
-        if (!platform::Power::restart())
+        if (!platform::Power::restart(RestartDelaySeconds))
             qWarning("[DialogManager] WARNING: Cannot restart the computer");
         emit prepareToQuit(QStringLiteral("done"));
         break;

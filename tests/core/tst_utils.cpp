@@ -6,11 +6,14 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+
+#include <unistd.h>
 
 using platform::Processes;
 
@@ -366,6 +369,22 @@ private slots:
                 QStringLiteral("[Utils] After convertion, command: ") + command,
                 QStringLiteral("[Utils] Current OS Windows version:10.0.19045") })
                 + tail);
+    }
+
+    // As root with nobody to run it for, the program would run elevated: it is not started.
+    void asRootWithoutADesktopUserNothingStarts()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        m_machine.reset(); // the host's own rules
+        NoDesktopUserNamed noUser;
+        QTemporaryDir folder;
+        int code = -1;
+        QVERIFY(!Utils::launchAsUser(folder.path(), QStringLiteral("sh -c \"echo ran > marker\""), code, true, false));
+        QCOMPARE(code, -1);
+        QCOMPARE(
+            m_log->lines(QtWarningMsg), QStringList { QStringLiteral("[Utils] ERROR: No desktop shell is present") });
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("marker"))));
     }
 
     void waitedProgramPastTheLimitIsTerminated()

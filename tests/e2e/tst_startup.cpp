@@ -7,6 +7,10 @@
 
 #include <QTest>
 
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // The start-up lines every run logs, in their order.
@@ -63,6 +67,31 @@ private slots:
         flow.close();
         wizard.kill();
         QVERIFY(!flow.open()); // gone with the process, however it ended
+    }
+
+    // A lock that another user keeps on the flow event's guard costs the event, not the
+    // start: the wizard logs the failure and still reaches its first frame.
+    void startsWhileAnotherUserHoldsTheEventGuard()
+    {
+        SandboxMachine machine;
+        QVERIFY(platform::NamedEvent(QStringLiteral("ORVEN_OOBE_FLOW")).create(false)); // an earlier run's files
+        QStringList holdGuard { QStringLiteral("flock"),
+            machine.path(QStringLiteral("events/ORVEN_OOBE_FLOW.event.guard")) };
+        if (::geteuid() == 0) {
+            QCOMPARE(::chmod(QFile::encodeName(machine.root()).constData(), 0711), 0); // others may pass
+            holdGuard = QStringList { QStringLiteral("--uid"), QStringLiteral("65534") } + holdGuard;
+        }
+        QProcess holder;
+        QVERIFY(startAndWaitForLine(holder, builtProgram(QStringLiteral("nova-test-helper")), holdGuard, "locked"));
+
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY(wizard.startAndWaitForWindow());
+        QVERIFY(wizard.logLines().contains(
+            QStringLiteral("[main] WARNING: Cannot set event ORVEN_OOBE_FLOW, error: %1").arg(EWOULDBLOCK)));
+        wizard.kill();
+        holder.kill();
+        holder.waitForFinished();
     }
 
     void windowLoadsFromTheDevelopmentTreeResources()

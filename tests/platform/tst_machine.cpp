@@ -222,11 +222,70 @@ private slots:
 
     void restartIsOnlyRecordedInASandbox()
     {
-        QVERIFY(platform::Power::restart());
-        QVERIFY(platform::Power::restart());
+        QVERIFY(platform::Power::restart(0));
+        QVERIFY(platform::Power::restart(0));
+        QVERIFY(platform::Power::restart(6));
         QFile record(m_machine->path(QStringLiteral("restarts.log")));
         QVERIFY(record.open(QIODevice::ReadOnly));
-        QCOMPARE(record.readAll().count("restart\n"), 2);
+        const QByteArray lines = record.readAll();
+        QCOMPARE(lines.count("restart\n"), 2);
+        QCOMPARE(lines.count(" restart after 6 s\n"), 1);
+        QCOMPARE(lines.count('\n'), 3);
+    }
+
+    // Root and the desktop user share one set of object folders; a process that is not
+    // root has a private one only while the shared one does not exist.
+    void objectRootOfARealMachine_data()
+    {
+        QTest::addColumn<bool>("sharedRootExists");
+        QTest::addColumn<bool>("asRoot");
+        QTest::addColumn<QString>("runtimeDir");
+        QTest::addColumn<QString>("objectRoot");
+        const QString shared = QStringLiteral("/run/nova");
+        const QString runtime = QStringLiteral("/run/user/1000");
+        QTest::newRow("root, made before") << true << true << runtime << shared;
+        QTest::newRow("root, first") << false << true << QString() << shared;
+        QTest::newRow("user, shared exists") << true << false << runtime << shared;
+        QTest::newRow("user alone") << false << false << runtime << QStringLiteral("/run/user/1000/nova");
+        QTest::newRow("user without a runtime folder") << false << false << QString() << shared;
+    }
+    void objectRootOfARealMachine()
+    {
+        QFETCH(bool, sharedRootExists);
+        QFETCH(bool, asRoot);
+        QFETCH(QString, runtimeDir);
+        QFETCH(QString, objectRoot);
+        QCOMPARE(platform::Machine::objectRootFor(sharedRootExists, asRoot, runtimeDir), objectRoot);
+    }
+
+    void objectFolderChecks_data()
+    {
+        QTest::addColumn<bool>("isFolder");
+        QTest::addColumn<uint>("owner");
+        QTest::addColumn<uint>("mode");
+        QTest::addColumn<uint>("expectedMode");
+        QTest::addColumn<QString>("refusal");
+        const uint me = 1000;
+        QTest::newRow("root's, as expected") << true << 0u << 01777u << 01777u << QString();
+        QTest::newRow("ours, mode to be set") << true << me << 0700u << 0755u << QString();
+        QTest::newRow("root's, writable by all without sticky bit")
+            << true << 0u << 0777u << 01777u << QStringLiteral("/f has mode 777 where 1777 is expected, refused");
+        QTest::newRow("root's, closed to others")
+            << true << 0u << 0700u << 0755u << QStringLiteral("/f has mode 700 where 755 is expected, refused");
+        QTest::newRow("another user's") << true << 65534u << 0755u << 0755u
+                                        << QStringLiteral("/f is owned by uid 65534, refused");
+        QTest::newRow("a link or a file")
+            << false << me << 0777u << 0755u << QStringLiteral("/f is not a folder, refused");
+    }
+    void objectFolderChecks()
+    {
+        QFETCH(bool, isFolder);
+        QFETCH(uint, owner);
+        QFETCH(uint, mode);
+        QFETCH(uint, expectedMode);
+        QFETCH(QString, refusal);
+        QCOMPARE(platform::Machine::folderRefusal(QStringLiteral("/f"), { isFolder, owner, mode }, expectedMode, 1000),
+            refusal);
     }
 
 private:

@@ -155,6 +155,10 @@ class TestLaunch : public QObject {
     Q_OBJECT
 
 private slots:
+    // A sandbox machine's desktop user is whoever runs it, root included.
+    void init() { m_machine = std::make_unique<SandboxMachine>(); }
+    void cleanup() { m_machine.reset(); }
+
     void waitedProgramReportsItsExitCodeInItsFolder()
     {
         QTemporaryDir dir;
@@ -222,6 +226,32 @@ private slots:
         QCOMPARE(result.status, LaunchResult::Finished);
         QCOMPARE(result.exitCode, 0);
     }
+
+    // Root on a real machine with nobody to run the program for: it would run elevated,
+    // so it does not run at all.
+    void asRootWithoutADesktopUserNothingStarts_data()
+    {
+        QTest::addColumn<bool>("wait");
+        QTest::newRow("waited for") << true;
+        QTest::newRow("not waited for") << false;
+    }
+    void asRootWithoutADesktopUserNothingStarts()
+    {
+        QFETCH(bool, wait);
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        m_machine.reset(); // the host's own rules
+        NoDesktopUserNamed noUser;
+        QTemporaryDir dir;
+        const LaunchResult result
+            = platform::launchAsUser(dir.path(), QStringLiteral("sh -c \"echo ran > marker\""), wait);
+        QCOMPARE(result.status, LaunchResult::NoDesktopUser);
+        if (wait) // a program waited for would have left its marker
+            QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("marker"))));
+    }
+
+private:
+    std::unique_ptr<SandboxMachine> m_machine;
 };
 
 int main(int argc, char *argv[])

@@ -51,6 +51,22 @@ QString SandboxMachine::installPeer(const QString &folder, const QString &name) 
     return QFile::copy(builtProgram(QStringLiteral("nova-peer")), target) ? target : QString();
 }
 
+NoDesktopUserNamed::NoDesktopUserNamed()
+{
+    for (const char *name : { "SUDO_UID", "PKEXEC_UID", "DISPLAY" }) {
+        m_saved.append({ name, qgetenv(name) });
+        qunsetenv(name);
+    }
+}
+
+NoDesktopUserNamed::~NoDesktopUserNamed()
+{
+    for (const auto &[name, value] : qAsConst(m_saved)) {
+        if (!value.isNull())
+            qputenv(name, value);
+    }
+}
+
 QString builtProgram(const QString &name)
 {
     return qEnvironmentVariable("NOVA_BIN_DIR") + QLatin1Char('/') + name;

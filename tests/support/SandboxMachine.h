@@ -27,6 +27,19 @@ private:
     QByteArray m_previous;
 };
 
+// For its lifetime, no variable names a desktop user to root (SUDO_UID, PKEXEC_UID,
+// DISPLAY); they are restored afterwards.
+class NoDesktopUserNamed {
+public:
+    NoDesktopUserNamed();
+    ~NoDesktopUserNamed();
+    NoDesktopUserNamed(const NoDesktopUserNamed &) = delete;
+    NoDesktopUserNamed &operator=(const NoDesktopUserNamed &) = delete;
+
+private:
+    QList<QPair<const char *, QByteArray>> m_saved;
+};
+
 // A program built with the tests ("nova-pipe", "nova-test-helper", ...).
 QString builtProgram(const QString &name);
 

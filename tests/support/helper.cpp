@@ -5,15 +5,25 @@
 //   set-event NAME           opens the event and sets it; exit 1 when it does not exist
 //   reg-write KEY PREFIX N   writes the values PREFIX0..PREFIX<N-1> = 0..N-1
 //   sleep                    waits to be killed
+//   flock PATH               holds an exclusive flock on the file, prints "locked", waits to be killed
+//   mkdir PATH               makes the folder (mode 0777 before the umask)
+//   symlink TARGET PATH      makes PATH a link to TARGET
+// A first argument "--uid N" (as root) makes the helper run as that user and group.
 
 #include "platform/NamedEvent.h"
 #include "platform/NamedMutex.h"
 #include "platform/Registry.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QThread>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,14 +34,28 @@ namespace {
         QThread::sleep(60);
 }
 
+// Drops every privilege for those of uid (its group being the same number).
+bool becomeUser(uid_t uid)
+{
+    return ::setgroups(0, nullptr) == 0 && ::setresgid(uid, uid, uid) == 0 && ::setresuid(uid, uid, uid) == 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QLatin1String("--uid")) {
+        if (!becomeUser(args.value(1).toUInt())) {
+            std::perror("nova-test-helper: cannot change the user");
+            return 2;
+        }
+        args = args.mid(2);
+    }
     const QString verb = args.value(0);
     const QString name = args.value(1);
+    const QByteArray path = QFile::encodeName(name);
 
     if (verb == QLatin1String("hold-mutex") || verb == QLatin1String("try-mutex")) {
         platform::NamedMutex mutex(name);
@@ -65,6 +89,17 @@ int main(int argc, char *argv[])
     }
     if (verb == QLatin1String("sleep"))
         waitToBeKilled();
+    if (verb == QLatin1String("flock")) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0)
+            return 1;
+        std::puts("locked");
+        waitToBeKilled();
+    }
+    if (verb == QLatin1String("mkdir"))
+        return ::mkdir(path.constData(), 0777) == 0 ? 0 : 1;
+    if (verb == QLatin1String("symlink"))
+        return ::symlink(path.constData(), QFile::encodeName(args.value(2)).constData()) == 0 ? 0 : 1;
     std::fprintf(stderr, "nova-test-helper: unknown command\n");
     return 2;
 }

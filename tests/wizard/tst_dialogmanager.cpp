@@ -6,8 +6,8 @@
 #include "WizardFixture.h"
 #include "WizardTest.h"
 
-#include "platform/Registry.h"
 #include "core/Utils.h"
+#include "platform/Registry.h"
 #include "wizard/DialogManager.h"
 #include "wizard/PageManager.h"
 
@@ -136,6 +136,10 @@ private slots:
         // Only "RESTART NOW" restarts the computer (a sandbox machine records it).
         QCOMPARE(
             QFile::exists(m_machine->path(QStringLiteral("restarts.log"))), id == QLatin1String("IN011") && positive);
+        // ... 6 seconds later, once the wizard has quit.
+        QFile restarts(m_machine->path(QStringLiteral("restarts.log")));
+        if (restarts.open(QIODevice::ReadOnly))
+            QVERIFY(restarts.readAll().endsWith(" restart after 6 s\n"));
         QCOMPARE(browser.urls.size(), id == QLatin1String("DR002") ? 1 : 0);
         if (id == QLatin1String("FIN003"))
             QTRY_VERIFY(wizard.overlayShows(QStringLiteral("FIN004")));

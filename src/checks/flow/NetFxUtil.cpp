@@ -127,7 +127,7 @@ void CNetFxUtil::installFinished(int nExitCode)
 
 void CNetFxUtil::reboot()
 {
-    if (!platform::Power::restart())
+    if (!platform::Power::restart(0))
         qWarning("[NetFxUtil] ERROR: Failed to restart computer.");
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Launch.h"
 
 #include "DesktopUser.h"
+#include "platform/Machine.h"
 
 #include <QByteArrayList>
 #include <QElapsedTimer>
@@ -94,6 +95,10 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
     // async-signal-safe calls are allowed.
     DesktopUser user;
     const bool asOther = findDesktopUser(&user);
+    if (!asOther && ::geteuid() == 0 && !Machine::isSandbox()) {
+        result.status = LaunchResult::NoDesktopUser;
+        return result;
+    }
     QByteArrayList arguments;
     arguments.append(QFile::encodeName(program));
     for (int i = 1; i < words.size(); ++i)

@@ -16,7 +16,9 @@
 // Every open handle holds a shared flock on it, so "does the event exist?" is "does
 // anybody hold a shared lock?", which an exclusive try-lock answers. The first opener
 // after all holders are gone starts from the initial state, as a new kernel object
-// would. A guard lock makes creating, opening and that existence test atomic.
+// would. A guard lock makes creating, opening and that existence test atomic. Every
+// lock is tried for a bounded time only: a lock that another process (of any user)
+// keeps makes the call fail, never hang.
 
 namespace platform {
 
@@ -29,9 +31,11 @@ public:
     explicit GuardLock(const QString &path)
         : m_fd(detail::openShared(path, O_RDWR | O_CREAT))
     {
-        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+        if (m_fd >= 0 && !detail::lockWithin(m_fd, LOCK_EX)) {
+            const int error = errno;
             ::close(m_fd);
             m_fd = -1;
+            errno = error;
         }
     }
     ~GuardLock()
@@ -90,7 +94,8 @@ bool NamedEvent::attach(bool create, bool initiallySet)
         m_error = ENOENT;
         return false;
     }
-    if ((!m_existed && !writeState(initiallySet)) || ::flock(m_fd, LOCK_SH) != 0) {
+    // Under the guard only a process that bypasses it can hold the event exclusively.
+    if ((!m_existed && !writeState(initiallySet)) || !detail::lockWithin(m_fd, LOCK_SH)) {
         m_error = errno;
         close();
         return false;
