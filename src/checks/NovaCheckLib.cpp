@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMutexLocker>
 
 #include <cmath>
 
@@ -124,14 +123,14 @@ void NovaCheckLib::collectCpu()
 {
     const QString name = cleanName(platform::SystemInfo::cpuBrand().trimmed());
     qDebug("[NovaCheckLib] CPU name: %s", qUtf8Printable(name));
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     m_cpuName = name;
 }
 
 void NovaCheckLib::collectGpus()
 {
     {
-        QMutexLocker locker(&m_mutex);
+        const std::lock_guard locker(m_mutex);
         if (!m_gpus.isEmpty())
             return;
     }
@@ -147,7 +146,7 @@ void NovaCheckLib::collectGpus()
             qUtf8Printable(gpu.deviceId));
         gpus.append(gpu);
     }
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     m_gpus = gpus;
     m_gpuNames = names;
 }
@@ -160,7 +159,7 @@ void NovaCheckLib::collectMemory()
         total += std::ldexp(double(capacity), -30);
     }
     qDebug("[NovaCheckLib] Memory size: %s GB", qUtf8Printable(QString::number(total, 'f', 1)));
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     m_memoryGB = total;
 }
 
@@ -169,7 +168,7 @@ void NovaCheckLib::collectOs()
     const QString name = cleanName(platform::SystemInfo::osName());
     const bool is64Bit = platform::SystemInfo::is64Bit();
     qDebug("[NovaCheckLib] OS name: %s , 64-bit Windows? %s", qUtf8Printable(name), qUtf8Printable(yesNo(is64Bit)));
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     m_osName = name;
     m_is64BitWindows = is64Bit;
 }
@@ -230,7 +229,7 @@ bool NovaCheckLib::validateAndRank(const QJsonObject &root)
     }
     qDebug("[NovaCheckLib] Json version: %s", qUtf8Printable(version));
     {
-        QMutexLocker locker(&m_mutex);
+        const std::lock_guard locker(m_mutex);
         m_listVersion = version;
     }
     if (listOf(root, "OS", "Good list").isEmpty() || listOf(root, "OS", "Bad list").isEmpty()) {
@@ -252,7 +251,7 @@ bool NovaCheckLib::validateAndRank(const QJsonObject &root)
     }
 
     {
-        QMutexLocker locker(&m_mutex);
+        const std::lock_guard locker(m_mutex);
         m_osRank = rankOs(root);
         m_cpuRank = rankName(root, "CPU", m_cpuName);
         // Rebuilt on every comparison so the ranks stay aligned with the adapters.
@@ -292,7 +291,7 @@ bool NovaCheckLib::hasRepresentativeGpu() const
 
 void NovaCheckLib::logRanks() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     qDebug("[NovaCheckLib] CPU rank: %s", qUtf8Printable(rankText(m_cpuRank)));
     qDebug("[NovaCheckLib] GPU ranks:");
     for (int i = 0; i < m_gpuRanks.size(); ++i) {
@@ -307,86 +306,86 @@ void NovaCheckLib::logRanks() const
 
 QString NovaCheckLib::overallRank() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return rankText(m_overallRank);
 }
 
 // Until a comparison has chosen one, the representative adapter is the first.
 QString NovaCheckLib::gpuName() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_gpuNames.value(m_representativeGpu);
 }
 
 QString NovaCheckLib::gpuRank() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return rankText(hasRepresentativeGpu() ? m_gpuRanks.at(m_representativeGpu) : RankUnchecked);
 }
 
 QString NovaCheckLib::gpuVendorId() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_representativeGpu >= 0 && m_representativeGpu < m_gpus.size() ? m_gpus.at(m_representativeGpu).vendorId
                                                                            : QString();
 }
 
 int NovaCheckLib::gpuCount() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_gpuNames.size();
 }
 
 QString NovaCheckLib::gpuNameAt(int index) const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_gpuNames.value(index);
 }
 
 QString NovaCheckLib::gpuRankAt(int index) const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return rankText(m_gpuRanks.value(index, RankUnchecked));
 }
 
 QString NovaCheckLib::cpuName() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_cpuName;
 }
 
 QString NovaCheckLib::cpuRank() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return rankText(m_cpuRank);
 }
 
 QString NovaCheckLib::memorySize() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return QString::number(m_memoryGB, 'f', 1);
 }
 
 QString NovaCheckLib::memoryRank() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return rankText(m_memoryRank);
 }
 
 QString NovaCheckLib::osName() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_osName;
 }
 
 QString NovaCheckLib::osRank() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return rankText(m_osRank);
 }
 
 QString NovaCheckLib::listVersion() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard locker(m_mutex);
     return m_listVersion;
 }

@@ -4,12 +4,12 @@
 
 #include <QJsonObject>
 #include <QList>
-#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 
 class WebLoader;
 
@@ -75,7 +75,7 @@ private:
     void logRanks() const;
     bool hasRepresentativeGpu() const;
 
-    mutable QMutex m_mutex; // guards the facts and results below
+    mutable std::mutex m_mutex; // guards the facts and results below
     QString m_cpuName;
     QStringList m_gpuNames;
     int m_representativeGpu = 0;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QMutex>
-#include <QWaitCondition>
+#include <QtGlobal>
 
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 
 // The answer slot of a dialog that a worker thread waits for: the worker shows the
 // dialog and blocks; the user-interface thread stores the button pressed and wakes it.
@@ -25,8 +26,8 @@ public:
     void shutDown();
 
 private:
-    QMutex m_mutex;
-    QWaitCondition m_answered;
+    std::mutex m_mutex;
+    std::condition_variable m_answered;
     int m_result = Abandoned;
     int m_waiting = 0;
     // Counts answers, so a waiter tells a real answer from a spurious wake-up.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QMutex>
 #include <QString>
 #include <QVector>
 
+#include <mutex>
 #include <optional>
 
 // A dialog catalogue that the user-interface thread rebuilds (the language changes)
@@ -12,14 +12,14 @@ template<typename Entry> class Catalogue {
 public:
     void replace(QVector<Entry> entries)
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard lock(m_mutex);
         m_entries.swap(entries);
     }
 
     // The first entry with id; index receives its position.
     std::optional<Entry> find(const QString &id, int *index = nullptr) const
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard lock(m_mutex);
         for (int i = 0; i < m_entries.size(); ++i) {
             if (m_entries.at(i).id != id)
                 continue;
@@ -31,6 +31,6 @@ public:
     }
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QVector<Entry> m_entries;
 };

@@ -6,13 +6,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QMutex>
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr int MaxPendingLines = 5000;
 constexpr int MaxNameTries = 100;
 
 struct LogState {
-    QMutex mutex;
+    std::mutex mutex;
     std::unique_ptr<QFile> file;
     std::unique_ptr<QTextStream> stream;
     QStringList pending; // finished lines that arrived while there was no stream
@@ -129,7 +129,7 @@ bool DLog::openLog(const QString &folder, const QString &baseName)
     QDir().mkdir(path);
 
     LogState &s = state();
-    QMutexLocker lock(&s.mutex);
+    const std::lock_guard lock(s.mutex);
     auto file = createLogFile(path, baseName);
     if (!file) {
         s.stream.reset();
@@ -161,7 +161,7 @@ void DLog::messageHandler(QtMsgType type, const QMessageLogContext &context, con
 
     {
         LogState &s = state();
-        QMutexLocker lock(&s.mutex);
+        const std::lock_guard lock(s.mutex);
         if (s.stream)
             *s.stream << line << Qt::endl;
         else
@@ -177,7 +177,7 @@ bool DLog::moveLog(const QString &folder)
     QString oldPath;
     bool moved;
     {
-        QMutexLocker lock(&s.mutex);
+        const std::lock_guard lock(s.mutex);
         if (!s.file || !s.stream)
             return true;
         oldPath = normalised(s.file->fileName());
@@ -199,7 +199,7 @@ bool DLog::moveLog(const QString &folder)
     // From here until a file is attached again, lines (ours included) are held.
     std::unique_ptr<QFile> oldFile;
     {
-        QMutexLocker lock(&s.mutex);
+        const std::lock_guard lock(s.mutex);
         s.stream->flush();
         s.stream.reset();
         oldFile = std::move(s.file);
@@ -226,13 +226,13 @@ bool DLog::moveLog(const QString &folder)
     }
 
     if (current) {
-        QMutexLocker lock(&s.mutex);
+        const std::lock_guard lock(s.mutex);
         attach(s, std::move(current));
     } else if (copied) {
         // The copy exists but cannot be written: go on in a fresh temporary log.
         openTempLog(fileName);
     }
-    QMutexLocker lock(&s.mutex);
+    const std::lock_guard lock(s.mutex);
     s.moved = result;
     return result;
 }

@@ -271,6 +271,10 @@ bool killProcessByPath(const QString &path)
 bool launchAsUser(const QString &workingDir, const QString &command, int &exitCode, bool wait, bool hide)
 {
     qDebug("[Utils] launchAsUser %s", qUtf8Printable(command));
+    if (!platform::hasLaunchUser()) {
+        qWarning("[Utils] ERROR: No desktop shell is present");
+        return false;
+    }
     qDebug("[Utils] After convertion, working dir: %s", qUtf8Printable(workingDir));
     qDebug("[Utils] After convertion, command: %s", qUtf8Printable(command));
     qDebug("[Utils] Current OS Windows version:%s", qUtf8Printable(platform::SystemInfo::osVersion()));

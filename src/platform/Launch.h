@@ -27,4 +27,8 @@ struct LaunchResult {
 // A program that was not waited for is never left as a zombie.
 LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs = 10000);
 
+// Whether launchAsUser has a user to start programs as: false only when the caller runs
+// as root on a real machine and no desktop user is known.
+bool hasLaunchUser();
+
 } // namespace platform

@@ -7,11 +7,11 @@
 #include "platform/NamedPipe.h"
 
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QSemaphore>
 #include <QTest>
 
 #include <atomic>
+#include <mutex>
 #include <cerrno>
 #include <memory>
 #include <poll.h>
@@ -23,7 +23,7 @@ namespace {
 
 // What the parsers of a test were given; a held inbox makes parsing wait for release.
 struct Inbox {
-    QMutex mutex;
+    std::mutex mutex;
     QStringList messages;
     std::atomic<bool> hold { false };
     QSemaphore entered;
@@ -43,7 +43,7 @@ public:
             m_inbox->entered.release();
             m_inbox->release.acquire();
         }
-        QMutexLocker lock(&m_inbox->mutex);
+        const std::lock_guard lock(m_inbox->mutex);
         m_inbox->messages.append(message);
         return message == QLatin1String("stop");
     }

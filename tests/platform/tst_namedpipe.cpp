@@ -181,7 +181,7 @@ private slots:
         constexpr int LimitMs = 3000;
         // A server with room for one waiting client, taken by one it leaves waiting
         // for busyMs; it never answers anybody.
-        QVERIFY(platform::Machine::ensureSharedFolder(platform::Machine::pipeFolder()));
+        QVERIFY(platform::Machine::prepareObjectFolder(platform::Machine::pipeFolder()));
         const sockaddr_un address = socketAddress(QStringLiteral("busy"));
         const int listener = ::socket(AF_UNIX, SOCK_SEQPACKET, 0);
         QCOMPARE(::bind(listener, reinterpret_cast<const sockaddr *>(&address), sizeof(address)), 0);

@@ -1,3 +1,4 @@
+#include "DesktopFileValidator.h"
 #include "platform/Shell.h"
 
 #include <QDir>
@@ -32,18 +33,6 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// What desktop-file-validate says about an entry; empty for a valid one.
-QString validatorComplaints(const QString &path)
-{
-    QProcess validator;
-    validator.setProcessChannelMode(QProcess::MergedChannels);
-    validator.start(QStringLiteral("desktop-file-validate"), { path });
-    if (!validator.waitForFinished(20000))
-        return QStringLiteral("desktop-file-validate did not run: ") + validator.errorString();
-    const QString output = QString::fromUtf8(validator.readAll());
-    return validator.exitCode() == 0 ? output
-                                     : output + QStringLiteral("exit ") + QString::number(validator.exitCode());
-}
 
 } // namespace
 

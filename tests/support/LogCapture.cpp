@@ -5,7 +5,7 @@ namespace {
 // The captures alive now, innermost last; each receives every message. The handler
 // that was in place before the first one gets every message too.
 struct Captures {
-    QMutex mutex;
+    std::mutex mutex;
     QList<LogCapture *> active;
     QtMessageHandler outer = nullptr;
 };
@@ -21,7 +21,7 @@ Captures &captures()
 LogCapture::LogCapture()
 {
     Captures &c = captures();
-    QMutexLocker lock(&c.mutex);
+    const std::lock_guard lock(c.mutex);
     if (c.active.isEmpty())
         c.outer = qInstallMessageHandler(&LogCapture::handler);
     c.active.append(this);
@@ -30,7 +30,7 @@ LogCapture::LogCapture()
 LogCapture::~LogCapture()
 {
     Captures &c = captures();
-    QMutexLocker lock(&c.mutex);
+    const std::lock_guard lock(c.mutex);
     c.active.removeOne(this);
     if (c.active.isEmpty())
         qInstallMessageHandler(c.outer);
@@ -41,9 +41,9 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, cons
     Captures &c = captures();
     QtMessageHandler outer;
     {
-        QMutexLocker lock(&c.mutex);
+        const std::lock_guard lock(c.mutex);
         for (LogCapture *capture : qAsConst(c.active)) {
-            QMutexLocker captureLock(&capture->m_mutex);
+            const std::lock_guard captureLock(capture->m_mutex);
             capture->m_lines.append({ type, message });
         }
         outer = c.outer;
@@ -55,7 +55,7 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, cons
 
 QStringList LogCapture::lines() const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     QStringList result;
     for (const auto &line : m_lines)
         result.append(line.second);
@@ -64,7 +64,7 @@ QStringList LogCapture::lines() const
 
 QStringList LogCapture::lines(QtMsgType type) const
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     QStringList result;
     for (const auto &line : m_lines) {
         if (line.first == type)
@@ -85,7 +85,7 @@ QStringList LogCapture::startingWith(const QString &prefix) const
 
 void LogCapture::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     m_lines.clear();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <mutex>
 
 // Records every log message (the text as logged, without decoration) while it lives,
 // from any thread, and restores the previous handler afterwards. Tests assert the
@@ -27,7 +28,7 @@ public:
 private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QList<QPair<QtMsgType, QString>> m_lines;
 };
 

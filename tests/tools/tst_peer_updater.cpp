@@ -6,10 +6,10 @@
 #include "platform/Registry.h"
 
 #include <QJsonArray>
-#include <QMutex>
 #include <QTest>
 
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -54,7 +54,7 @@ class Inbox {
 public:
     explicit Inbox(const QString &pipe)
         : m_listener(pipe, [this](const QString &message) {
-            QMutexLocker lock(&m_mutex);
+            const std::lock_guard lock(m_mutex);
             m_messages.append(message);
         })
     {
@@ -62,12 +62,12 @@ public:
     bool isListening() const { return m_listener.isListening(); }
     QStringList messages() const
     {
-        QMutexLocker lock(&m_mutex);
+        const std::lock_guard lock(m_mutex);
         return m_messages;
     }
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QStringList m_messages;
     PipeListener m_listener; // last: stops before the list goes
 };

@@ -79,7 +79,20 @@ bool waitForChild(pid_t pid, int limitMs, int *status)
     }
 }
 
+// Without a desktop user a program is started as the caller, unless that would be root
+// on a real machine: a sandbox's desktop user is whoever runs it.
+bool runsAsCallerWithoutDesktopUser()
+{
+    return ::geteuid() != 0 || Machine::isSandbox();
+}
+
 } // namespace
+
+bool hasLaunchUser()
+{
+    DesktopUser user;
+    return findDesktopUser(&user) || runsAsCallerWithoutDesktopUser();
+}
 
 LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs)
 {
@@ -95,7 +108,7 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
     // async-signal-safe calls are allowed.
     DesktopUser user;
     const bool asOther = findDesktopUser(&user);
-    if (!asOther && ::geteuid() == 0 && !Machine::isSandbox()) {
+    if (!asOther && !runsAsCallerWithoutDesktopUser()) {
         result.status = LaunchResult::NoDesktopUser;
         return result;
     }
