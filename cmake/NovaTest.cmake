@@ -7,7 +7,7 @@ add_custom_target(nova_threaded_tests)
 set(NOVA_SANITIZER_OPTIONS
     "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0:halt_on_error=1"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
+    "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 function(nova_add_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     if(NOT T_LABELS)

@@ -1,8 +1,8 @@
 #include "checks/GraphicsChecker.h"
 
+#include "core/Utils.h"
 #include "platform/Hardware.h"
 #include "platform/HardwareParsers.h"
-#include "core/Utils.h"
 
 namespace {
 

@@ -53,7 +53,6 @@ QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-
 QJsonObject launchSetting(const QString &program)
 {
     return { { QStringLiteral("launch"), QJsonObject { { QStringLiteral("program"), program } } } };

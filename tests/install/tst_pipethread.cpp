@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include <atomic>
-#include <mutex>
 #include <cerrno>
 #include <memory>
+#include <mutex>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>

@@ -1,9 +1,9 @@
 #include "LogCapture.h"
 #include "SandboxMachine.h"
 
+#include "core/ModeFlags.h"
 #include "install/UpdaterLauncher.h"
 #include "platform/NamedPipe.h"
-#include "core/ModeFlags.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <memory>
+#include <mutex>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -30,8 +31,18 @@ public:
     {
     }
     bool listen() { return m_server.listen(); }
-    QStringList messages;
-    int dropped = 0;
+    // Locked although read after wait(): the thread sanitizer cannot see QThread's own
+    // synchronisation inside the uninstrumented Qt library.
+    QStringList messages() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_messages;
+    }
+    int dropped() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_dropped;
+    }
 
 protected:
     void run() override
@@ -39,12 +50,16 @@ protected:
         while (m_server.waitForClient()) {
             QByteArray message;
             if (!m_server.readMessage(&message, m_readTimeoutMs)) {
-                ++dropped;
+                const std::lock_guard lock(m_mutex);
+                ++m_dropped;
                 continue;
             }
             m_server.writeReply("OK");
             const QString text = platform::pipeMessageText(message);
-            messages.append(text);
+            {
+                const std::lock_guard lock(m_mutex);
+                m_messages.append(text);
+            }
             if (text == QLatin1String("PipeStop"))
                 return;
         }
@@ -53,6 +68,9 @@ protected:
 private:
     NamedPipeServer m_server;
     int m_readTimeoutMs;
+    mutable std::mutex m_mutex;
+    QStringList m_messages;
+    int m_dropped = 0;
 };
 
 // The socket address that serves the pipe of a (lower-case) short name.
@@ -227,8 +245,8 @@ private slots:
         QCOMPARE(reply, QByteArray("OK"));
         QVERIFY(server.wait(5000));
         ::close(silent);
-        QCOMPARE(server.dropped, 2);
-        QCOMPARE(server.messages, QStringList { QStringLiteral("PipeStop") });
+        QCOMPARE(server.dropped(), 2);
+        QCOMPARE(server.messages(), QStringList { QStringLiteral("PipeStop") });
     }
 
     void oversizedMessagesAndRepliesFail()

@@ -33,7 +33,6 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-
 } // namespace
 
 class TestShell : public QObject {

@@ -1,9 +1,9 @@
 #include "LogCapture.h"
 #include "SandboxMachine.h"
 
+#include "core/ModeFlags.h"
 #include "platform/Registry.h"
 #include "shell/Closer.h"
-#include "core/ModeFlags.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 #include "LogCapture.h"
 #include "SandboxMachine.h"
 
-#include "platform/NamedPipe.h"
 #include "core/ModeFlags.h"
+#include "platform/NamedPipe.h"
 #include "shell/ParamHandler.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "QmlHarness.h"
 
-#include "shell/Managers.h"
 #include "core/ModeFlags.h"
+#include "shell/Managers.h"
 #include "shell/ParamHandler.h"
 
 #include <QSignalSpy>

@@ -48,10 +48,9 @@ int recordStart(const QString &program, const QStringList &arguments)
     const int attempt = countStart(program);
     QFile log(root + QStringLiteral("/peers.log"));
     if (log.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        const QJsonObject line{{QStringLiteral("program"), program},
-                               {QStringLiteral("arguments"), QJsonArray::fromStringList(arguments)},
-                               {QStringLiteral("attempt"), attempt},
-                               {QStringLiteral("pid"), QCoreApplication::applicationPid()}};
+        const QJsonObject line { { QStringLiteral("program"), program },
+            { QStringLiteral("arguments"), QJsonArray::fromStringList(arguments) },
+            { QStringLiteral("attempt"), attempt }, { QStringLiteral("pid"), QCoreApplication::applicationPid() } };
         log.write(QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n');
     }
     return attempt;
@@ -64,7 +63,7 @@ void overlay(QJsonObject *settings, QJsonObject entry, int attempt)
     const QJsonArray attempts = entry.take(QStringLiteral("attempts")).toArray();
     const QJsonObject perAttempt
         = attempts.isEmpty() ? QJsonObject() : attempts.at(qMin(attempt, attempts.size()) - 1).toObject();
-    for (const QJsonObject &layer : {entry, perAttempt}) {
+    for (const QJsonObject &layer : { entry, perAttempt }) {
         for (auto it = layer.begin(); it != layer.end(); ++it)
             settings->insert(it.key(), it.value());
     }

@@ -15,8 +15,7 @@
 //   { "<program name>": { ..., "tasks": { "<task>": { ..., "attempts": [...] } } } }
 // The task's settings are laid over the program's, and its attempts count the starts
 // for that task alone.
-class Scenario
-{
+class Scenario {
 public:
     // Loads the settings for this start of program and records the start.
     static Scenario forStart(const QString &program, const QStringList &arguments);
