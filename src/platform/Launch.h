@@ -9,7 +9,7 @@ struct LaunchResult {
         Started, // running, not waited for
         Finished, // waited for and ended; exitCode holds its code
         TimedOut, // waited for, ran past the limit and was terminated
-        StartFailed, // could not be created; error holds errno
+        StartFailed, // could not be created; error holds the system's code, for the log only
         NoDesktopUser, // not started: run as root, and no desktop user to run it as
     };
     Status status = StartFailed;
