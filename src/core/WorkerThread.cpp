@@ -22,7 +22,9 @@ WorkerThread::~WorkerThread()
         // Destroying a running thread would abort the program; it ends with the process.
         qWarning("%s WARNING: The worker thread did not stop", m_tag);
         m_thread.release();
+        return;
     }
+    const std::lock_guard lock(*m_ended);
 }
 
 void WorkerThread::startThread()

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include <memory>
+#include <mutex>
 #include <new>
 #include <utility>
 
@@ -36,7 +37,16 @@ public:
             return nullptr;
         }
         worker->moveToThread(m_thread.get());
-        QObject::connect(m_thread.get(), &QThread::finished, worker, &QObject::deleteLater);
+        // Deleted on its thread as the thread ends, then the lock marks everything the
+        // thread did as done: the owner takes it after waiting, since a thread
+        // sanitizer cannot see QThread::wait() through the uninstrumented Qt.
+        QObject::connect(
+            m_thread.get(), &QThread::finished, m_thread.get(),
+            [worker, ended = m_ended] {
+                delete worker;
+                const std::lock_guard lock(*ended);
+            },
+            Qt::DirectConnection);
         m_worker = worker;
         return worker;
     }
@@ -58,4 +68,6 @@ private:
     std::unique_ptr<QThread> m_thread;
     QObject *m_worker = nullptr;
     bool m_started = false;
+    // Shared with the thread's last act, which may outlive this object.
+    std::shared_ptr<std::mutex> m_ended = std::make_shared<std::mutex>();
 };
