@@ -3,6 +3,9 @@
 #include "platform/Machine.h"
 
 #include <QJsonObject>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QUrl>
 
 namespace BIEndpoints {
 
@@ -31,6 +34,22 @@ QString countryHost()
 QString caFile()
 {
     return configured("biCaFile", QString());
+}
+
+QNetworkRequest countryRequest(const QString &path, int timeoutMs)
+{
+    const QString host = countryHost();
+    if (host.isEmpty())
+        return QNetworkRequest();
+    QNetworkRequest request(QUrl(QStringLiteral("https://") + host + path));
+    request.setTransferTimeout(timeoutMs);
+    const QString ca = caFile();
+    if (!ca.isEmpty()) {
+        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+        ssl.setCaCertificates(QSslCertificate::fromPath(ca));
+        request.setSslConfiguration(ssl);
+    }
+    return request;
 }
 
 } // namespace BIEndpoints

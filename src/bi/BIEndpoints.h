@@ -2,6 +2,7 @@
 
 #include "bi/bilogger/BiLogger.h"
 
+#include <QNetworkRequest>
 #include <QString>
 
 // Where the BI service sends its records and asks for the account's country. On a real
@@ -20,5 +21,9 @@ bilogger::Endpoints logger();
 QString countryHost();
 // The only certificate authority to trust, or empty for the system's.
 QString caFile();
+// A request for path (percent-encoded) on the country host over HTTPS that trusts only
+// caFile() when one is set and gives up after timeoutMs; its URL is empty when country
+// look-ups are off.
+QNetworkRequest countryRequest(const QString &path, int timeoutMs);
 
 } // namespace BIEndpoints

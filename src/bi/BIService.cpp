@@ -12,8 +12,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QTimer>
 #include <QUuid>
 
@@ -180,20 +178,12 @@ void BIService::setAccountID(const QString &id)
 
 void BIService::askCountry()
 {
-    const QString host = BIEndpoints::countryHost();
-    if (host.isEmpty())
+    const QNetworkRequest request = BIEndpoints::countryRequest(
+        QStringLiteral("/api/cntysettings/v1/find/") + QString::fromLatin1(QUrl::toPercentEncoding(m_state.accountId)),
+        CountryTimeoutMs);
+    if (request.url().isEmpty())
         return;
-    const QUrl url(QStringLiteral("https://") + host + QStringLiteral("/api/cntysettings/v1/find/")
-        + QString::fromLatin1(QUrl::toPercentEncoding(m_state.accountId)));
-    qDebug("[BIService] askCountry: %s", qUtf8Printable(url.toString()));
-    QNetworkRequest request(url);
-    request.setTransferTimeout(CountryTimeoutMs);
-    const QString caFile = BIEndpoints::caFile();
-    if (!caFile.isEmpty()) {
-        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-        ssl.setCaCertificates(QSslCertificate::fromPath(caFile));
-        request.setSslConfiguration(ssl);
-    }
+    qDebug("[BIService] askCountry: %s", qUtf8Printable(request.url().toString()));
     m_network->get(request);
 }
 

@@ -33,7 +33,7 @@ public:
         }
         auto *worker = new (std::nothrow) Worker(std::forward<Args>(args)...);
         if (!worker) {
-            qWarning("%s Unable to allocate memory for DialogWorker", m_tag);
+            qWarning("%s Unable to allocate memory for %s", m_tag, Worker::staticMetaObject.className());
             return nullptr;
         }
         worker->moveToThread(m_thread.get());

@@ -19,6 +19,9 @@ public:
     // the profile's "productUuid", else the firmware's DMI product UUID (readable by
     // root only), else the machine id laid out as a UUID; empty when none is readable.
     static QString productUuid();
+    // The user's locale as language and territory ("zh_CN", "en_US"): the profile's
+    // "locale", else the system's.
+    static QString localeName();
     static bool is64Bit();
     static bool isAdministrator();
 

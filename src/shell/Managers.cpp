@@ -9,16 +9,27 @@
 #include "core/QmlNames.h"
 #include "core/Wiring.h"
 #include "install/UpdaterLauncher.h"
+#include "location/Predownloader.h"
 #include "shell/Closer.h"
+#include "shell/Guard.h"
 #include "shell/ParamHandler.h"
 #include "wizard/DialogAgent.h"
 #include "wizard/DialogManager.h"
 #include "wizard/PageManager.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QQmlApplicationEngine>
 
-Managers::Managers(QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params)
+namespace {
+
+const QString SingleInstanceLock = QStringLiteral("Global\\QOR_INSTALLER");
+const QStringList OtherSetupPrograms = { QStringLiteral("NovaProInstall.exe"), QStringLiteral("NovaInstall.exe") };
+
+} // namespace
+
+Managers::Managers(
+    QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params, bool testMode)
     : m_root(root)
 {
     biService = std::make_unique<BIService>(version);
@@ -27,6 +38,7 @@ Managers::Managers(QObject *root, const QString &version, const QString &program
     biService->setCallerKind(params.callerKind());
     if (Mode::isCN())
         biService->setRegion(QStringLiteral("CN"));
+    predownloader = std::make_unique<Predownloader>(programFolder);
     shortCut = std::make_unique<ShortCut>();
     closer = std::make_unique<Closer>(root, biService.get());
     dialogManager = std::make_unique<DialogManager>(root, true);
@@ -37,6 +49,7 @@ Managers::Managers(QObject *root, const QString &version, const QString &program
     checkManager = std::make_unique<CheckManager>(
         root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
+    guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
 }
 
@@ -64,8 +77,9 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(dialog, positivePressedSignal, dialogs, "positivePressed()");
     connect(m_root, showDialogSignal, dialogs, "showDialog(QString)");
     connect(dialogs, &DialogManager::jumpNext, pages, &CPageManager::jumpNext);
-    connect(m_root, firstActiveSignal, &params, "onFirstActive()",
-        Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    const auto queuedUnique = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
+    connect(m_root, firstActiveSignal, &params, "onFirstActive()", queuedUnique);
+    connect(m_root, firstActiveSignal, guard.get(), "check()", queuedUnique);
     connect(pages, &CPageManager::startCheckManager, checkManager.get(), &CheckManager::startChecking);
     connect(pages, &CPageManager::loadedPDotNet, netFxUtil.get(), &CNetFxUtil::loadedPDotNet);
     connect(pages, &CPageManager::loadedPDriver, shortCut.get(), &ShortCut::createShortcut);
@@ -76,7 +90,13 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(m_root, skipInstallSignal, pages, "skipInstall()");
     connect(m_root, initPagesSignal, pages, "initPages()");
     connect(m_root, initDialogSignal, dialogs, "initDialog()");
+    connect(guard.get(), &Guard::showDialog, dialogs, &DialogManager::showDialog);
+    connect(dialogs, &DialogManager::killAnotherInstance, guard.get(), &Guard::killAnotherInstance);
+    connect(guard.get(), &Guard::checkUpdaterPassed, predownloader.get(), &Predownloader::predownload);
     connect(m_root, languageBISignal, biService.get(), "setInstallLanguage(QString)");
+    connect(predownloader.get(), &Predownloader::updaterPredownload, updaterLauncher.get(),
+        &UpdaterLauncher::predownload, Qt::DirectConnection);
+    connect(predownloader.get(), &Predownloader::downloadFinished, checkManager.get(), &CheckManager::checkGpuDriver);
     connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
         &CheckManager::onSetDriverVersion);
     connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);
@@ -85,6 +105,7 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(closer.get(), "closeWindow()", m_root, hideWindowSlot);
     connect(closer.get(), &Closer::closeBIService, biService.get(), &BIService::close);
     connect(&engine, &QQmlApplicationEngine::quit, qApp, &QCoreApplication::quit);
+    connect(closer.get(), &Closer::releaseAppLock, guard.get(), &Guard::releaseLock);
     connect(header, minimizeButtonClickedSignal, pages, "onMinimizeButtonClicked()");
     connect(m_root, prepareToQuitSignal, pages, "prepareToQuit(QString)");
 }

@@ -12,7 +12,9 @@ class Closer;
 class CPageManager;
 class DialogManager;
 class GraphicsChecker;
+class Guard;
 class ParamHandler;
+class Predownloader;
 class ShortCut;
 class QObject;
 class QQmlApplicationEngine;
@@ -23,8 +25,10 @@ class UpdaterLauncher;
 class Managers {
 public:
     // root: the loaded QML window; version: the program's version text; programFolder:
-    // the folder the program and its data files were installed in.
-    Managers(QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params);
+    // the folder the program and its data files were installed in; testMode: the run
+    // takes the screenshot tour and asks no country service.
+    Managers(
+        QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params, bool testMode);
     ~Managers();
     Managers(const Managers &) = delete;
     Managers &operator=(const Managers &) = delete;
@@ -34,6 +38,7 @@ public:
 
     // In the order of creation.
     std::unique_ptr<BIService> biService;
+    std::unique_ptr<Predownloader> predownloader;
     std::unique_ptr<ShortCut> shortCut;
     std::unique_ptr<Closer> closer;
     std::unique_ptr<DialogManager> dialogManager;
@@ -42,6 +47,7 @@ public:
     std::unique_ptr<CNetFxUtil> netFxUtil;
     std::unique_ptr<CheckManager> checkManager;
     std::unique_ptr<CDialogAgent> dialogAgent;
+    std::unique_ptr<Guard> guard;
     std::unique_ptr<UpdaterLauncher> updaterLauncher;
 
 private:

@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
     qDebug("[main] Init other objects");
     const bool testMode = detectTestMode();
 
-    Managers managers(root, Version, programFolder, params);
+    Managers managers(root, Version, programFolder, params, testMode);
 
     QObject *pageFooter = QmlNames::find(root, QmlNames::pageFooter);
     if (pageFooter)

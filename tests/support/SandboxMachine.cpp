@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -49,6 +51,21 @@ QString SandboxMachine::installPeer(const QString &folder, const QString &name) 
     QDir().mkpath(path(folder));
     QFile::remove(target);
     return QFile::copy(builtProgram(QStringLiteral("nova-peer")), target) ? target : QString();
+}
+
+QStringList SandboxMachine::peerStarts() const
+{
+    QFile log(path(QStringLiteral("peers.log")));
+    QStringList starts;
+    if (!log.open(QIODevice::ReadOnly))
+        return starts;
+    while (!log.atEnd()) {
+        const QJsonObject start = QJsonDocument::fromJson(log.readLine()).object();
+        starts << (QStringList { start.value(QLatin1String("program")).toString() }
+            + start.value(QLatin1String("arguments")).toVariant().toStringList())
+                      .join(QLatin1Char(' '));
+    }
+    return starts;
 }
 
 NoDesktopUserNamed::NoDesktopUserNamed()

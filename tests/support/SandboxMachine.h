@@ -21,6 +21,8 @@ public:
 
     // Copies the stand-in program into the sandbox as folder/name and returns its path.
     QString installPeer(const QString &folder, const QString &name) const;
+    // The stand-in programs started so far, as "program argument ...", in order.
+    QStringList peerStarts() const;
 
 private:
     QTemporaryDir m_dir;

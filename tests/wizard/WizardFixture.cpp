@@ -1,6 +1,7 @@
 #include "WizardFixture.h"
 
 #include "shell/Closer.h"
+#include "shell/Guard.h"
 #include "wizard/PageManager.h"
 
 namespace {
@@ -22,8 +23,11 @@ WizardFixture::WizardFixture(const ModeFlags &flags, bool closes, const QString 
 {
     Mode::set(flags); // over what the command line gave
     managers = std::make_unique<Managers>(harness.root(), QStringLiteral("NovaTundraInstall_1.0.121.0"),
-        programFolder.isEmpty() ? qEnvironmentVariable("NOVA_BIN_DIR") : programFolder, params);
+        programFolder.isEmpty() ? qEnvironmentVariable("NOVA_BIN_DIR") : programFolder, params, false);
     managers->connectAll(harness.engine, params);
+    // The start-up gate takes the machine's single-instance lock and starts the updater:
+    // its own tests and the end-to-end runs cover it, and fixtures run side by side.
+    QObject::disconnect(harness.root(), SIGNAL(firstActive()), managers->guard.get(), SLOT(check()));
     if (!closes)
         QObject::disconnect(
             managers->pageManager.get(), &CPageManager::closeApp, managers->closer.get(), &Closer::closing);

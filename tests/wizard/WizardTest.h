@@ -44,20 +44,7 @@ protected slots:
 
 protected:
     // The stand-in programs started so far, as "program argument ...", in order.
-    QStringList peerStarts() const
-    {
-        QFile log(m_machine->path(QStringLiteral("peers.log")));
-        QStringList starts;
-        if (!log.open(QIODevice::ReadOnly))
-            return starts;
-        while (!log.atEnd()) {
-            const QJsonObject start = QJsonDocument::fromJson(log.readLine()).object();
-            starts << (QStringList { start.value(QLatin1String("program")).toString() }
-                + start.value(QLatin1String("arguments")).toVariant().toStringList())
-                          .join(QLatin1Char(' '));
-        }
-        return starts;
-    }
+    QStringList peerStarts() const { return m_machine->peerStarts(); }
 
     std::unique_ptr<SandboxMachine> m_machine;
 

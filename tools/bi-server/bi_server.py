@@ -11,6 +11,9 @@
         POST /log/f/                       stores the batch; decodes gzip bodies with
                                            Python's gzip module
         GET  /api/cntysettings/v1/find/ID  {"c": <--country>}
+        GET  /api/whichcountry/v1/plain    the text of --which-country with the status of
+                                           --which-country-status (no body for 204), or no
+                                           answer at all with --which-country-silent
       Every request becomes one JSON line in DIR/requests.jsonl (path, status, agent,
       header names, body size, gzip header fields, the records found), written before
       the answer goes out; each upload body is kept as DIR/body-<n>.bin.
@@ -28,6 +31,7 @@ import struct
 import subprocess
 import sys
 import threading
+import time
 
 LOOPBACK = "127.0.0.1"
 
@@ -106,7 +110,25 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 "agent": self.headers.get("User-Agent"), "headers": sorted(self.headers.keys()),
                 "size": len(body) if body is not None else 0}
 
+    def which_country(self):
+        args = self.state.args
+        if args.which_country_silent:
+            self.state.record(self.entry(0, None), None)
+            time.sleep(args.lifetime)
+            return
+        status = args.which_country_status
+        data = args.which_country.encode() if status == 200 else b""
+        self.state.record(self.entry(status, None), None)
+        self.send_response(status)
+        if status != 204:
+            self.send_header("Content-Type", "text/plain")
+            self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data)
+
     def do_GET(self):
+        if self.path == "/api/whichcountry/v1/plain":
+            return self.which_country()
         prefix = "/api/cntysettings/v1/find/"
         if not self.path.startswith(prefix):
             self.state.record(self.entry(404, None), None)
@@ -179,6 +201,9 @@ def main():
     run.add_argument("--port", type=int, default=0)
     run.add_argument("--config", default="{}")
     run.add_argument("--country", default="US")
+    run.add_argument("--which-country", default="CN")
+    run.add_argument("--which-country-status", type=int, default=200)
+    run.add_argument("--which-country-silent", action="store_true")
     run.add_argument("--fail-init", type=int, default=0)
     run.add_argument("--fail-log", type=int, default=0)
     run.add_argument("--fail-country", type=int, default=0)

@@ -2,12 +2,15 @@
 #include "Roles.h"
 #include "Scenario.h"
 
+#include "platform/NamedMutex.h"
+
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QProcess>
 #include <QThread>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -48,6 +51,15 @@ int runScript(const QString &pipe, const QStringList &messages, const Scenario &
 
 int runScripted(const QStringList &, const Scenario &scenario)
 {
+    // A program that holds a machine-wide lock for its whole run, as another copy of a
+    // set-up program holds its single-instance lock.
+    std::unique_ptr<platform::NamedMutex> lock;
+    const QString lockName = scenario.stringValue(QStringLiteral("holdLock"));
+    if (!lockName.isEmpty()) {
+        lock = std::make_unique<platform::NamedMutex>(lockName);
+        if (!lock->tryLock())
+            std::fprintf(stderr, "holdLock: %s is held elsewhere (%d)\n", qUtf8Printable(lockName), lock->error());
+    }
     const QJsonObject launch = scenario.settings().value(QStringLiteral("launch")).toObject();
     const int childCode = launch.isEmpty() ? 0 : launchChild(launch);
     const int ownCode = runScript(

@@ -5,6 +5,7 @@
 #include "UpdaterCommandLine.h"
 
 #include "platform/Processes.h"
+#include "platform/Registry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,25 @@ void watchParent(qint64 pid)
         std::_Exit(UpdateFail);
     }).detach();
 }
+
+// Lists the updater's process id as a value name under the key that set-up programs
+// read to tell whether an updater is running, for as long as the run lasts. A run that
+// crashes or is killed leaves its id behind, as the real program does.
+class PidRegistration {
+public:
+    PidRegistration()
+        : m_name(QString::number(platform::Processes::currentPid()))
+    {
+        platform::Registry::write(PidKey, m_name, QString());
+    }
+    ~PidRegistration() { platform::Registry::remove(PidKey, m_name); }
+    PidRegistration(const PidRegistration &) = delete;
+    PidRegistration &operator=(const PidRegistration &) = delete;
+
+private:
+    static inline const QString PidKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova\\Updater\\PID");
+    const QString m_name;
+};
 
 // One run of the updater: progress on the report pipe, the scenario's fault if any, the
 // installation's effects and the final report.
@@ -156,6 +176,7 @@ int runUpdater(const QStringList &arguments, const Scenario &scenario)
     }
     if (line.parentPid > 0)
         watchParent(line.parentPid);
+    const PidRegistration registration;
     // The new version after a self-update only reports, whatever the scenario says; it
     // is no attempt of its own.
     if (line.selfUpdated)

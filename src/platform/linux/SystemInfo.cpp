@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSysInfo>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -139,6 +140,12 @@ QString SystemInfo::osVersion()
 {
     const QJsonValue profiled = Machine::profile().value(QLatin1String("windowsVersion"));
     return profiled.isString() ? profiled.toString() : QSysInfo::productVersion();
+}
+
+QString SystemInfo::localeName()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("locale"));
+    return profiled.isString() ? profiled.toString() : QLocale::system().name();
 }
 
 bool SystemInfo::is64Bit()
