@@ -39,7 +39,8 @@ ScaleWindow {
     property var shortCutName: ({ "KYR": "NovaTundraESetup", "Tundra": "NovaTundraSetup", "DOV": "Nova2020Setup" })
     property var videoFileName: ({ "pInstall": sku === "Tundra" ? "Dividi_anim.mp4" : "Novaport_anim.mp4" })
     property string linkTextColor: "#00b3e3"
-    readonly property string productSite: "https://www.keltnova.example"
+    // The maker's web site, set by the native side from its one constant.
+    property string productSite
     property string helpUrlPrefix: productSite + "/" + urlLocale
     property string icPathByScale: scale === 2 ? "@2x" : scale === 1.5 ? "@1.5x" : "@1x"
 

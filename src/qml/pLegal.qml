@@ -45,6 +45,10 @@ WizardPage {
         function onUrlLocaleChanged() {
             page.setUrl()
         }
+
+        function onProductSiteChanged() {
+            page.setUrl()
+        }
     }
 
     Column {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "checks/ProductSite.h"
+
 #include <QString>
 
 // Web pages the dialog texts link to.
@@ -7,7 +9,7 @@ namespace Links {
 
 // Where each region's version of the set-up can be downloaded, as a link for a text.
 inline const QString SetupDownloadLink
-    = QStringLiteral("<a href=\"https://www.keltnova.example/setup\">www.keltnova.example/setup</a>");
+    = QStringLiteral("<a href=\"https://%1/setup\">%1/setup</a>").arg(QLatin1String(ProductSiteHost));
 
 // The help-centre article on installation errors, opened and closed around a word.
 inline const QString InstallHelpOpen

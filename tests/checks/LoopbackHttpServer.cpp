@@ -39,6 +39,11 @@ void LoopbackHttpServer::trickle(const QByteArray &body, int intervalMs)
     m_intervalMs = intervalMs;
 }
 
+void LoopbackHttpServer::answerPath(const QString &path, int status, const QByteArray &body, const Headers &headers)
+{
+    m_pathAnswers.insert(path, Answer { status, body, headers });
+}
+
 void LoopbackHttpServer::onConnection()
 {
     while (QTcpSocket *socket = m_server.nextPendingConnection()) {
@@ -47,26 +52,50 @@ void LoopbackHttpServer::onConnection()
             if (socket->property("answered").toBool() || !socket->peek(socket->bytesAvailable()).contains("\r\n\r\n"))
                 return;
             socket->setProperty("answered", true);
-            socket->readAll();
+            const QByteArray head = socket->readAll();
+            // "GET /path HTTP/1.1"
+            const QString path = QString::fromLatin1(head.left(head.indexOf("\r\n")).split(' ').value(1));
             ++m_requests;
-            respond(socket);
+            m_paths.append(path);
+            respond(socket, path);
         });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
 }
 
-void LoopbackHttpServer::respond(QTcpSocket *socket)
+void LoopbackHttpServer::writeHead(QTcpSocket *socket, int status, int length, const Headers &headers)
 {
-    if (m_mode == Mode::Quiet)
-        return;
-    const QByteArray reason = m_status == 200 ? "OK" : "Not Found";
-    socket->write("HTTP/1.1 " + QByteArray::number(m_status) + ' ' + reason + "\r\nContent-Type: application/json"
-        + "\r\nContent-Length: " + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n");
-    if (m_mode == Mode::Answer) {
-        socket->write(m_body);
-        socket->disconnectFromHost();
+    static const QHash<int, QByteArray> reasons
+        = { { 200, "OK" }, { 301, "Moved Permanently" }, { 302, "Found" }, { 500, "Internal Server Error" } };
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasons.value(status, "Not Found")
+        + "\r\nContent-Type: application/json\r\nContent-Length: " + QByteArray::number(length)
+        + "\r\nConnection: close\r\n";
+    for (const auto &header : headers)
+        head += header.first + ": " + header.second + "\r\n";
+    socket->write(head + "\r\n");
+}
+
+void LoopbackHttpServer::sendAtOnce(QTcpSocket *socket, const Answer &answer)
+{
+    writeHead(socket, answer.status, answer.body.size(), answer.headers);
+    socket->write(answer.body);
+    socket->disconnectFromHost();
+}
+
+void LoopbackHttpServer::respond(QTcpSocket *socket, const QString &path)
+{
+    const auto own = m_pathAnswers.constFind(path);
+    if (own != m_pathAnswers.constEnd()) {
+        sendAtOnce(socket, *own);
         return;
     }
+    if (m_mode == Mode::Quiet)
+        return;
+    if (m_mode == Mode::Answer) {
+        sendAtOnce(socket, Answer { m_status, m_body, {} });
+        return;
+    }
+    writeHead(socket, m_status, m_body.size());
     auto *timer = new QTimer(socket);
     connect(timer, &QTimer::timeout, socket, [socket, timer, body = m_body, sent = 0]() mutable {
         socket->write(body.mid(sent++, 1));

@@ -1,11 +1,20 @@
 #include "DesktopFileValidator.h"
+#include "LogCapture.h"
+#include "SandboxMachine.h"
+#include "platform/Browser.h"
+#include "platform/Machine.h"
 #include "platform/Shell.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
+#include <memory>
+#include <unistd.h>
+
+using platform::Browser;
 using platform::Shell;
 using platform::ShellLink;
 
@@ -31,6 +40,21 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The i-th address a writer records: long, so that a line split between writes shows.
+QString writerAddress(char writer, int i)
+{
+    return QStringLiteral("https://%1.example/%2/%3")
+        .arg(QLatin1Char(writer))
+        .arg(QString(100, QLatin1Char(writer)))
+        .arg(i);
+}
+
+QStringList openedIn(const SandboxMachine &machine)
+{
+    return QString::fromUtf8(readAll(machine.path(QLatin1String(Browser::RecordFile))))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -83,6 +107,109 @@ private slots:
             !Shell::writeShortcut(Shell::shortcutPath(blocker.fileName(), QStringLiteral("Setup")), Plain, &failure));
         QVERIFY(failure != 0);
         QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("Desktop") });
+    }
+
+    // What is handed on is one word: nothing in it ends the argument, quotes, or breaks
+    // the record's line.
+    void openableAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("handedOn");
+        QTest::newRow("https") << "https://www.keltnova.example/us/support/"
+                               << "https://www.keltnova.example/us/support/";
+        QTest::newRow("scheme and host in capitals") << "HTTPS://WWW.Keltnova.Example/Path"
+                                                     << "https://www.keltnova.example/Path";
+        QTest::newRow("spaces around") << "  https://a.example/ "
+                                       << "https://a.example/";
+        QTest::newRow("space and quote inside") << "https://a.example/x y\"z"
+                                                << "https://a.example/x%20y%22z";
+        QTest::newRow("line break inside") << "https://a.example/x\nExec=y"
+                                           << "https://a.example/x%0AExec=y";
+        QTest::newRow("backslash and backtick") << "https://a.example/a\\b`id`"
+                                                << "https://a.example/a%5Cb%60id%60";
+        QTest::newRow("mailto") << "mailto:help@keltnova.example?subject=Set up"
+                                << "mailto:help@keltnova.example?subject=Set%20up";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("option") << "--help"
+                                << "";
+        QTest::newRow("option that holds an address") << "-https://a.example/"
+                                                      << "";
+        QTest::newRow("local file") << "file:///etc/passwd"
+                                    << "";
+        QTest::newRow("script") << "javascript:alert(1)"
+                                << "";
+        QTest::newRow("no scheme") << "www.keltnova.example"
+                                   << "";
+        QTest::newRow("web without host") << "http:///etc/passwd"
+                                          << "";
+    }
+    void openableAddresses()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, handedOn);
+        QString refusal;
+        QCOMPARE(Browser::openableAddress(address, &refusal), handedOn);
+        QCOMPARE(refusal.isEmpty(), !handedOn.isEmpty());
+    }
+
+    // A sandbox machine opens nothing: it records what it would open, and refuses as a
+    // real machine does.
+    void aSandboxRecordsTheOpenedAddresses()
+    {
+        SandboxMachine machine;
+        LogCapture log;
+        QVERIFY(Browser::openUrl(QStringLiteral("https://www.keltnova.example/support/")));
+        QVERIFY(!Browser::openUrl(QStringLiteral("file:///etc/passwd")));
+        QVERIFY(!Browser::openUrl(QStringLiteral("-x\nforged line")));
+        QVERIFY(Browser::openUrl(QStringLiteral("mailto:help@keltnova.example")));
+        QCOMPARE(openedIn(machine),
+            (QStringList { QStringLiteral("https://www.keltnova.example/support/"),
+                QStringLiteral("mailto:help@keltnova.example") }));
+        QCOMPARE(log.lines(QtWarningMsg),
+            (QStringList {
+                QStringLiteral(
+                    "[Browser] WARNING: Refused to open \"file:///etc/passwd\": not an http, https or mailto address"),
+                QStringLiteral(
+                    "[Browser] WARNING: Refused to open \"-x\\nforged line\": it reads as a command-line option") }));
+    }
+
+    // Several processes may record at once (the wizard and the programs it starts); each
+    // line stays whole and none is lost.
+    void recordsFromSeveralWritersStayWhole()
+    {
+        SandboxMachine machine;
+        const int perWriter = 1000;
+        const auto writer = [](char name) {
+            return QThread::create([name] {
+                for (int i = 0; i < perWriter; ++i)
+                    Browser::openUrl(writerAddress(name, i));
+            });
+        };
+        std::unique_ptr<QThread> first(writer('a'));
+        std::unique_ptr<QThread> second(writer('b'));
+        first->start();
+        second->start();
+        QVERIFY(first->wait(30000));
+        QVERIFY(second->wait(30000));
+        const QStringList lines = openedIn(machine);
+        QCOMPARE(lines.size(), 2 * perWriter);
+        for (const char name : { 'a', 'b' }) {
+            for (int i = 0; i < perWriter; ++i)
+                QVERIFY2(lines.contains(writerAddress(name, i)), qPrintable(writerAddress(name, i)));
+        }
+    }
+
+    void asRootWithoutADesktopUserNoBrowserStarts()
+    {
+        if (::geteuid() != 0 || platform::Machine::isSandbox())
+            QSKIP("needs root on the host: otherwise a browser would really start");
+        NoDesktopUserNamed noUser;
+        LogCapture log;
+        QVERIFY(!Browser::openUrl(QStringLiteral("https://www.keltnova.example/support/")));
+        QCOMPARE(log.lines(QtWarningMsg),
+            QStringList { QStringLiteral("[Browser] WARNING: No desktop user to open "
+                                         "https://www.keltnova.example/support/ for; no browser started") });
     }
 };
 

@@ -495,13 +495,23 @@ private slots:
                                  << "/us/legal/";
     }
 
+    // The documents lie under the product site the native side sets, also when it sets
+    // it after the page has loaded.
     void legalDocumentsFollowTheUrlLocale()
     {
         QFETCH(QString, locale);
         QFETCH(QString, folder);
-        QmlHarness harness({ { QStringLiteral("bIsSWOA"), true }, { QStringLiteral("urlLocale"), locale } });
+        QmlHarness harness({ { QStringLiteral("bIsSWOA"), true }, { QStringLiteral("urlLocale"), locale },
+            { QStringLiteral("productSite"), QStringLiteral("https://site.test") } });
         for (const char *document : { "eulaUrl", "termsUrl", "privacyUrl" })
-            QVERIFY2(harness.page()->property(document).toString().contains(folder), document);
+            QVERIFY2(
+                harness.page()->property(document).toString().startsWith(QStringLiteral("https://site.test") + folder),
+                document);
+        harness.root()->setProperty("productSite", QStringLiteral("http://127.0.0.1:8080"));
+        for (const char *document : { "eulaUrl", "termsUrl", "privacyUrl" })
+            QVERIFY2(harness.page()->property(document).toString().startsWith(
+                         QStringLiteral("http://127.0.0.1:8080") + folder),
+                document);
     }
 
     void languageSelectorAppliesTheChosenLanguage()
