@@ -109,8 +109,8 @@ private slots:
         // Each test ends its wizard, often with the check still running.
         const QStringList faults = crossThreadLines(m_log->lines());
         m_log.reset();
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         WizardTest::cleanup();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void ranksDecideTheCheckPage_data()
@@ -222,7 +222,7 @@ private slots:
             QStringLiteral("http://127.0.0.1:%1/NovaCheckComp/comp.json").arg(quiet.serverPort()) } }));
         LogCapture log;
         auto wizard = std::make_unique<WizardFixture>(ModeFlags(), false, programFolder());
-        QTRY_VERIFY(quiet.hasPendingConnections());
+        QTRY_VERIFY_WITH_TIMEOUT(quiet.hasPendingConnections(), 15000);
         QTcpSocket *connection = quiet.nextPendingConnection();
         QVERIFY(log.contains(QStringLiteral("[NovaCheckLib] Download online json file")));
 
