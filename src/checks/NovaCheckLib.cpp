@@ -191,6 +191,11 @@ void NovaCheckLib::compareWithOnline(const QString &url, const QString &onlinePa
     m_loader->download(url, onlinePath);
 }
 
+void NovaCheckLib::dropLoader()
+{
+    m_loader.reset();
+}
+
 void NovaCheckLib::onDownloaded(bool succ)
 {
     if (!succ || !loadAndCompare(m_onlinePath))

@@ -35,6 +35,10 @@ public:
 
     void collectPcInfo();
     void compareWithOnline(const QString &url, const QString &onlinePath, const QString &defaultPath);
+    // Deletes the loader, and with it a download still under way (whose answer then
+    // never comes). Called on the thread that started the comparison before it ends:
+    // the loader's reply and timers belong to that thread.
+    void dropLoader();
 
     QString overallRank() const;
     QString gpuName() const; // of the representative adapter

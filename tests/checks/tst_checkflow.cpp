@@ -17,6 +17,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 namespace {
@@ -68,6 +70,20 @@ bool pageShows(const QObject *page, const QString &text)
     });
 }
 
+// What Qt says when an object with timers or children is handled from a thread it does
+// not live on, and the manager's line for a check thread that would not stop.
+QStringList crossThreadLines(const QStringList &lines)
+{
+    QStringList found;
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1String("from another thread")) || line.contains(QLatin1String("in a different thread"))
+            || line.contains(QLatin1String("QObject::killTimer")) || line.contains(QLatin1String("QObject::startTimer"))
+            || line.contains(QLatin1String("did not stop")))
+            found.append(line);
+    }
+    return found;
+}
+
 // The software-only mode, the one with the .NET page.
 ModeFlags softwareOnly()
 {
@@ -82,10 +98,19 @@ class TestCheckFlow : public WizardTest {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        WizardTest::init();
+        m_log = std::make_unique<LogCapture>();
+    }
     void cleanup()
     {
         removeDriverMinimum();
+        // Each test ends its wizard, often with the check still running.
+        const QStringList faults = crossThreadLines(m_log->lines());
+        m_log.reset();
         WizardTest::cleanup();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void ranksDecideTheCheckPage_data()
@@ -185,6 +210,26 @@ private slots:
             QVERIFY2(result, row);
             QCOMPARE(result->property("rank").toString(), QStringLiteral("RANK_UNCHECKED"));
         }
+    }
+
+    // The wizard closes while the list's server keeps the download waiting: the download
+    // ends with the check thread, on that thread, and lets go of its connection.
+    void closingMidDownloadIsClean()
+    {
+        QTcpServer quiet;
+        QVERIFY(quiet.listen(QHostAddress::LocalHost));
+        m_machine->writeProfile(goodPc({ { QStringLiteral("compatibilityListUrl"),
+            QStringLiteral("http://127.0.0.1:%1/NovaCheckComp/comp.json").arg(quiet.serverPort()) } }));
+        LogCapture log;
+        auto wizard = std::make_unique<WizardFixture>(ModeFlags(), false, programFolder());
+        QTRY_VERIFY_WITH_TIMEOUT(quiet.hasPendingConnections(), 15000);
+        QTcpSocket *connection = quiet.nextPendingConnection();
+        QVERIFY(log.contains(QStringLiteral("[NovaCheckLib] Download online json file")));
+
+        wizard.reset();
+        QVERIFY(!log.contains(QStringLiteral("[CheckManager] checkPCFinished()")));
+        QCOMPARE(crossThreadLines(log.lines()), QStringList());
+        QTRY_COMPARE(connection->state(), QAbstractSocket::UnconnectedState);
     }
 
     void checkPageShowsThisMachine()
@@ -390,6 +435,8 @@ private:
         wizard.pages().jump(QStringLiteral("pDotNet.qml"));
         QTRY_COMPARE(wizard.currentPage(), QStringLiteral("pDotNet.qml"));
     }
+
+    std::unique_ptr<LogCapture> m_log;
 };
 
 QTEST_MAIN(TestCheckFlow)

@@ -292,14 +292,19 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("version"); // the list that was used
         QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("saved"); // the answer replaced the earlier download
         QJsonObject noVersion = testList();
         noVersion.remove(QStringLiteral("Version"));
+        const QString online = QStringLiteral("comp.json");
+        const QString installed = QStringLiteral("compDefault.json");
         QTest::newRow("online list") << 200 << QJsonDocument(testList(QStringLiteral("online"))).toJson()
-                                     << QStringLiteral("online") << QStringLiteral("comp.json");
+                                     << QStringLiteral("online") << online << true;
         QTest::newRow("online list without version")
-            << 200 << QJsonDocument(noVersion).toJson() << QStringLiteral("7") << QStringLiteral("compDefault.json");
-        QTest::newRow("download fails") << 404 << QByteArray() << QStringLiteral("7")
-                                        << QStringLiteral("compDefault.json");
+            << 200 << QJsonDocument(noVersion).toJson() << QStringLiteral("7") << installed << true;
+        QTest::newRow("download fails") << 404 << QByteArray() << QStringLiteral("7") << installed << false;
+        QTest::newRow("redirect") << 301 << QByteArray("<html>Moved</html>") << QStringLiteral("7") << installed
+                                  << false;
+        QTest::newRow("empty answer") << 200 << QByteArray() << QStringLiteral("7") << installed << false;
     }
     void onlineListOrFallback()
     {
@@ -307,6 +312,9 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QString, version);
         QFETCH(QString, path);
+        QFETCH(bool, saved);
+        const QByteArray earlier = QJsonDocument(testList(QStringLiteral("earlier"))).toJson();
+        writeFile(m_onlinePath, earlier);
         m_server.answer(status, body);
         m_machine->writeProfile(profile(
             { { QStringLiteral("compatibilityListUrl"), m_server.url(QStringLiteral("/NovaCheckComp/comp.json")) } }));
@@ -321,6 +329,9 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("[NovaCheckLib] Json path: ") + m_machine->path(path)));
         QCOMPARE(lib.listVersion(), version);
         QCOMPARE(lib.overallRank(), QStringLiteral("RANK_GOOD"));
+        QFile file(m_onlinePath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved ? body : earlier);
     }
 
     void shippedListRanksRealParts_data()

@@ -8,6 +8,11 @@ CheckPCWorker::CheckPCWorker(NovaCheckLib &checkLib, const QString &programFolde
 {
 }
 
+CheckPCWorker::~CheckPCWorker()
+{
+    m_checkLib.dropLoader();
+}
+
 void CheckPCWorker::checkPC()
 {
     qDebug("[CheckPCWorker] checkPC");

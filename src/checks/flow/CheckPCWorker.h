@@ -13,6 +13,8 @@ public:
     // The list is downloaded into programFolder/comp/comp.json; the copy installed
     // with the program is the fallback.
     CheckPCWorker(NovaCheckLib &checkLib, const QString &programFolder);
+    // Goes on the check thread as the thread ends, and takes the list's download with it.
+    ~CheckPCWorker() override;
 
 public slots:
     void checkPC();
