@@ -49,6 +49,7 @@ inline constexpr char bIsDKV[] = "bIsDKV";
 inline constexpr char bIsSWOA[] = "bIsSWOA";
 inline constexpr char bIsOtherDev[] = "bIsOtherDev";
 inline constexpr char videoPath[] = "videoPath";
+inline constexpr char productSite[] = "productSite";
 inline constexpr char languages[] = "languages";
 inline constexpr char defaultLangIndex[] = "defaultLangIndex";
 inline constexpr char styledTextLang[] = "styledTextLang";
@@ -99,6 +100,7 @@ inline constexpr char loadedSignal[] = "loaded()";
 inline constexpr char setBackStatusSignal[] = "setBackStatus(bool,bool,QString)";
 inline constexpr char setNextStatusSignal[] = "setNextStatus(bool,bool,QString)";
 inline constexpr char abandonDialogSignal[] = "abandonDialog(QString)";
+inline constexpr char openUrlLinkSignal[] = "openUrlLink(QString)";
 
 // Page dialog.
 inline constexpr char visible[] = "visible";
@@ -126,16 +128,16 @@ inline constexpr char askToAcceptPInit03Signal[] = "askToAcceptPInit03()"; // pI
 inline const std::initializer_list<Contract> contracts = {
     { "",
         { primScWidth, primScHeight, productName, sku, bPublic, version, bIsDKV, bIsSWOA, bIsOtherDev, videoPath,
-            languages, defaultLangIndex, styledTextLang, urlLocale, bIsLangAr, dotNetBtnState, driverVersionNv,
-            driverVersionAMD, bNeedLaunchNovaport },
+            productSite, languages, defaultLangIndex, styledTextLang, urlLocale, bIsLangAr, dotNetBtnState,
+            driverVersionNv, driverVersionAMD, bNeedLaunchNovaport },
         { setPCChecked, setGpuType },
         { showDialogSignal, firstActiveSignal, skipInstallSignal, initPagesSignal, initDialogSignal, languageBISignal,
             prepareToQuitSignal, hideWindowSlot } },
     { pageHeader, {}, { setVisibility }, { minimizeButtonClickedSignal } },
     { pageFooter, { nHelpClicked, bScreenshot }, { setBackStatus, setNextStatus, update }, {} },
     { pageLoader, { source, item }, { load, setFullWindow, showDialogImpl, closeDialog, quit },
-        { jumpNextSignal, jumpBackSignal, loadedSignal, setBackStatusSignal, setNextStatusSignal,
-            abandonDialogSignal } },
+        { jumpNextSignal, jumpBackSignal, loadedSignal, setBackStatusSignal, setNextStatusSignal, abandonDialogSignal,
+            openUrlLinkSignal } },
     { pageDialog, { visible, dialogID }, {}, { negativePressedSignal, positivePressedSignal } },
     { pLegal, {}, {}, {} },
     { languageSelector, {}, { setDefaultLang }, {} },

@@ -261,6 +261,7 @@ ScaleWindow {
                     pageDialog.txtPositive = strPositive
                     pageDialog.enhanced = bEnhanced
                     pageDialog.dialogID = strDialogID
+                    console.log("[main] Show dialog " + strDialogID)
                     pageDialog.defaultNegative = mainWindow.dialogsStartingOnNegative.indexOf(strDialogID) >= 0
                     pageDialog.visible = true
                     // A dialog that replaces one still open starts on its own answer too.

@@ -2,6 +2,7 @@
 
 #include "bi/BIService.h"
 #include "checks/GraphicsChecker.h"
+#include "checks/UrlChecker.h"
 #include "checks/flow/CheckManager.h"
 #include "checks/flow/NetFxUtil.h"
 #include "companions/ShortCut.h"
@@ -18,6 +19,7 @@
 #include "wizard/PageManager.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 
@@ -25,6 +27,9 @@ namespace {
 
 const QString SingleInstanceLock = QStringLiteral("Global\\QOR_INSTALLER");
 const QStringList OtherSetupPrograms = { QStringLiteral("NovaProInstall.exe"), QStringLiteral("NovaInstall.exe") };
+// Web addresses that the pages open directly (Qt.openUrlExternally) go through the
+// link checker's browser call too, so they open as the desktop user.
+const QStringList WebSchemes = { QStringLiteral("http"), QStringLiteral("https") };
 
 } // namespace
 
@@ -51,9 +56,16 @@ Managers::Managers(
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
     guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
+    urlChecker = std::make_unique<UrlChecker>();
+    for (const QString &scheme : WebSchemes)
+        QDesktopServices::setUrlHandler(scheme, urlChecker.get(), "openExternally");
 }
 
-Managers::~Managers() = default;
+Managers::~Managers()
+{
+    for (const QString &scheme : WebSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
 
 void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
 {
@@ -97,6 +109,7 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(predownloader.get(), &Predownloader::updaterPredownload, updaterLauncher.get(),
         &UpdaterLauncher::predownload, Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::downloadFinished, checkManager.get(), &CheckManager::checkGpuDriver);
+    connect(loader, openUrlLinkSignal, urlChecker.get(), "onOpenUrlLink(QString)");
     connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
         &CheckManager::onSetDriverVersion);
     connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);

@@ -19,6 +19,7 @@ class ShortCut;
 class QObject;
 class QQmlApplicationEngine;
 class UpdaterLauncher;
+class UrlChecker;
 
 // The managers of one run, created in their fixed order on the QML window and wired to
 // each other and to the window in one place; destroyed in the reverse order.
@@ -49,6 +50,7 @@ public:
     std::unique_ptr<CDialogAgent> dialogAgent;
     std::unique_ptr<Guard> guard;
     std::unique_ptr<UpdaterLauncher> updaterLauncher;
+    std::unique_ptr<UrlChecker> urlChecker;
 
 private:
     QObject *m_root;

@@ -1,6 +1,7 @@
 // The wizard's entry point: opens the log, announces itself, prepares the machine,
 // loads the main window, creates the managers in their fixed order, wires them and runs.
 
+#include "checks/ProductSite.h"
 #include "companions/ShortCut.h"
 #include "core/DLog.h"
 #include "core/ModeFlags.h"
@@ -112,6 +113,7 @@ void setRootProperties(QObject *root, const QString &programFolder)
     root->setProperty(QmlNames::bIsSWOA, Mode::isSWOA());
     root->setProperty(QmlNames::bIsOtherDev, Mode::isOtherDev());
     root->setProperty(QmlNames::videoPath, QString(programFolder + QStringLiteral("/Videos/")));
+    root->setProperty(QmlNames::productSite, productSite());
 }
 
 bool detectTestMode()

@@ -72,11 +72,25 @@ bool WizardProcess::install(bool baseRcc)
     return ok;
 }
 
-bool WizardProcess::startAndWaitForWindow(const QStringList &arguments, int timeoutMs)
+bool WizardProcess::installUpdater() const
+{
+    return !m_machine
+                .installPeer(QDir(m_machine.root()).relativeFilePath(m_programFolder) + QStringLiteral("/Updater"),
+                    QStringLiteral("Updater.exe"))
+                .isEmpty();
+}
+
+QProcessEnvironment WizardProcess::offscreenEnvironment()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return start(environment, programPath(), withCallerPipe(arguments), timeoutMs, nullptr);
+    environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+    return environment;
+}
+
+bool WizardProcess::startAndWaitForWindow(const QStringList &arguments, int timeoutMs)
+{
+    return start(offscreenEnvironment(), programPath(), withCallerPipe(arguments), timeoutMs, nullptr);
 }
 
 bool WizardProcess::startAndWaitForWindow(XKeyboard &keyboard, const QStringList &arguments, int timeoutMs)
@@ -164,10 +178,14 @@ QString WizardProcess::programPath() const
     return m_programFolder + QStringLiteral("/NovaEyeInstall");
 }
 
-QStringList WizardProcess::logLines() const
+QStringList WizardProcess::logLinesOf(const SandboxMachine &machine, qint64 pid)
 {
-    const QDir folder(m_machine.path(QStringLiteral("Temp/NovaSetupTempLog")));
-    const QStringList files = folder.entryList({ QStringLiteral("NovaEyeInstall-log-*.txt") }, QDir::Files, QDir::Name);
+    const QDir folder(machine.path(QStringLiteral("Temp/NovaSetupTempLog")));
+    // "NovaEyeInstall-log-<time>-<pid>.txt", or "...-<pid>-<n>.txt" after a name clash.
+    const QString id = pid == 0 ? QStringLiteral("*") : QString::number(pid);
+    const QStringList files = folder.entryList({ QStringLiteral("NovaEyeInstall-log-*-%1.txt").arg(id),
+                                                   QStringLiteral("NovaEyeInstall-log-*-%1-*.txt").arg(id) },
+        QDir::Files, QDir::Name);
     QFile log(folder.filePath(files.value(0)));
     if (files.isEmpty() || !log.open(QIODevice::ReadOnly))
         return {};

@@ -21,6 +21,9 @@ public:
     // Lays out the program folder; without baseRcc, base.rcc and fonts.rcc lie where a
     // development tree keeps them instead.
     bool install(bool baseRcc = true);
+    // Puts the stand-in updater into the program folder's "Updater" folder, where the
+    // wizard starts it from.
+    bool installUpdater() const;
     // Starts the wizard with "DONE:" + the caller pipe and the arguments, and waits for
     // the window-up message on that pipe.
     bool startAndWaitForWindow(const QStringList &arguments = {}, int timeoutMs = 60000);
@@ -43,7 +46,11 @@ public:
     // The wizard's process id once it has started.
     qint64 pid() const { return m_pid; }
     // Message texts of the start-up log file, in order.
-    QStringList logLines() const;
+    QStringList logLines() const { return logLinesOf(m_machine, m_pid); }
+    // The same for the wizard with process id pid in machine (any wizard's for 0).
+    static QStringList logLinesOf(const SandboxMachine &machine, qint64 pid);
+    // The environment that runs the wizard offscreen.
+    static QProcessEnvironment offscreenEnvironment();
 
 private:
     QString programPath() const;

@@ -41,6 +41,8 @@ const QString ReleaseKey
 const QString Release = QStringLiteral("Release");
 constexpr quint32 Release46 = 393295;
 const QString NetFxInstaller = QStringLiteral("NDP46-KB3045560-Web.exe");
+const QString UpdaterPidKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova\\Updater\\PID");
+const QString UpdaterRunning = QStringLiteral("[Guard] WARNING: Found Updater running. Shouldn't proceed.");
 const QString ShortcutMade = QStringLiteral("[ShortCut]create shortcut success");
 
 // A PC that passes every check: a supported processor, graphics card and driver,
@@ -196,12 +198,19 @@ private slots:
 
         press({ QStringLiteral("Escape") });
         QCOMPARE(wizard.waitForExit(EndTimeoutMs), 0);
-        QVERIFY2(linesInOrder(wizard.logLines(),
-                     { QStringLiteral("[main] Close app from taskbar."),
-                         QStringLiteral("[PageManager] prepareToQuit: normal"),
-                         QStringLiteral("[Closer] closing start"), QStringLiteral("[Closer] closing done") },
-                     &missing),
+        QVERIFY2(
+            linesInOrder(wizard.logLines(),
+                { QStringLiteral("[main] Close app from taskbar."),
+                    QStringLiteral("[PageManager] prepareToQuit: normal"), QStringLiteral("[Closer] closing start"),
+                    QStringLiteral("[Guard] Released single instance lock Global\\QOR_INSTALLER"),
+                    QStringLiteral("[Closer] closing done") },
+                &missing),
             qPrintable(missing));
+
+        // The lock went with the closed wizard: the next copy takes it.
+        WizardProcess next(machine);
+        QVERIFY2(next.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(next.logLines().contains(QStringLiteral("[Guard] Acquired lock")), PageTimeoutMs);
     }
 
     // Next pressed while the PC check still waits for the online list: the page
@@ -409,6 +418,53 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
         QVERIFY(!wizard.logLines().contains(ShortcutMade));
         QCOMPARE(restartRequests(machine), 0);
+    }
+
+    // A second copy started while the first one's updater runs: refused with "CO002"
+    // (after "CO001", which FORCE TO RESUME answers) while the updater's id is listed;
+    // let through the updater check when only a dead id is.
+    void secondCopyBesideARunningUpdater()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        // The first copy's pre-download runs until the test ends.
+        machine.writeScenario({ { QStringLiteral("Updater.exe"),
+            QJsonObject { { QStringLiteral("tasks"),
+                QJsonObject { { QStringLiteral("config"),
+                    QJsonObject { { QStringLiteral("fault"), QStringLiteral("hang") } } } } } } } });
+        WizardProcess first(machine);
+        QVERIFY(first.install());
+        QVERIFY(first.installUpdater());
+        QVERIFY(first.startAndWaitForWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(!platform::Registry::valueNames(UpdaterPidKey).isEmpty(), PageTimeoutMs);
+
+        WizardProcess second(machine);
+        QVERIFY2(second.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(second.logLines().contains(QStringLiteral("[main] Show dialog CO001")), PageTimeoutMs);
+        QVERIFY(second.logLines().contains(UpdaterRunning));
+        // FORCE TO RESUME; pressed again should the first press come before the dialog
+        // has the keyboard.
+        const QString co002 = QStringLiteral("[main] Show dialog CO002");
+        for (int tries = 0; tries < 10 && !second.logLines().contains(co002); ++tries) {
+            press({ QStringLiteral("Return") });
+            if (QTest::qWaitFor([&] { return second.logLines().contains(co002); }, 3000))
+                break;
+        }
+        QVERIFY2(second.logLines().contains(co002), qPrintable(second.logLines().join(QLatin1Char('\n'))));
+        second.kill();
+
+        // The updater still runs, but the key lists only an id that is dead.
+        for (const QString &name : platform::Registry::valueNames(UpdaterPidKey))
+            platform::Registry::remove(UpdaterPidKey, name);
+        QProcess ended;
+        ended.start(QStringLiteral("true"), QStringList());
+        ended.waitForFinished();
+        platform::Registry::write(UpdaterPidKey, QString::number(ended.processId()), QString());
+        WizardProcess third(machine);
+        QVERIFY(third.startAndWaitForWindow());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            third.logLines().contains(QStringLiteral("[Guard] Passed Updater check")), PageTimeoutMs);
+        QVERIFY(!third.logLines().contains(UpdaterRunning));
     }
 
 private:
