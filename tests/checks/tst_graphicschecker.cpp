@@ -4,6 +4,7 @@
 #include "checks/GraphicsChecker.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
 #include <QSignalSpy>
@@ -37,8 +38,14 @@ void writeIni(const QByteArray &content)
 {
     QDir().mkpath(configFolder() + QStringLiteral("/App/OOBE_Config"));
     QFile file(configFolder() + QStringLiteral("/App/OOBE_Config/gpu_driver_ver.ini"));
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(content);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.write(content);
+    file.flush();
+    // Settings objects of one process share a cache of each file that they refresh only
+    // when its time stamp or size changed; rows write files of one size within moments.
+    static int written = 0;
+    file.setFileTime(QDateTime::currentDateTime().addSecs(++written), QFileDevice::FileModificationTime);
 }
 
 } // namespace
