@@ -14,6 +14,32 @@ namespace {
 const QString Success = QStringLiteral("[Predownloader] download success!");
 const QString Failure = QStringLiteral("[Predownloader] download fail!");
 
+const QString ProgramFolder = QStringLiteral("opt/NovaTundraSetup");
+
+// The pre-download wired to the real launcher as the program wires them, in a sandbox
+// machine whose stand-in updater (when given settings) plays them.
+struct PredownloadRun {
+    explicit PredownloadRun(const QJsonObject &updaterSettings)
+        : predownloader(machine.path(ProgramFolder))
+        , finished(&predownloader, &Predownloader::downloadFinished)
+    {
+        if (!updaterSettings.isEmpty()) {
+            machine.writeScenario({ { QStringLiteral("Updater.exe"), updaterSettings } });
+            updaterInstalled
+                = !machine.installPeer(ProgramFolder + QStringLiteral("/Updater"), QStringLiteral("Updater.exe"))
+                       .isEmpty();
+        }
+        QObject::connect(&predownloader, &Predownloader::updaterPredownload, &launcher, &UpdaterLauncher::predownload,
+            Qt::DirectConnection);
+    }
+
+    SandboxMachine machine;
+    UpdaterLauncher launcher { false };
+    Predownloader predownloader;
+    QSignalSpy finished;
+    bool updaterInstalled = false;
+};
+
 } // namespace
 
 // Pre-downloads with the stand-in updater started by the real launcher, as the
@@ -38,22 +64,13 @@ private slots:
     {
         QFETCH(QJsonObject, settings);
         QFETCH(QString, outcome);
-        SandboxMachine machine;
-        const QString programFolder = machine.path(QStringLiteral("opt/NovaTundraSetup"));
-        if (!settings.isEmpty()) {
+        if (!settings.isEmpty())
             settings.insert(QStringLiteral("intervalMs"), 20);
-            machine.writeScenario({ { QStringLiteral("Updater.exe"), settings } });
-            QVERIFY(!machine.installPeer(QStringLiteral("opt/NovaTundraSetup/Updater"), QStringLiteral("Updater.exe"))
-                         .isEmpty());
-        }
-
         LogCapture log;
-        UpdaterLauncher launcher(false);
-        Predownloader predownloader(programFolder);
-        connect(&predownloader, &Predownloader::updaterPredownload, &launcher, &UpdaterLauncher::predownload,
-            Qt::DirectConnection);
-        QSignalSpy finished(&predownloader, &Predownloader::downloadFinished);
-        emit predownloader.predownload();
+        PredownloadRun run(settings);
+        QVERIFY(run.updaterInstalled == !settings.isEmpty());
+        QSignalSpy &finished = run.finished;
+        emit run.predownloader.predownload();
 
         const QString silentEnd = QStringLiteral("[DownloadParser] Updater process normal exit");
         QTRY_VERIFY_WITH_TIMEOUT(finished.count() > 0 || log.contains(silentEnd), 20000);
@@ -69,21 +86,12 @@ private slots:
     // progress lines are read but decide nothing.
     void startsThePredownloadJob()
     {
-        SandboxMachine machine;
-        const QString programFolder = machine.path(QStringLiteral("opt/NovaTundraSetup"));
-        machine.writeScenario({ { QStringLiteral("Updater.exe"),
-            QJsonObject { { QStringLiteral("totalSize"), 4096 }, { QStringLiteral("speed"), 8192 },
-                { QStringLiteral("intervalMs"), 50 } } } });
-        QVERIFY(!machine.installPeer(QStringLiteral("opt/NovaTundraSetup/Updater"), QStringLiteral("Updater.exe"))
-                     .isEmpty());
-
         LogCapture log;
-        UpdaterLauncher launcher(false);
-        Predownloader predownloader(programFolder);
-        connect(&predownloader, &Predownloader::updaterPredownload, &launcher, &UpdaterLauncher::predownload,
-            Qt::DirectConnection);
-        QSignalSpy finished(&predownloader, &Predownloader::downloadFinished);
-        emit predownloader.predownload();
+        PredownloadRun run(QJsonObject { { QStringLiteral("totalSize"), 4096 }, { QStringLiteral("speed"), 8192 },
+            { QStringLiteral("intervalMs"), 50 } });
+        QVERIFY(run.updaterInstalled);
+        QSignalSpy &finished = run.finished;
+        emit run.predownloader.predownload();
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
 
         const QString pid = QString::number(platform::Processes::currentPid());
@@ -92,7 +100,7 @@ private slots:
                   "Updater.exe NOVAEYE_SOFTWARE com.kelt.windows.nova_eye.oobe_config -SkipAdditionTasks -NoUI "
                   "-NP:predownload_pipe -OOBE -ExitWhenParentDie:")
             + pid;
-        QCOMPARE(machine.peerStarts(), QStringList { expected });
+        QCOMPARE(run.machine.peerStarts(), QStringList { expected });
         const QStringList received = log.startingWith(QStringLiteral("[DownloadParser] Received message: "));
         QVERIFY(received.size() > 1);
         QVERIFY(received.first().endsWith(QLatin1String("Size:0/4096")));
