@@ -4,7 +4,6 @@
 
 #include "checks/ProductSite.h"
 #include "checks/UrlChecker.h"
-#include "platform/Browser.h"
 
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -197,13 +196,7 @@ private slots:
     }
 
 private:
-    QStringList openedUrls() const
-    {
-        QFile record(m_machine->path(QLatin1String(platform::Browser::RecordFile)));
-        if (!record.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
+    QStringList openedUrls() const { return m_machine->openedUrls(); }
 
     LoopbackHttpServer m_server;
     std::unique_ptr<SandboxMachine> m_machine;

@@ -3,6 +3,7 @@
 // exit code, the sandbox's registry and the stand-in programs' starts.
 
 #include "LogCapture.h"
+#include "LoopbackHttpServer.h"
 #include "SandboxMachine.h"
 #include "TestPc.h"
 #include "WizardProcess.h"
@@ -43,16 +44,19 @@ constexpr quint32 Release46 = 393295;
 const QString NetFxInstaller = QStringLiteral("NDP46-KB3045560-Web.exe");
 const QString UpdaterPidKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova\\Updater\\PID");
 const QString UpdaterRunning = QStringLiteral("[Guard] WARNING: Found Updater running. Shouldn't proceed.");
+const QString ReadyPcPath = QStringLiteral("/us/ready-pc/");
 const QString ShortcutMade = QStringLiteral("[ShortCut]create shortcut success");
 
 // A PC that passes every check: a supported processor, graphics card and driver,
 // memory and Windows, an administrator, .NET Framework 4.6, and the compatibility
-// list from listUrl (by default refused at once, so the installed list counts).
-void preparePassingPc(const SandboxMachine &machine, const QString &listUrl = TestPc::RefusedListUrl)
+// list refused at once, so the installed list counts. changes replace profile keys.
+void preparePassingPc(const SandboxMachine &machine, const QJsonObject &changes = {})
 {
-    machine.writeProfile(TestPc::supportedPc(8,
-        { { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") }, { QStringLiteral("administrator"), true },
-            { QStringLiteral("compatibilityListUrl"), listUrl } }));
+    QJsonObject profile { { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") },
+        { QStringLiteral("administrator"), true }, { QStringLiteral("compatibilityListUrl"), TestPc::RefusedListUrl } };
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        profile.insert(it.key(), it.value());
+    machine.writeProfile(TestPc::supportedPc(8, profile));
     platform::Registry::write(ReleaseKey, Release, Release46);
 }
 
@@ -220,8 +224,9 @@ private slots:
         QTcpServer silentListServer; // takes connections, never answers
         QVERIFY(silentListServer.listen(QHostAddress::LocalHost));
         SandboxMachine machine;
-        preparePassingPc(
-            machine, QStringLiteral("http://127.0.0.1:%1/NovaCheckComp/comp.json").arg(silentListServer.serverPort()));
+        preparePassingPc(machine,
+            { { QStringLiteral("compatibilityListUrl"),
+                QStringLiteral("http://127.0.0.1:%1/NovaCheckComp/comp.json").arg(silentListServer.serverPort()) } });
         WizardProcess wizard(machine);
         QVERIFY(wizard.install());
         QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
@@ -420,8 +425,43 @@ private slots:
         QCOMPARE(restartRequests(machine), 0);
     }
 
+    void checkPageLinkOpensThroughTheLinkChecker_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("opened"); // a path on the product site
+        QTest::newRow("found") << 200 << ReadyPcPath;
+        QTest::newRow("missing: the support page") << 404 << QStringLiteral("/support/");
+    }
+
+    // On 32-bit Windows the PC might not be ready: the check page stays, and its first
+    // link is asked for on the product site before the browser opens an address.
+    void checkPageLinkOpensThroughTheLinkChecker()
+    {
+        QFETCH(int, status);
+        QFETCH(QString, opened);
+        LoopbackHttpServer site;
+        QVERIFY(site.listen());
+        site.answer(status, QByteArrayLiteral("<html></html>"));
+        SandboxMachine machine;
+        preparePassingPc(
+            machine, { { QStringLiteral("os64bit"), false }, { QStringLiteral("productSite"), site.url(QString()) } });
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[PageManager] Should skip pCheck? false")));
+        press({ QStringLiteral("Return") });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PageManager] Loaded pCheck.qml")), PageTimeoutMs);
+
+        // Tab from the page: Minimize, Close, "See NOVA-ready PCs".
+        press(afterTabs(3, QStringLiteral("space")));
+        QTRY_COMPARE_WITH_TIMEOUT(machine.openedUrls(), QStringList { site.url(opened) }, PageTimeoutMs);
+        QCOMPARE(site.requestedPaths(), QStringList { ReadyPcPath });
+    }
+
     // A second copy started while the first one's updater runs: refused with "CO002"
-    // (after "CO001", which FORCE TO RESUME answers) while the updater's id is listed;
+    // (after "CO001", answered with FORCE TO RESUME) while the updater's id is listed;
     // let through the updater check when only a dead id is.
     void secondCopyBesideARunningUpdater()
     {
@@ -442,15 +482,13 @@ private slots:
         QVERIFY2(second.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(second.logLines().contains(QStringLiteral("[main] Show dialog CO001")), PageTimeoutMs);
         QVERIFY(second.logLines().contains(UpdaterRunning));
-        // FORCE TO RESUME; pressed again should the first press come before the dialog
-        // has the keyboard.
-        const QString co002 = QStringLiteral("[main] Show dialog CO002");
-        for (int tries = 0; tries < 10 && !second.logLines().contains(co002); ++tries) {
-            press({ QStringLiteral("Return") });
-            if (QTest::qWaitFor([&] { return second.logLines().contains(co002); }, 3000))
-                break;
-        }
-        QVERIFY2(second.logLines().contains(co002), qPrintable(second.logLines().join(QLatin1Char('\n'))));
+        // The dialog has the keyboard once it has logged itself, on QUIT SETUP: Tab
+        // moves to FORCE TO RESUME. The updater's dialog comes next either way.
+        press(afterTabs(1, QStringLiteral("space")));
+        QTRY_VERIFY_WITH_TIMEOUT(second.logLines().contains(QStringLiteral("[main] Show dialog CO002")), PageTimeoutMs);
+        QVERIFY(second.logLines().contains(QStringLiteral(
+            "[DialogManager] Dialog [CO001, NOVA Tundra is already running] returned, result: [0, FORCE TO RESUME]")));
+        QVERIFY(!hasLineStartingWith(second.logLines(), QStringLiteral("[PageManager] prepareToQuit")));
         second.kill();
 
         // The updater still runs, but the key lists only an id that is dead.

@@ -1,5 +1,6 @@
 #include "SandboxMachine.h"
 
+#include "platform/Browser.h"
 #include "platform/Machine.h"
 
 #include <QDir>
@@ -66,6 +67,14 @@ QStringList SandboxMachine::peerStarts() const
                       .join(QLatin1Char(' '));
     }
     return starts;
+}
+
+QStringList SandboxMachine::openedUrls() const
+{
+    QFile record(path(QLatin1String(platform::Browser::RecordFile)));
+    if (!record.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 NoDesktopUserNamed::NoDesktopUserNamed()

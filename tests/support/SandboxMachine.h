@@ -23,6 +23,8 @@ public:
     QString installPeer(const QString &folder, const QString &name) const;
     // The stand-in programs started so far, as "program argument ...", in order.
     QStringList peerStarts() const;
+    // The addresses the wizard opened in the desktop user's browser, in order.
+    QStringList openedUrls() const;
 
 private:
     QTemporaryDir m_dir;
