@@ -33,6 +33,7 @@ inline constexpr char pLegal[] = "pLegal";
 inline constexpr char pCheck[] = "pCheck";
 inline constexpr char pDotNet[] = "pDotNet";
 inline constexpr char pDriver[] = "pDriver";
+inline constexpr char pFolder[] = "pFolder";
 inline constexpr char pInstall[] = "pInstall";
 // Pages of other page sets that the dialog manager and the dialog agent still serve.
 inline constexpr char pFinal01[] = "pFinal01";
@@ -118,6 +119,16 @@ inline constexpr char installNetFxSignal[] = "installNetFx()"; // pDotNet
 inline constexpr char rebootSignal[] = "reboot()"; // pDotNet
 inline constexpr char closeSetupSignal[] = "closeSetup()"; // pDotNet
 inline constexpr char openUrl[] = "openUrl"; // pDriver
+inline constexpr char canSkipInstall[] = "canSkipInstall"; // pFolder
+inline constexpr char defaultNovaLoc[] = "defaultNovaLoc"; // pFolder
+inline constexpr char defaultNovaFolderName[] = "defaultNovaFolderName"; // pFolder
+inline constexpr char prevNovaLoc[] = "prevNovaLoc"; // pFolder
+inline constexpr char prevNovaFolderName[] = "prevNovaFolderName"; // pFolder
+inline constexpr char prevSteamPath[] = "prevSteamPath"; // pFolder
+inline constexpr char setSizeInfo[] = "setSizeInfo"; // pFolder
+inline constexpr char returnSelectedPath[] = "returnSelectedPath"; // pFolder
+inline constexpr char selectPathSignal[] = "selectPath(QString)"; // pFolder
+inline constexpr char decidePathSignal[] = "decidePath(QString,QString)"; // pFolder
 inline constexpr char completed[] = "completed"; // pInstall
 inline constexpr char bDialogReturned[] = "bDialogReturned"; // pInstall
 inline constexpr char isDialogFIN004[] = "isDialogFIN004"; // pFinal01
@@ -144,6 +155,9 @@ inline const std::initializer_list<Contract> contracts = {
     { pCheck, { clicksSteamVRTest, clicksReadyPC }, { setCheckResult }, {} },
     { pDotNet, {}, { decideNextText }, { installNetFxSignal, rebootSignal, closeSetupSignal } },
     { pDriver, {}, { openUrl }, {} },
+    { pFolder,
+        { canSkipInstall, defaultNovaLoc, defaultNovaFolderName, prevNovaLoc, prevNovaFolderName, prevSteamPath },
+        { setSizeInfo, returnSelectedPath }, { selectPathSignal, decidePathSignal } },
     { pInstall, { completed, bDialogReturned }, {}, {} },
 };
 

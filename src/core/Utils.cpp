@@ -187,6 +187,11 @@ bool copyDir(const QString &source, const QString &destination)
     return copyTree(from, QDir(destination).absolutePath(), from);
 }
 
+QString withBackslashes(QString path)
+{
+    return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+}
+
 void removeFolder(const QString &path)
 {
     if (QDir(path).removeRecursively())

@@ -64,6 +64,9 @@ inline const QString ProcNovaSetup = QStringLiteral("NOVA_Setup.exe");
 // The desktop shortcut that the installation removes.
 inline const QString ShortcutFileName = QStringLiteral("NovaTundraSetup.desktop");
 
+// path with every "/" turned into "\", the form in which paths are logged and stored.
+QString withBackslashes(QString path);
+
 // True when "Internal_Application.ini" lies in the root of the system drive.
 bool isTestMode();
 

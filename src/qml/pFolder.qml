@@ -45,6 +45,11 @@ WizardPage {
         return folder.charAt(folder.length - 1) === separator ? folder + name : folder + separator + name
     }
 
+    // Folders are kept with backslashes; the page shows them as the system writes them.
+    function displayedPath(path) {
+        return Qt.platform.os === "windows" ? path : path.replace(/\\/g, "/")
+    }
+
     // Sizes under 1024 MB in whole MB, larger ones in GB with one decimal.
     function formatSize(bytes) {
         var megabytes = bytes / (1024 * 1024)
@@ -125,7 +130,7 @@ WizardPage {
                 anchors.right: change.left
                 anchors.rightMargin: mainWindow.scx(12)
                 anchors.verticalCenter: parent.verticalCenter
-                text: page.shownPath
+                text: page.displayedPath(page.shownPath)
                 fstyle: "F5"
                 cstyle: "C1"
                 elide: Text.ElideMiddle

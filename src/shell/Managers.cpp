@@ -10,6 +10,8 @@
 #include "core/QmlNames.h"
 #include "core/Wiring.h"
 #include "install/UpdaterLauncher.h"
+#include "install/flow/InstallManager.h"
+#include "location/PathManager.h"
 #include "location/Predownloader.h"
 #include "shell/Closer.h"
 #include "shell/Guard.h"
@@ -47,6 +49,7 @@ Managers::Managers(
     shortCut = std::make_unique<ShortCut>();
     closer = std::make_unique<Closer>(root, biService.get());
     dialogManager = std::make_unique<DialogManager>(root, true);
+    pathManager = std::make_unique<PathManager>(root, biService.get(), Mode::isCN(), programFolder);
     graphicsChecker = std::make_unique<GraphicsChecker>();
     pageManager
         = std::make_unique<CPageManager>(root, nullptr, biService.get(), Mode::isNoAccount(), graphicsChecker.get());
@@ -54,6 +57,8 @@ Managers::Managers(
     checkManager = std::make_unique<CheckManager>(
         root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
+    installManager
+        = std::make_unique<InstallManager>(root, biService.get(), pathManager.get(), Mode::flags().productName);
     guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
     urlChecker = std::make_unique<UrlChecker>();
@@ -97,19 +102,27 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(pages, &CPageManager::loadedPDriver, shortCut.get(), &ShortCut::createShortcut);
     connect(pages, &CPageManager::loadedPLegal, dialogAgent.get(), &CDialogAgent::loadedPInit03);
     connect(pages, &CPageManager::loadedPCheck, checkManager.get(), &CheckManager::loadedPCheck);
+    connect(pages, &CPageManager::loadedPFolder, installManager.get(), &InstallManager::loadedPFolder);
     connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
     connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
+    connect(pages, &CPageManager::canSkipInstall, pathManager.get(), &PathManager::onCanSkipInstall);
     connect(m_root, skipInstallSignal, pages, "skipInstall()");
     connect(m_root, initPagesSignal, pages, "initPages()");
     connect(m_root, initDialogSignal, dialogs, "initDialog()");
+    connect(pathManager.get(), &PathManager::showDialog, dialogs, &DialogManager::showDialog);
+    connect(installManager.get(), &InstallManager::showDialog, dialogs, &DialogManager::showDialog);
     connect(guard.get(), &Guard::showDialog, dialogs, &DialogManager::showDialog);
     connect(dialogs, &DialogManager::killAnotherInstance, guard.get(), &Guard::killAnotherInstance);
     connect(guard.get(), &Guard::checkUpdaterPassed, predownloader.get(), &Predownloader::predownload);
+    connect(guard.get(), &Guard::checkUpdaterPassed, installManager.get(), &InstallManager::checkPath);
     connect(m_root, languageBISignal, biService.get(), "setInstallLanguage(QString)");
+    connect(pathManager.get(), &PathManager::updaterCheckSize, updaterLauncher.get(), &UpdaterLauncher::checkSize,
+        Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::updaterPredownload, updaterLauncher.get(),
         &UpdaterLauncher::predownload, Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::downloadFinished, checkManager.get(), &CheckManager::checkGpuDriver);
     connect(loader, openUrlLinkSignal, urlChecker.get(), "onOpenUrlLink(QString)");
+    connect(pathManager.get(), &PathManager::showInstallPath, installManager.get(), &InstallManager::loadedPFolder);
     connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
         &CheckManager::onSetDriverVersion);
     connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);

@@ -1,5 +1,6 @@
 #include "wizard/StartupChecks.h"
 
+#include "core/Utils.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
 
@@ -54,8 +55,7 @@ bool isUserAdmin()
 
 bool removeCompatibilityMode(const QString &programPath)
 {
-    QString path = programPath;
-    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    const QString path = Utils::withBackslashes(programPath);
     const bool fromUser = removeFrom({ "HKEY_CURRENT_USER", "keyUser", "User" }, path);
     const bool fromMachine = removeFrom({ "HKEY_LOCAL_MACHINE", "keyGlobal", "Global" }, path);
     return fromUser || fromMachine;

@@ -1,5 +1,7 @@
 #include "LogCapture.h"
 
+#include <QThread>
+
 namespace {
 
 // The captures alive now, innermost last; each receives every message. The handler
@@ -44,7 +46,7 @@ void LogCapture::handler(QtMsgType type, const QMessageLogContext &context, cons
         const std::lock_guard lock(c.mutex);
         for (LogCapture *capture : qAsConst(c.active)) {
             const std::lock_guard captureLock(capture->m_mutex);
-            capture->m_lines.append({ type, message });
+            capture->m_lines.append({ type, message, QThread::currentThread() });
         }
         outer = c.outer;
     }
@@ -57,8 +59,8 @@ QStringList LogCapture::lines() const
 {
     const std::lock_guard lock(m_mutex);
     QStringList result;
-    for (const auto &line : m_lines)
-        result.append(line.second);
+    for (const Line &line : m_lines)
+        result.append(line.text);
     return result;
 }
 
@@ -66,9 +68,9 @@ QStringList LogCapture::lines(QtMsgType type) const
 {
     const std::lock_guard lock(m_mutex);
     QStringList result;
-    for (const auto &line : m_lines) {
-        if (line.first == type)
-            result.append(line.second);
+    for (const Line &line : m_lines) {
+        if (line.type == type)
+            result.append(line.text);
     }
     return result;
 }
@@ -81,6 +83,16 @@ QStringList LogCapture::startingWith(const QString &prefix) const
             result.append(line);
     }
     return result;
+}
+
+QThread *LogCapture::threadOf(const QString &prefix) const
+{
+    const std::lock_guard lock(m_mutex);
+    for (const Line &line : m_lines) {
+        if (line.text.startsWith(prefix))
+            return line.thread;
+    }
+    return nullptr;
 }
 
 void LogCapture::clear()

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+class QThread;
+
 #include <mutex>
 
 // Records every log message (the text as logged, without decoration) while it lives,
@@ -23,13 +25,21 @@ public:
     int count(const QString &line) const { return lines().count(line); }
     // Lines that start with prefix, in order.
     QStringList startingWith(const QString &prefix) const;
+    // The thread that logged the first line starting with prefix; null for none.
+    QThread *threadOf(const QString &prefix) const;
     void clear();
 
 private:
+    struct Line {
+        QtMsgType type;
+        QString text;
+        QThread *thread;
+    };
+
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
     mutable std::mutex m_mutex;
-    QList<QPair<QtMsgType, QString>> m_lines;
+    QList<Line> m_lines;
 };
 
 // Whether the expected lines occur in this order among lines (others may lie between);

@@ -27,3 +27,7 @@ int runDotNetInstaller(const QStringList &arguments, const Scenario &scenario);
 // Sends messages to pipe as the scripted role does, with the scenario's timing and
 // exit code.
 int runScript(const QString &pipe, const QStringList &messages, const Scenario &scenario);
+
+// The registry reader, "GetReg.exe <hive> <key> <value name>": exits with the value as a
+// number, -1 when it cannot be read as one.
+int runGetReg(const QStringList &arguments, const Scenario &scenario);

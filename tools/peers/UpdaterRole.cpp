@@ -72,6 +72,8 @@ public:
         , m_scenario(scenario)
         , m_fault(scenario.stringValue(QStringLiteral("fault")))
         , m_totalSize(scenario.int64Value(QStringLiteral("totalSize"), DefaultTotalSize))
+        // A text "totalSize" is answered as it stands, number or not.
+        , m_sizeAnswer(scenario.stringValue(QStringLiteral("totalSize"), QString::number(m_totalSize)).toUtf8())
     {
     }
 
@@ -102,7 +104,7 @@ public:
         if (done && !makeInstallEffects(m_line))
             code = CopyFail;
         if (m_fault != QLatin1String("silent"))
-            send(m_line.checkTask ? QByteArray("TotalSize:" + QByteArray::number(m_totalSize))
+            send(m_line.checkTask ? QByteArray("TotalSize:" + m_sizeAnswer)
                                   : QByteArray("ExitCode:" + QByteArray::number(code)));
         return code;
     }
@@ -163,6 +165,7 @@ private:
     const Scenario &m_scenario;
     const QString m_fault;
     const qint64 m_totalSize;
+    const QByteArray m_sizeAnswer;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonObject>
 #include <QStandardPaths>
 
 #include <sys/stat.h>
@@ -67,8 +68,12 @@ bool Folders::giveToDesktopUser(const QString &path)
 
 QString Folders::localAppData()
 {
-    return sandboxed(
-        QStringLiteral("AppData/Local"), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    if (Machine::isSandbox())
+        return sandboxed(QStringLiteral("AppData/Local"), QString());
+    DesktopUser user;
+    if (!findDesktopUser(&user))
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QFile::decodeName(user.home) + QStringLiteral("/.config");
 }
 
 QString Folders::tempFolder()
@@ -90,6 +95,25 @@ QString Folders::tempFolder()
 QString Folders::programFiles()
 {
     return sandboxed(QStringLiteral("opt"), QStringLiteral("/opt"));
+}
+
+QString Folders::environmentFolder(const QString &variable)
+{
+    static const QStringList programFilesVariables = { QStringLiteral("PROGRAMFILES"), QStringLiteral("PROGRAMW6432") };
+    if (!programFilesVariables.contains(variable, Qt::CaseInsensitive))
+        return QString();
+    const QJsonObject named = Machine::profile().value(QLatin1String("environment")).toObject();
+    for (auto it = named.begin(); it != named.end(); ++it) {
+        if (it.key().compare(variable, Qt::CaseInsensitive) == 0)
+            return it.value().toString();
+    }
+    return programFiles();
+}
+
+QString Folders::localPath(const QString &path)
+{
+    QString local = path;
+    return local.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
 QString Folders::systemDriveRoot()

@@ -12,7 +12,7 @@
 <context>
     <name>CPageManager</name>
     <message>
-        <location filename="../../wizard/PageDialogCatalogue.cpp" line="+23"/>
+        <location filename="../../wizard/PageDialogCatalogue.cpp" line="+14"/>
         <source>QUIT SETUP</source>
         <translation>SETUP BEENDEN</translation>
     </message>
@@ -310,7 +310,7 @@
 <context>
     <name>DialogManager</name>
     <message>
-        <location filename="../../wizard/DialogCatalogue.cpp" line="+24"/>
+        <location filename="../../wizard/DialogCatalogue.cpp" line="+15"/>
         <source>QUIT SETUP</source>
         <translation>SETUP BEENDEN</translation>
     </message>
@@ -475,7 +475,7 @@
         <translation>Vergewissern Sie sich, dass der Steam-Client geschlossen ist, und klicken Sie dann auf „Fortfahren“.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Something went wrong while trying to open Steam.</source>
         <translation>Beim Öffnen von Steam ist ein Fehler aufgetreten.</translation>
     </message>
@@ -787,15 +787,23 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+42"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
         <source>Language: %1</source>
         <translation>Sprache: %1</translation>
     </message>
 </context>
 <context>
+    <name>PathManager</name>
+    <message>
+        <location filename="../../location/PathManager.cpp" line="+327"/>
+        <source>Please choose a folder</source>
+        <translation>Bitte wählen Sie einen Ordner</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+73"/>
+        <location filename="../../qml/Progress.qml" line="+72"/>
         <source>Installation progress</source>
         <translation>Installationsfortschritt</translation>
     </message>
@@ -819,13 +827,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+121"/>
-        <location line="+56"/>
+        <location filename="../../qml/main.qml" line="+128"/>
         <source>%1 Setup</source>
         <translation>%1 Setup</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+217"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -843,7 +850,7 @@
         <translation>Einige Komponenten Ihres Computers erfüllen die Anforderungen von NOVA nicht. Sie können fortfahren, aber NOVA läuft möglicherweise nicht einwandfrei.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Graphics card</source>
         <translation>Grafikkarte</translation>
     </message>
@@ -853,7 +860,7 @@
         <translation>Ihre Grafikkarte funktioniert möglicherweise nicht gut mit NOVA.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Processor</source>
         <translation>Prozessor</translation>
     </message>
@@ -863,7 +870,7 @@
         <translation>Ihr Prozessor ist nicht in unserer Liste kompatibler Prozessoren enthalten.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Memory</source>
         <translation>Arbeitsspeicher</translation>
     </message>
@@ -873,7 +880,7 @@
         <translation>Wir empfehlen mindestens %1 GB.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Operating system</source>
         <translation>Betriebssystem</translation>
     </message>
@@ -1001,7 +1008,7 @@
     <name>pFolder</name>
     <message>
         <location filename="../../qml/pFolder.qml" line="+38"/>
-        <location line="+22"/>
+        <location line="+27"/>
         <location line="+7"/>
         <location line="+13"/>
         <source>INSTALL</source>
@@ -1136,7 +1143,7 @@
         <translation>Gesundheit und Sicherheit</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Read these warnings before you use your headset. They help you enjoy VR safely.</source>
         <translation>Lesen Sie diese Warnhinweise, bevor Sie Ihr Headset verwenden. Sie helfen Ihnen, VR sicher zu genießen.</translation>
     </message>
@@ -1149,7 +1156,7 @@
         <translation>Vorbereitung</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>Bei Steam anmelden oder registrieren</translation>
     </message>
@@ -1192,12 +1199,12 @@
 <context>
     <name>pLegal</name>
     <message>
-        <location filename="../../qml/pLegal.qml" line="+36"/>
+        <location filename="../../qml/pLegal.qml" line="+38"/>
         <source>Welcome to NOVA</source>
         <translation>Willkommen bei NOVA</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>%1 Setup installs the software your headset needs and checks that your computer is ready for it.</source>
         <translation>Das %1 Setup installiert die Software, die Ihr Headset benötigt, und prüft, ob Ihr Computer dafür bereit ist.</translation>
     </message>

@@ -12,7 +12,7 @@
 <context>
     <name>CPageManager</name>
     <message>
-        <location filename="../../wizard/PageDialogCatalogue.cpp" line="+23"/>
+        <location filename="../../wizard/PageDialogCatalogue.cpp" line="+14"/>
         <source>QUIT SETUP</source>
         <translation type="unfinished"></translation>
     </message>
@@ -310,7 +310,7 @@
 <context>
     <name>DialogManager</name>
     <message>
-        <location filename="../../wizard/DialogCatalogue.cpp" line="+24"/>
+        <location filename="../../wizard/DialogCatalogue.cpp" line="+15"/>
         <source>QUIT SETUP</source>
         <translation type="unfinished"></translation>
     </message>
@@ -475,7 +475,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Something went wrong while trying to open Steam.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -787,15 +787,23 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+42"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
         <source>Language: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
+    <name>PathManager</name>
+    <message>
+        <location filename="../../location/PathManager.cpp" line="+327"/>
+        <source>Please choose a folder</source>
+        <translation>Elige una carpeta</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+73"/>
+        <location filename="../../qml/Progress.qml" line="+72"/>
         <source>Installation progress</source>
         <translation type="unfinished"></translation>
     </message>
@@ -819,13 +827,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+121"/>
-        <location line="+56"/>
+        <location filename="../../qml/main.qml" line="+128"/>
         <source>%1 Setup</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+217"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -843,7 +850,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Graphics card</source>
         <translation type="unfinished"></translation>
     </message>
@@ -853,7 +860,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Processor</source>
         <translation type="unfinished"></translation>
     </message>
@@ -863,7 +870,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Memory</source>
         <translation type="unfinished"></translation>
     </message>
@@ -873,7 +880,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Operating system</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1001,7 +1008,7 @@
     <name>pFolder</name>
     <message>
         <location filename="../../qml/pFolder.qml" line="+38"/>
-        <location line="+22"/>
+        <location line="+27"/>
         <location line="+7"/>
         <location line="+13"/>
         <source>INSTALL</source>
@@ -1136,7 +1143,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Read these warnings before you use your headset. They help you enjoy VR safely.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1149,7 +1156,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1192,12 +1199,12 @@
 <context>
     <name>pLegal</name>
     <message>
-        <location filename="../../qml/pLegal.qml" line="+36"/>
+        <location filename="../../qml/pLegal.qml" line="+38"/>
         <source>Welcome to NOVA</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>%1 Setup installs the software your headset needs and checks that your computer is ready for it.</source>
         <translation type="unfinished"></translation>
     </message>

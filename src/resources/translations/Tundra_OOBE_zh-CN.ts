@@ -12,7 +12,7 @@
 <context>
     <name>CPageManager</name>
     <message>
-        <location filename="../../wizard/PageDialogCatalogue.cpp" line="+23"/>
+        <location filename="../../wizard/PageDialogCatalogue.cpp" line="+14"/>
         <source>QUIT SETUP</source>
         <translation>退出安装</translation>
     </message>
@@ -310,7 +310,7 @@
 <context>
     <name>DialogManager</name>
     <message>
-        <location filename="../../wizard/DialogCatalogue.cpp" line="+24"/>
+        <location filename="../../wizard/DialogCatalogue.cpp" line="+15"/>
         <source>QUIT SETUP</source>
         <translation>退出安装</translation>
     </message>
@@ -475,7 +475,7 @@
         <translation>请确认已关闭 Steam 客户端，然后单击“继续”。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Something went wrong while trying to open Steam.</source>
         <translation>打开 Steam 时出现问题。</translation>
     </message>
@@ -787,15 +787,23 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+42"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
         <source>Language: %1</source>
         <translation>语言：%1</translation>
     </message>
 </context>
 <context>
+    <name>PathManager</name>
+    <message>
+        <location filename="../../location/PathManager.cpp" line="+327"/>
+        <source>Please choose a folder</source>
+        <translation>请选择文件夹</translation>
+    </message>
+</context>
+<context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+73"/>
+        <location filename="../../qml/Progress.qml" line="+72"/>
         <source>Installation progress</source>
         <translation>安装进度</translation>
     </message>
@@ -819,13 +827,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+121"/>
-        <location line="+56"/>
+        <location filename="../../qml/main.qml" line="+128"/>
         <source>%1 Setup</source>
         <translation>%1 安装程序</translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+217"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
@@ -843,7 +850,7 @@
         <translation>您电脑的部分配置未达到 NOVA 的要求。您可以继续，但 NOVA 可能无法流畅运行。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Graphics card</source>
         <translation>显卡</translation>
     </message>
@@ -853,7 +860,7 @@
         <translation>您的显卡可能无法很好地支持 NOVA。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Processor</source>
         <translation>处理器</translation>
     </message>
@@ -863,7 +870,7 @@
         <translation>您的处理器不在我们的兼容处理器列表中。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Memory</source>
         <translation>内存</translation>
     </message>
@@ -873,7 +880,7 @@
         <translation>建议至少 %1 GB。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Operating system</source>
         <translation>操作系统</translation>
     </message>
@@ -1001,7 +1008,7 @@
     <name>pFolder</name>
     <message>
         <location filename="../../qml/pFolder.qml" line="+38"/>
-        <location line="+22"/>
+        <location line="+27"/>
         <location line="+7"/>
         <location line="+13"/>
         <source>INSTALL</source>
@@ -1136,7 +1143,7 @@
         <translation>健康与安全</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+20"/>
         <source>Read these warnings before you use your headset. They help you enjoy VR safely.</source>
         <translation>使用头显前请阅读以下警告，它们可以帮助您安全地享受 VR。</translation>
     </message>
@@ -1149,7 +1156,7 @@
         <translation>正在准备</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+105"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>登录或注册 Steam 帐户</translation>
     </message>
@@ -1192,12 +1199,12 @@
 <context>
     <name>pLegal</name>
     <message>
-        <location filename="../../qml/pLegal.qml" line="+36"/>
+        <location filename="../../qml/pLegal.qml" line="+38"/>
         <source>Welcome to NOVA</source>
         <translation>欢迎使用 NOVA</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>%1 Setup installs the software your headset needs and checks that your computer is ready for it.</source>
         <translation>%1 安装程序将安装头显所需的软件，并检查您的电脑是否满足要求。</translation>
     </message>

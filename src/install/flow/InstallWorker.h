@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class InstallManager;
+
+// The install manager's hands on its worker thread: each slot runs the manager's
+// implementation of the same name there.
+class InstallWorker : public QObject {
+    Q_OBJECT
+
+public:
+    explicit InstallWorker(InstallManager &manager);
+
+public slots:
+    void checkPath();
+
+private:
+    InstallManager &m_manager;
+};
