@@ -34,6 +34,8 @@ WizardPage {
     signal selectPath(string initPath)
     signal decidePath(string loc, string folderName)
 
+    onShownPathChanged: console.log("[pFolder] Folder: " + displayedPath(shownPath))
+
     function footerAtStart() {
         return { back: [false, false, ""], next: [false, true, qsTr("INSTALL")] }
     }
@@ -61,6 +63,7 @@ WizardPage {
     function setSizeInfo(required, noEnough) {
         requiredBytes = required
         noEnoughSpace = noEnough
+        console.log("[pFolder] Space required: " + formatSize(required) + (noEnough ? ", not enough free space" : ""))
         if (!choosing)
             setNextStatus(true, true, qsTr("INSTALL"))
     }

@@ -1,12 +1,14 @@
 #include "XKeyboard.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
 constexpr int KeysTimeoutMs = 10000;
 // Time between two keys, so that a key's effect (a page loaded) comes before the next.
 constexpr int KeyDelayMs = 100;
+constexpr int TypeDelayMs = 30;
 
 } // namespace
 
@@ -17,11 +19,22 @@ XKeyboard::XKeyboard(const QString &display)
 
 bool XKeyboard::focusWindowOf(qint64 pid, int timeoutMs)
 {
-    // --sync waits until a mapped window of the process exists; Qt's hidden helper
-    // windows are not mapped, so the first one listed is the program's window.
+    // Qt's hidden helper windows are not mapped, so the first one listed is the
+    // program's window.
+    return focusFirstFound({ QStringLiteral("--pid"), QString::number(pid) }, timeoutMs);
+}
+
+bool XKeyboard::focusWindowNamed(const QString &title, int timeoutMs)
+{
+    return focusFirstFound({ QStringLiteral("--name"), QRegularExpression::escape(title) }, timeoutMs);
+}
+
+bool XKeyboard::focusFirstFound(const QStringList &search, int timeoutMs)
+{
+    // --sync waits until a mapped window that matches exists.
     QByteArray windows;
-    if (!xdotool({ QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--pid"), QString::number(pid) },
+    if (!xdotool(QStringList { QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible") }
+                + search,
             timeoutMs, &windows))
         return false;
     const QString window = QString::fromLatin1(windows.split('\n').value(0).trimmed());
@@ -32,6 +45,12 @@ bool XKeyboard::press(const QStringList &keys)
 {
     return xdotool(QStringList { QStringLiteral("key"), QStringLiteral("--delay"), QString::number(KeyDelayMs) } + keys,
         KeysTimeoutMs + keys.size() * KeyDelayMs);
+}
+
+bool XKeyboard::type(const QString &text)
+{
+    return xdotool({ QStringLiteral("type"), QStringLiteral("--delay"), QString::number(TypeDelayMs), text },
+        KeysTimeoutMs + text.size() * TypeDelayMs);
 }
 
 bool XKeyboard::xdotool(const QStringList &arguments, int timeoutMs, QByteArray *output)

@@ -275,6 +275,75 @@ private slots:
         QCOMPARE(wizard.logLines().count(QStringLiteral("[DialogManager] Show dialog LE001")), 1);
     }
 
+    // The folder page of the full mode shows where Steam goes and the space needed.
+    // CHANGE opens the folder dialog, where a typed folder is taken and its space
+    // counted; a folder named in other than plain Latin letters is refused with
+    // "FL001" and the page stays usable; a cancelled dialog keeps the folder.
+    void folderPageTakesATypedFolder()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.installUpdater());
+        const QString games = machine.path(QStringLiteral("games"));
+        const QStringList refused { machine.path(QStringLiteral("Caf\u00e9")),
+            machine.path(QStringLiteral("\u6e38\u620f")) };
+        for (const QString &folder : QStringList { games } + refused)
+            QVERIFY(QDir().mkpath(folder));
+        startOnHealthAndGoToFolder(wizard);
+        if (QTest::currentTestFailed())
+            return;
+        const QString spaceShown = QStringLiteral("[pFolder] Space required: 18.1 GB");
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(spaceShown), PageTimeoutMs);
+        QCOMPARE(wizard.logLines().filter(QStringLiteral("[pFolder] Folder: ")).last(),
+            QStringLiteral("[pFolder] Folder: ") + machine.path(QStringLiteral("opt/Steam")));
+
+        chooseFolder(wizard, games);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[pFolder] Folder: ") + games + QStringLiteral("/Steam")),
+            PageTimeoutMs);
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[PathManager] Calculate required space for [%1, Steam]")
+                                               .arg(QString(games).replace(QLatin1Char('/'), QLatin1Char('\\')))));
+        QCOMPARE(wizard.logLines().count(spaceShown), 2);
+
+        for (const QString &folder : refused) {
+            const int shown = wizard.logLines().count(QStringLiteral("[main] Show dialog FL001"));
+            chooseFolder(wizard, folder);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                wizard.logLines().count(QStringLiteral("[main] Show dialog FL001")), shown + 1, PageTimeoutMs);
+            QVERIFY2(m_keyboard->focusWindowOf(wizard.pid()), qPrintable(m_keyboard->errorString()));
+            press({ QStringLiteral("Return") }); // OK
+            QTRY_COMPARE_WITH_TIMEOUT(wizard.logLines().filter(QStringLiteral("[DialogManager] Dialog [FL001")).size(),
+                shown + 1, PageTimeoutMs);
+        }
+        chooseFolder(wizard, QString());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PathManager] User didn't select path")), PageTimeoutMs);
+        QCOMPARE(wizard.logLines().filter(QStringLiteral("[pFolder] Folder: ")).last(),
+            QStringLiteral("[pFolder] Folder: ") + games + QStringLiteral("/Steam"));
+        QCOMPARE(wizard.logLines().count(
+                     QStringLiteral("[PathManager] Selected path contains bad characters. Can't use it.")),
+            2);
+    }
+
+    // A volume with less room than the installation needs shows the no-space state.
+    void folderPageShowsWhenTheRoomIsShort()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine, { { QStringLiteral("freeBytes"), QJsonObject { { machine.root(), 1e9 } } } });
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.installUpdater());
+        startOnHealthAndGoToFolder(wizard);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[pFolder] Space required: 18.1 GB, not enough free space")),
+            PageTimeoutMs);
+        QVERIFY(wizard.logLines().contains(
+            QStringLiteral("[PathManager] %1 has 1000000000 Bytes available").arg(machine.root())));
+        QVERIFY(wizard.logLines().contains(QStringLiteral("[PathManager] No enough space?[1]")));
+    }
+
     void skipInstallationHandsOverToTheGuide_data()
     {
         QTest::addColumn<QStringList>("guideMessages");
@@ -524,6 +593,23 @@ private:
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
         press({ QStringLiteral("Return") });
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
+    }
+
+    // On the folder page: CHANGE (Tab from the page: Minimize, Close, CHANGE), then in
+    // the folder dialog the folder typed and taken, or (none) the dialog cancelled.
+    void chooseFolder(WizardProcess &wizard, const QString &folder)
+    {
+        QVERIFY2(m_keyboard->focusWindowOf(wizard.pid()), qPrintable(m_keyboard->errorString()));
+        press(afterTabs(3, QStringLiteral("space")));
+        QVERIFY2(m_keyboard->focusWindowNamed(QStringLiteral("Please choose a folder")),
+            qPrintable(m_keyboard->errorString()));
+        if (folder.isEmpty()) {
+            press({ QStringLiteral("Escape") });
+            return;
+        }
+        press({ QStringLiteral("ctrl+a") });
+        QVERIFY2(m_keyboard->type(folder), qPrintable(m_keyboard->errorString()));
+        press({ QStringLiteral("Return") });
     }
 
     XvfbDisplay m_display;
