@@ -36,6 +36,8 @@ public:
     // and only waiting to be reaped, is not).
     static bool isRunning(qint64 pid);
     static qint64 currentPid();
+    // The calling thread's id as the system numbers threads, for log lines.
+    static qint64 currentThreadId();
     // Ends the calling process at once, as a crash would: no clean-up, no exit code of
     // its own, no core dump.
     [[noreturn]] static void abortCurrent();

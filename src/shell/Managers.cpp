@@ -57,8 +57,8 @@ Managers::Managers(
     checkManager = std::make_unique<CheckManager>(
         root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
-    installManager
-        = std::make_unique<InstallManager>(root, biService.get(), pathManager.get(), Mode::flags().productName);
+    installManager = std::make_unique<InstallManager>(
+        root, biService.get(), pathManager.get(), Mode::flags().productName, programFolder);
     guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
     urlChecker = std::make_unique<UrlChecker>();
@@ -104,29 +104,41 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(pages, &CPageManager::loadedPCheck, checkManager.get(), &CheckManager::loadedPCheck);
     connect(pages, &CPageManager::loadedPFolder, installManager.get(), &InstallManager::loadedPFolder);
     connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
+    connect(pages, &CPageManager::loadedPInstall, installManager.get(), &InstallManager::startInstall);
     connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
     connect(pages, &CPageManager::canSkipInstall, pathManager.get(), &PathManager::onCanSkipInstall);
+    connect(installManager.get(), &InstallManager::startGuide, closer.get(), &Closer::startGuide);
     connect(m_root, skipInstallSignal, pages, "skipInstall()");
     connect(m_root, initPagesSignal, pages, "initPages()");
     connect(m_root, initDialogSignal, dialogs, "initDialog()");
     connect(pathManager.get(), &PathManager::showDialog, dialogs, &DialogManager::showDialog);
     connect(installManager.get(), &InstallManager::showDialog, dialogs, &DialogManager::showDialog);
+    connect(dialogs, &DialogManager::returnTryAgain, installManager.get(), &InstallManager::onReturnTryAgain);
     connect(guard.get(), &Guard::showDialog, dialogs, &DialogManager::showDialog);
     connect(dialogs, &DialogManager::killAnotherInstance, guard.get(), &Guard::killAnotherInstance);
     connect(guard.get(), &Guard::checkUpdaterPassed, predownloader.get(), &Predownloader::predownload);
     connect(guard.get(), &Guard::checkUpdaterPassed, installManager.get(), &InstallManager::checkPath);
     connect(m_root, languageBISignal, biService.get(), "setInstallLanguage(QString)");
+    connect(closer.get(), &Closer::guideStarted, installManager.get(), &InstallManager::onGuideStarted);
     connect(pathManager.get(), &PathManager::updaterCheckSize, updaterLauncher.get(), &UpdaterLauncher::checkSize,
         Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::updaterPredownload, updaterLauncher.get(),
         &UpdaterLauncher::predownload, Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::downloadFinished, checkManager.get(), &CheckManager::checkGpuDriver);
+    const auto direct = Qt::DirectConnection;
+    InstallManager *installs = installManager.get();
+    UpdaterLauncher *launcher = updaterLauncher.get();
+    connect(installs, &InstallManager::updaterInstallUpdater, launcher, &UpdaterLauncher::installUpdater, direct);
+    connect(installs, &InstallManager::updaterInstallHidRomCU, launcher, &UpdaterLauncher::installHidRomCU, direct);
+    connect(installs, &InstallManager::updaterInstallGuide, launcher, &UpdaterLauncher::installGuide, direct);
+    connect(installs, &InstallManager::updaterInstallNovaSw, launcher, &UpdaterLauncher::installNovaSw, direct);
     connect(loader, openUrlLinkSignal, urlChecker.get(), "onOpenUrlLink(QString)");
     connect(pathManager.get(), &PathManager::showInstallPath, installManager.get(), &InstallManager::loadedPFolder);
     connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
         &CheckManager::onSetDriverVersion);
     connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);
     connect(dialogs, &DialogManager::prepareToQuit, pages, &CPageManager::prepareToQuit);
+    connect(installManager.get(), &InstallManager::prepareToQuit, pages, &CPageManager::prepareToQuit);
     connect(closer.get(), &Closer::prepareToQuit, pages, &CPageManager::prepareToQuit);
     connect(closer.get(), "closeWindow()", m_root, hideWindowSlot);
     connect(closer.get(), &Closer::closeBIService, biService.get(), &BIService::close);

@@ -448,7 +448,8 @@ private slots:
         on.machine.writeScenario(sizeScenario({ { QStringLiteral("totalSize"), Download } }));
         LogCapture log;
         PathRun run(on);
-        InstallManager installs(&run.root, nullptr, &run.paths, QStringLiteral("NOVA Tundra"));
+        InstallManager installs(
+            &run.root, nullptr, &run.paths, QStringLiteral("NOVA Tundra"), on.machine.path(ProgramFolder));
         QObject::connect(&run.paths, &PathManager::showInstallPath, &installs, &InstallManager::loadedPFolder);
         emit installs.checkPath();
         QTRY_VERIFY_WITH_TIMEOUT(!log.startingWith(SkipLine).isEmpty(), AnswerTimeoutMs);
@@ -508,7 +509,8 @@ private slots:
         PathRun run(on);
         run.paths.checkPath();
         QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), AnswerTimeoutMs);
-        InstallManager installs(&run.root, nullptr, &run.paths, QStringLiteral("NOVA Tundra"));
+        InstallManager installs(
+            &run.root, nullptr, &run.paths, QStringLiteral("NOVA Tundra"), on.machine.path(ProgramFolder));
         const QPair<QString, QString> answer = PathManager::splitPath(root + chosen);
         installs.decidePath(answer.first, answer.second);
         const QPair<QString, QString> expected = PathManager::splitPath(root + installTo);

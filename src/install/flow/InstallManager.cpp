@@ -1,33 +1,86 @@
 #include "install/flow/InstallManager.h"
 
+#include "bi/BIService.h"
+#include "core/DLog.h"
 #include "core/ModeFlags.h"
+#include "core/QmlCall.h"
 #include "core/QmlNames.h"
 #include "core/Utils.h"
 #include "core/Wiring.h"
+#include "install/CAsyncNamedPipe.h"
+#include "install/NovaParser.h"
+#include "install/UpdaterRun.h"
 #include "install/flow/InstallWorker.h"
 #include "location/PathManager.h"
 #include "platform/Folders.h"
+#include "platform/Processes.h"
+#include "platform/Registry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QThread>
 
 namespace {
 
 const QString SoftwareFolderName = QStringLiteral("NOVA");
+const QString InstallPathValue = QStringLiteral("InstallPathPrefix");
+const QString OobeDataFolder = QStringLiteral("\\Kelt\\NovaSoftware\\OOBE");
+constexpr int GuidePipeTimeoutMs = 500;
+// The registration is quick; one that hangs must not hold the installation for ever.
+constexpr int RegisterTimeoutMs = 120000;
+// Programs that may hold the guide's files open while it is replaced.
+const QStringList GuideLockers = { QStringLiteral("NovaTundraGuide.exe"), QStringLiteral("NovaLHGuide.exe"),
+    QStringLiteral("CheckIfLaunchTundraRoomSetup.exe"), QStringLiteral("TrackingChecker.exe"),
+    QStringLiteral("DeviceChecker.exe") };
+
+qint64 threadId()
+{
+    return platform::Processes::currentThreadId();
+}
+
+QString local(const QString &path)
+{
+    return platform::Folders::localPath(path);
+}
+
+// Runs the registration synchronously; a program that cannot start, crashes or hangs
+// gives a negative result.
+int runRegistration(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return -2;
+    if (!process.waitForFinished(RegisterTimeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
 
 } // namespace
 
-InstallManager::InstallManager(
-    QObject *root, BIService *biService, PathManager *pathManager, const QString &productName, QObject *parent)
+const QString InstallManager::BgiPipe = QStringLiteral("\\\\.\\pipe\\bgi_pipe");
+
+InstallManager::InstallManager(QObject *root, BIService *biService, PathManager *pathManager,
+    const QString &productName, const QString &programFolder, QObject *parent)
     : QObject(parent)
     , m_root(root)
     , m_biService(biService)
     , m_pathManager(pathManager)
     , m_productName(productName)
+    , m_programFolder(Utils::withBackslashes(programFolder))
 {
-    InstallWorker *worker = m_workerThread.prepare<InstallWorker>(*this);
-    if (!worker)
+    m_worker = m_workerThread.prepare<InstallWorker>(*this);
+    if (!m_worker)
         return;
-    connect(this, &InstallManager::checkPath, worker, &InstallWorker::checkPath);
+    connect(this, &InstallManager::checkPath, m_worker, &InstallWorker::checkPath);
+    connect(this, &InstallManager::initInstall, m_worker, &InstallWorker::initInstall);
+    connect(this, &InstallManager::installUpdater, m_worker, &InstallWorker::installUpdater);
+    connect(this, &InstallManager::installHidRomCU, m_worker, &InstallWorker::installHidRomCU);
+    connect(this, &InstallManager::installSteam, m_worker, &InstallWorker::installSteam);
     m_workerThread.startThread();
 }
 
@@ -95,9 +148,448 @@ void InstallManager::decidePath(const QString &loc, const QString &folderName)
     if (Mode::isSWOA() && !prevLocation.isEmpty()
         && (prevLocation != m_installLocation || prevFolderName != m_installFolderName)) {
         qDebug("[InstallManager] Different from previous NOVA installation path. Need to uninstall.");
-        m_needUninstall = true;
+        m_flags.needUninstall = true;
     }
     const QString prevSteam = m_pathManager->steamPath();
     m_steamFolder = !prevSteam.isEmpty() ? prevSteam : loc + QLatin1Char('\\') + folderName;
     qDebug("[InstallManager] Decided to install Steam to: %s", qUtf8Printable(m_steamFolder));
+}
+
+void InstallManager::startInstall()
+{
+    if (m_biService)
+        m_biService->setInstallProgress(QStringLiteral("foreground installing"));
+    qDebug("[InstallManager] startInstall(%lld)+", threadId());
+    doInstall();
+    qDebug("[InstallManager] startInstall(%lld)-", threadId());
+}
+
+void InstallManager::doInstall()
+{
+    qDebug("[InstallManager] doInstall(%lld)", threadId());
+    if (m_flags.guideStarted) {
+        m_lastErrorId.clear();
+        sendToGuide(QStringLiteral("BGI_STATUS:installing"));
+    }
+    for (const InstallStep step : InstallSteps::next(m_flags, Mode::isSWOA())) {
+        switch (step) {
+        case InstallStep::Init:
+            emit initInstall();
+            break;
+        case InstallStep::Updater:
+            emit installUpdater();
+            break;
+        case InstallStep::HidRomCU:
+            emit installHidRomCU();
+            break;
+        case InstallStep::Guide:
+            installGuide();
+            break;
+        case InstallStep::NovaSw:
+            installNovaSw();
+            break;
+        case InstallStep::Uninstall:
+        case InstallStep::Preload:
+            // Removing an earlier installation and copying preloaded content come
+            // with their own steps.
+            break;
+        case InstallStep::Steam:
+            emit installSteam();
+            break;
+        }
+    }
+}
+
+void InstallManager::initInstallImpl()
+{
+    qDebug("[InstallManager] initInstallImpl(%lld)", threadId());
+    if (!prepare())
+        return;
+    const QString updaterFolder = installFolder() + QStringLiteral("\\Updater");
+    QMetaObject::invokeMethod(
+        this, [this, updaterFolder] { onPrepared(updaterFolder); }, Qt::QueuedConnection);
+}
+
+bool InstallManager::prepare()
+{
+    const QString message
+        = Mode::isSWOA() ? tr("Installing NOVAPORT Desktop App") : tr("Installing %1 Software").arg(m_productName);
+    setPageProperty("installMessageText", message);
+    callPage("startCruising", 5.0);
+    if (Mode::isSWOA() || Mode::isCN())
+        qDebug("[InstallManager] Need to wait for NOVAPORT installation");
+
+    if (m_installLocation.isEmpty() || m_installFolderName.isEmpty()) {
+        qWarning("[InstallManager] ERROR: Nova directory not decided before installation started: (%s, %s). "
+                 "Shouldn't happen.",
+            qUtf8Printable(m_installLocation), qUtf8Printable(m_installFolderName));
+        raiseError(QStringLiteral("IN002"));
+        return false;
+    }
+    qDebug("[InstallManager] Write install loc \"%s\" into registry %s\\%s", qUtf8Printable(m_installLocation),
+        qUtf8Printable(Utils::RegKeltNova), qUtf8Printable(InstallPathValue));
+    platform::Registry::write(Utils::RegKeltNova, InstallPathValue, m_installLocation);
+    const QString folder = installFolder();
+    qDebug("[InstallManager] Create folder for %s", qUtf8Printable(folder));
+    if (!QDir().mkpath(local(folder))) {
+        qWarning("[InstallManager] WARNING: Failed to create folder for %s", qUtf8Printable(folder));
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+
+    const QString programData = platform::Folders::programData();
+    if (programData.isEmpty()) {
+        qWarning("[InstallManager] Can not get programdata folder");
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+    qDebug("[InstallManager] ProgramData Folder:%s", qUtf8Printable(programData));
+    const QString dataFolder = Utils::withBackslashes(programData) + OobeDataFolder;
+    qDebug("[InstallManager] Create folder %s", qUtf8Printable(dataFolder));
+    if (!QDir().mkpath(local(dataFolder))) {
+        qWarning("[InstallManager] WARNING: Failed to create folder %s", qUtf8Printable(dataFolder));
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+    qDebug("[InstallManager] Move log");
+    if (!DLog::moveLog(local(dataFolder))) {
+        qWarning("[InstallManager] WARNING: Failed to move Log file");
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+
+    const QString ownUpdater = m_programFolder + QStringLiteral("\\Updater");
+    const QString configLeftOver = local(ownUpdater + QStringLiteral("\\Config\\ut.ini"));
+    if (QFile::exists(configLeftOver)) {
+        qDebug("[INstallManager] Delete unnecessary config before copying");
+        if (!QFile::remove(configLeftOver)) {
+            qWarning("[INstallManager] ERROR: Failed to delete ut.ini");
+            raiseError(QStringLiteral("IN002"));
+            return false;
+        }
+    }
+    const QString updaterFolder = folder + QStringLiteral("\\Updater");
+    qDebug("[INstallManager] Copy Updater to Nova install folder");
+    if (!Utils::copyDir(local(ownUpdater), local(updaterFolder))) {
+        qWarning("[INstallManager] ERROR: Failed to copy Updater");
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+    qDebug("[INstallManager] Copy OOBETool.");
+    if (!Utils::copyDir(local(m_programFolder + QStringLiteral("\\OOBETool")),
+            local(updaterFolder + QStringLiteral("\\App\\OOBETool")))) {
+        qWarning("[INstallManager] ERROR: Failed to copy OOBETool");
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+
+    QStringList arguments = Mode::isSWOA()
+        ? QStringList { QStringLiteral("-install"), QStringLiteral("NOVAPORT"), local(folder),
+              QStringLiteral("NOVA_SOFTWARE") }
+        : QStringList { QStringLiteral("-install"), QStringLiteral("NOVA Software"), local(folder),
+              QStringLiteral("NOVA_SOFTWARE"),
+              QStringLiteral("DONTKILL:com.kelt.windows.nova_internal.pcclient;com.kelt.windows.oobe.launchers"),
+              QStringLiteral("-AdditionTask:NOVAEYE_SOFTWARE") };
+    if (Mode::isCN())
+        arguments << QStringLiteral("-CN");
+    const QString updater = updaterFolder + QStringLiteral("\\Updater.exe");
+    qDebug("[InstallManager] Register Updater: %s [%s]", qUtf8Printable(updater),
+        qUtf8Printable(arguments.join(QStringLiteral(" | "))));
+    const int result = runRegistration(local(updater), arguments);
+    if (result < 0) {
+        qWarning("[INstallManager] ERROR: Register Updater error: %d", result);
+        raiseError(QStringLiteral("IN001"));
+        return false;
+    }
+    return true;
+}
+
+void InstallManager::onPrepared(const QString &updaterFolder)
+{
+    m_updaterFolder = updaterFolder;
+    m_flags.novaportNeeded = Mode::isSWOA() || Mode::isCN();
+    m_flags.initDone = true;
+    doInstall();
+}
+
+void InstallManager::installUpdaterImpl()
+{
+    launchStep({ "[InstallManager] Download Updater", QStringLiteral("updater_pipe"), QStringLiteral("NOVA Updater"),
+        softwareDisplayName(), 10.0, true, &InstallManager::updaterInstallUpdater,
+        &InstallManager::onInstallUpdaterFinished, &InstallManager::onInstallUpdaterError });
+}
+
+void InstallManager::installHidRomCUImpl()
+{
+    launchStep({ "[InstallManager] Download HID_Manager", QStringLiteral("HidRomCU_pipe"),
+        QStringLiteral("NOVA HidRomCU"), softwareDisplayName(), 12.0, false, &InstallManager::updaterInstallHidRomCU,
+        &InstallManager::onInstallHidRomCUFinished, &InstallManager::onInstallHidRomCUError });
+}
+
+void InstallManager::installGuide()
+{
+    qDebug("[InstallManager] Clear possible file lock");
+    for (const QString &program : GuideLockers)
+        Utils::killProcessByName(program);
+    launchStep({ "[InstallManager] Download and install Guide", QStringLiteral("guide_pipe"),
+        QStringLiteral("NOVA Guide"), tr("%1 Setup Guide").arg(m_productName), double(m_guideProgress), false,
+        &InstallManager::updaterInstallGuide, &InstallManager::onInstallGuideFinished,
+        &InstallManager::onInstallGuideError });
+}
+
+void InstallManager::installNovaSw()
+{
+    Utils::killProcessByPath(local(installFolder() + QStringLiteral("\\BTDriverUpdater\\AutoDriver.exe")));
+    m_flags.novaInstalling = true;
+    launchStep({ "[InstallManager] Download and install Nova software", QStringLiteral("nova_pipe"),
+        QStringLiteral("NOVA Sw"), softwareDisplayName(), 90.0, false, &InstallManager::updaterInstallNovaSw,
+        &InstallManager::onInstallNovaFinished, &InstallManager::onInstallNovaError });
+}
+
+void InstallManager::installSteamImpl()
+{
+    qDebug("[InstallManager] installSteamImpl(%lld)", threadId());
+}
+
+void InstallManager::launchStep(const StepRun &step)
+{
+    qDebug("%s", step.logLine);
+    callPage("startCruising", step.cruiseTarget);
+    auto *parser = new NovaParser(
+        step.packageName, step.displayName, m_updateAttempts, m_downloadAttempts, step.isSelfUpdate, false);
+    // The run's pieces belong to the thread that launches it.
+    QObject *owner = QThread::currentThread() == thread() ? static_cast<QObject *>(this) : m_worker;
+    const UpdaterRun run = UpdaterRun::prepare(parser, step.pipeName, owner);
+    connect(parser, &NovaParser::installFinished, this, step.finished, Qt::QueuedConnection);
+    connect(parser, &NovaParser::installError, this, step.error, Qt::QueuedConnection);
+    connect(parser, &NovaParser::autoRetry, this, &InstallManager::onAutoRetry, Qt::QueuedConnection);
+    run.pipeThread->start();
+    emit(this->*step.launch)(run.process, local(m_updaterFolder), step.pipeName);
+    ++m_updateAttempts;
+    ++m_downloadAttempts;
+}
+
+void InstallManager::stepFinished(double progress)
+{
+    callPage("setProgress", progress);
+    m_updateAttempts = 0;
+    m_downloadAttempts = 0;
+}
+
+void InstallManager::onInstallUpdaterFinished()
+{
+    qDebug("[InstallManager] Finished installing Updater");
+    m_flags.updaterDone = true;
+    stepFinished(10.0);
+    doInstall();
+}
+
+void InstallManager::onInstallUpdaterError()
+{
+    qDebug("[InstallManager] Failed to install Updater");
+    raiseError(QStringLiteral("IN002"));
+}
+
+void InstallManager::onInstallHidRomCUFinished()
+{
+    qDebug("[InstallManager] Finished installing Hid_Manager");
+    emit checkMD5();
+    m_flags.hidRomCUDone = true;
+    stepFinished(12.0);
+    doInstall();
+}
+
+void InstallManager::onInstallHidRomCUError()
+{
+    qDebug("[InstallManager] Failed to install Hid_Manager");
+    raiseError(QStringLiteral("IN002"));
+}
+
+void InstallManager::onInstallGuideFinished()
+{
+    qDebug("[InstallManager] Finished installing Guide");
+    if (!QFile::exists(local(m_updaterFolder + PathManager::guideProgramTail(m_productName)))) {
+        qWarning("[InstallManager] Guide file doesn't exist");
+        qWarning("[InstallManager] ERROR: Failed to install Guide");
+        raiseError(QStringLiteral("IN002"));
+        return;
+    }
+    m_flags.guideDone = true;
+    stepFinished(m_guideProgress);
+    m_flags.parallelStarted = true;
+    if (m_pathManager->shouldUseStandaloneSteamVR())
+        endForeground();
+    doInstall();
+}
+
+void InstallManager::onInstallGuideError()
+{
+    qWarning("[InstallManager] ERROR: Failed to install Guide");
+    raiseError(QStringLiteral("IN002"));
+}
+
+void InstallManager::onInstallNovaFinished()
+{
+    qDebug("[InstallManager] Finished installing NOVA");
+    m_flags.novaInstalling = false;
+    m_flags.novaDone = true;
+    stepFinished(80.0);
+    if (m_flags.novaportNeeded) {
+        qDebug("[InstallManager] Start waiting for NOVAPORT installation");
+        m_flags.novaportWaiting = true;
+        return;
+    }
+    checkParallelStatus();
+}
+
+void InstallManager::onInstallNovaError()
+{
+    qDebug("[InstallManager] Failed to install Nova software, error");
+    m_flags.novaInstalling = false;
+    raiseError(QStringLiteral("IN002"));
+}
+
+void InstallManager::onAutoRetry()
+{
+    m_flags.novaInstalling = false;
+    doInstall();
+}
+
+void InstallManager::checkParallelStatus()
+{
+    const InstallFlags &f = m_flags;
+    qDebug("[InstallManager] Check parallel installation status: NOVA?%d, Steam?%d; Preload?(%d,%d); NOVAPORT?(%d,%d)",
+        f.novaDone, f.steamDone, f.preloadNeeded, f.preloadDone, f.novaportNeeded, f.novaportDone);
+    qDebug("[InstallManager] Parallel started?%d, SteamVR started?%d, Guide started?%d", f.parallelStarted,
+        f.steamVRStarted, f.guideStarted);
+    if (!m_flags.allDone && InstallSteps::mainSoftwareDone(m_flags)) {
+        m_flags.allDone = true;
+        qDebug("[InstallManager] All parts of NOVA is done");
+        if (m_flags.guideStarted)
+            sendToGuide(QStringLiteral("INSTALL_DONE:NOVA"));
+        if (!Mode::isSWOA() && m_flags.steamInstalling)
+            setPageProperty("installMessageText",
+                tr("Installing %1")
+                    .arg(m_pathManager->shouldUseStandaloneSteamVR() ? QStringLiteral("SteamVR")
+                                                                     : QStringLiteral("Steam")));
+    }
+    if (!m_flags.allDone)
+        return;
+    if (Mode::isSWOA()) {
+        setPageProperty("installMessageText", QString());
+        callPage("complete");
+        qDebug("[InstallManager] Remove imei files.");
+        for (const char *file : { "\\Config\\imei.NOVA_OOBE.ENC", "\\Config\\imei.NOVA_SOFTWARE.ENC" })
+            QFile::remove(local(m_updaterFolder + QLatin1String(file)));
+    } else if (m_flags.steamDone) {
+        qDebug("[InstallManager] BG installation has finished.");
+    }
+}
+
+void InstallManager::endForeground()
+{
+    qDebug("[InstallManager] FG has finished");
+    setPageProperty("installMessageText", QString());
+    setPageProperty("speedMessageText", QString());
+    callPage("complete");
+    m_flags.steamVRStarted = true;
+    if (m_biService)
+        m_biService->setInstallProgress(QStringLiteral("background installing"));
+    if (!emit startGuide(BgiPipe))
+        startBackgroundMode();
+}
+
+void InstallManager::startBackgroundMode()
+{
+    if (!m_root) {
+        qWarning("[InstallManager] ERROR: Cannot start guide due to missing QML root. Shouldn't happen.");
+        return;
+    }
+    qDebug("[InstallManager] UI starts BG mode");
+    QmlCall::call(m_root, "startBGMode");
+}
+
+void InstallManager::raiseError(const QString &dialogId)
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, dialogId] { raiseError(dialogId); }, Qt::QueuedConnection);
+        return;
+    }
+    callPage("stopCruising");
+    if (m_flags.guideStarted) {
+        m_lastErrorId = dialogId;
+        sendToGuide(QStringLiteral("BGI_STATUS:error|") + dialogId);
+        return;
+    }
+    emit showDialog(dialogId);
+}
+
+void InstallManager::onReturnTryAgain(const QString &dialogID)
+{
+    if (!dialogID.startsWith(QLatin1String("IN")))
+        return;
+    qDebug("[InstallManager] Dialog return asks to resume installation");
+    doInstall();
+}
+
+void InstallManager::onGuideStarted()
+{
+    qDebug("[InstallManager] Guide has started");
+    m_flags.guideStarted = true;
+    if (m_flags.allDone && m_flags.steamDone) {
+        qDebug("[InstallManager] BGI has finished. No need to send BGI message now.");
+        return;
+    }
+    if (m_lastErrorId.isEmpty()) {
+        if (m_flags.allDone)
+            sendToGuide(QStringLiteral("INSTALL_DONE:NOVA"));
+        if (m_flags.steamDone)
+            sendToGuide(QStringLiteral("INSTALL_DONE:SteamVR"));
+        sendToGuide(QStringLiteral("BGI_STATUS:installing"));
+    } else {
+        sendToGuide(QStringLiteral("BGI_STATUS:error|") + m_lastErrorId);
+    }
+    startBackgroundMode();
+}
+
+void InstallManager::sendToGuide(const QString &message)
+{
+    qDebug("[InstallManager] Send message %s to %s", qUtf8Printable(message), qUtf8Printable(BgiPipe));
+    CAsyncNamedPipe pipe(BgiPipe, GuidePipeTimeoutMs);
+    QString reply;
+    if (pipe.CallNamedPipeW(message, reply))
+        qDebug("[InstallManager] Got named pipe ack: %s", qUtf8Printable(reply));
+    else
+        qWarning("[InstallManager] Error when sending message %s", qUtf8Printable(message));
+}
+
+QString InstallManager::softwareDisplayName() const
+{
+    return Mode::isSWOA() ? tr("NOVAPORT Desktop App") : tr("%1 Software").arg(m_productName);
+}
+
+QString InstallManager::installFolder() const
+{
+    return m_installLocation + QLatin1Char('\\') + m_installFolderName;
+}
+
+void InstallManager::callPage(const char *function) const
+{
+    if (QObject *page = QmlNames::find(m_root, QmlNames::pInstall))
+        QMetaObject::invokeMethod(page, function, Qt::QueuedConnection);
+}
+
+void InstallManager::callPage(const char *function, double value) const
+{
+    QmlCall::post(QmlNames::find(m_root, QmlNames::pInstall), function, value);
+}
+
+void InstallManager::setPageProperty(const char *name, const QVariant &value) const
+{
+    QObject *page = QmlNames::find(m_root, QmlNames::pInstall);
+    if (!page)
+        return;
+    QMetaObject::invokeMethod(
+        page, [page, name, value] { page->setProperty(name, value); }, Qt::QueuedConnection);
 }

@@ -1,36 +1,66 @@
 #pragma once
 
 #include "core/WorkerThread.h"
+#include "install/flow/InstallSteps.h"
 
 #include <QObject>
 #include <QString>
 
+#include <atomic>
+
 class BIService;
+class InstallWorker;
 class PathManager;
+class QProcess;
 
 // Drives the installation: fixes where the software and Steam go once the folder page
-// has been answered, and runs the install steps through the updater. Lives on the
-// user-interface thread; what blocks runs on its worker thread (InstallWorker).
+// has been answered, prepares the machine and runs the install steps one after another
+// through the updater, reports progress to the install page (and to the guide once it
+// runs) and raises each failure as a dialog id. Lives on the user-interface thread;
+// what blocks runs on its worker thread (InstallWorker).
 class InstallManager : public QObject {
     Q_OBJECT
 
 public:
+    // The pipe on which the guide takes the background installation's reports.
+    static const QString BgiPipe;
+
     InstallManager(QObject *root, BIService *biService, PathManager *pathManager, const QString &productName,
-        QObject *parent = nullptr);
+        const QString &programFolder, QObject *parent = nullptr);
     ~InstallManager() override;
 
     // Run by the worker on its thread.
     void checkPathImpl();
+    void initInstallImpl();
+    void installUpdaterImpl();
+    void installHidRomCUImpl();
+    void installSteamImpl();
 
     QString installLocation() const { return m_installLocation; }
     QString installFolderName() const { return m_installFolderName; }
     QString steamFolder() const { return m_steamFolder; }
-    bool needUninstall() const { return m_needUninstall; }
+    bool needUninstall() const { return m_flags.needUninstall; }
+    // The updater copy in the install folder, once prepared (backslash separated).
+    QString updaterFolder() const { return m_updaterFolder; }
+    const InstallFlags &flags() const { return m_flags; }
 
 signals:
+    void initInstall();
+    void installUpdater();
+    void installHidRomCU();
+    void installSteam();
     // Finds earlier installations and starts the size checks, on the worker thread.
     void checkPath();
     void showDialog(const QString &dialogId);
+    // Answered by the receiver: whether the guide was started.
+    bool startGuide(const QString &bgiPipeName);
+    void prepareToQuit(const QString &strReason);
+    // Each asks the launcher to start proc as that step's updater; connected directly.
+    void updaterInstallUpdater(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
+    void updaterInstallHidRomCU(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
+    void updaterInstallGuide(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
+    void updaterInstallNovaSw(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
+    void checkMD5();
 
 public slots:
     // The folder page is up, or the sizes have become known while it is.
@@ -38,15 +68,72 @@ public slots:
     // The folder page's answer: loc and folderName of the software in software-only
     // mode, of Steam otherwise.
     void decidePath(const QString &loc, const QString &folderName);
+    void startInstall();
+    void onReturnTryAgain(const QString &dialogID);
+    void onGuideStarted();
+    void onAutoRetry();
+    void onInstallUpdaterError();
+    void onInstallUpdaterFinished();
+    void onInstallHidRomCUError();
+    void onInstallHidRomCUFinished();
+    void onInstallGuideError();
+    void onInstallGuideFinished();
+    void onInstallNovaError();
+    void onInstallNovaFinished();
 
 private:
+    // One updater run of a step: what it installs, where it reports and where its
+    // outcome goes.
+    struct StepRun {
+        const char *logLine;
+        QString pipeName;
+        QString packageName;
+        QString displayName;
+        double cruiseTarget;
+        bool isSelfUpdate;
+        void (InstallManager::*launch)(QProcess *, const QString &, const QString &);
+        void (InstallManager::*finished)();
+        void (InstallManager::*error)();
+    };
+
+    void doInstall();
+    void launchStep(const StepRun &step);
+    void installGuide();
+    void installNovaSw();
+    void stepFinished(double progress);
+    void checkParallelStatus();
+    // The foreground part is over: the install page completes and the guide takes over.
+    void endForeground();
+    // The window steps back for the guide, which shows the rest of the installation.
+    void startBackgroundMode();
+    void raiseError(const QString &dialogId);
+    void sendToGuide(const QString &message);
+    // The software's name on the install page.
+    QString softwareDisplayName() const;
+    // The preparation's steps; false (with the error raised) at the first failure.
+    bool prepare();
+    // Takes the prepared updater folder on this object's thread and goes on.
+    void onPrepared(const QString &updaterFolder);
+    QString installFolder() const;
+    void callPage(const char *function) const;
+    void callPage(const char *function, double value) const;
+    void setPageProperty(const char *name, const QVariant &value) const;
+
     QObject *const m_root;
     BIService *const m_biService;
     PathManager *const m_pathManager;
     const QString m_productName;
+    const QString m_programFolder;
     QString m_installLocation;
     QString m_installFolderName;
     QString m_steamFolder;
-    bool m_needUninstall = false;
+    QString m_updaterFolder;
+    QString m_lastErrorId;
+    InstallFlags m_flags;
+    int m_guideProgress = 50;
+    // Launches of the current step so far; launches happen on either thread.
+    std::atomic<int> m_updateAttempts { 0 };
+    std::atomic<int> m_downloadAttempts { 0 };
+    InstallWorker *m_worker = nullptr;
     WorkerThread m_workerThread { "[InstallManager]" };
 };

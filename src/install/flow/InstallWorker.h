@@ -14,6 +14,10 @@ public:
 
 public slots:
     void checkPath();
+    void initInstall();
+    void installUpdater();
+    void installHidRomCU();
+    void installSteam();
 
 private:
     InstallManager &m_manager;

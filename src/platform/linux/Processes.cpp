@@ -135,6 +135,11 @@ qint64 Processes::currentPid()
     return ::getpid();
 }
 
+qint64 Processes::currentThreadId()
+{
+    return ::gettid();
+}
+
 void Processes::abortCurrent()
 {
     ::kill(::getpid(), SIGKILL);

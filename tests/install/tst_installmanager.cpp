@@ -1,0 +1,274 @@
+#include "LogCapture.h"
+#include "SandboxMachine.h"
+
+#include "core/ModeFlags.h"
+#include "core/Utils.h"
+#include "install/UpdaterLauncher.h"
+#include "install/flow/InstallManager.h"
+#include "install/flow/InstallSteps.h"
+#include "location/PathManager.h"
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+Q_DECLARE_METATYPE(InstallStep)
+
+namespace {
+
+const QString ProgramFolder = QStringLiteral("opt/NovaTundraSetup");
+constexpr int StepsTimeoutMs = 60000;
+
+using Steps = QList<InstallStep>;
+
+// The install page as the install manager sees it: its functions record their calls.
+class InstallPage : public QObject {
+    Q_OBJECT
+
+public:
+    explicit InstallPage(QObject *root)
+        : QObject(root)
+    {
+        setObjectName(QStringLiteral("pInstall"));
+    }
+
+    Q_INVOKABLE QVariant setProgress(const QVariant &value)
+    {
+        progress.append(value.toDouble());
+        return {};
+    }
+    Q_INVOKABLE QVariant startCruising(const QVariant &) { return {}; }
+    Q_INVOKABLE QVariant stopCruising()
+    {
+        ++stops;
+        return {};
+    }
+    Q_INVOKABLE QVariant complete()
+    {
+        ++completions;
+        return {};
+    }
+
+    QList<double> progress;
+    int stops = 0;
+    int completions = 0;
+};
+
+void setMode(bool isSWOA)
+{
+    ModeFlags flags;
+    flags.isSWOA = isSWOA;
+    Mode::set(flags);
+}
+
+// An installation on a sandbox machine: the program folder with the stand-in updater,
+// the path and install managers wired to the real launcher as the program wires them,
+// and the folder already chosen.
+struct InstallRun {
+    explicit InstallRun(const QJsonObject &updaterSettings)
+        : page(new InstallPage(&root))
+        , paths(&root, nullptr, false, machine.path(ProgramFolder))
+        , installs(&root, nullptr, &paths, QStringLiteral("NOVA Tundra"), machine.path(ProgramFolder))
+        , dialogs(&installs, &InstallManager::showDialog)
+    {
+        machine.writeScenario({ { QStringLiteral("Updater.exe"), updaterSettings } });
+        ready
+            = !machine.installPeer(ProgramFolder + QStringLiteral("/Updater"), QStringLiteral("Updater.exe")).isEmpty()
+            && QDir().mkpath(machine.path(ProgramFolder + QStringLiteral("/OOBETool")));
+        const auto direct = Qt::DirectConnection;
+        QObject::connect(
+            &installs, &InstallManager::updaterInstallUpdater, &launcher, &UpdaterLauncher::installUpdater, direct);
+        QObject::connect(
+            &installs, &InstallManager::updaterInstallHidRomCU, &launcher, &UpdaterLauncher::installHidRomCU, direct);
+        QObject::connect(
+            &installs, &InstallManager::updaterInstallGuide, &launcher, &UpdaterLauncher::installGuide, direct);
+        QObject::connect(
+            &installs, &InstallManager::updaterInstallNovaSw, &launcher, &UpdaterLauncher::installNovaSw, direct);
+        // The page's folder is the software's in software-only mode, Steam's otherwise.
+        installs.decidePath(Utils::withBackslashes(machine.path(QStringLiteral("games"))),
+            Mode::isSWOA() ? QStringLiteral("NOVA") : QStringLiteral("Steam"));
+    }
+
+    // The updater's runs so far, by the pipe each reported on.
+    QStringList pipes() const
+    {
+        QStringList result;
+        for (const QString &start : machine.peerStarts()) {
+            const int at = start.indexOf(QLatin1String("-NP:"));
+            if (at >= 0)
+                result.append(start.mid(at + 4).section(QLatin1Char(' '), 0, 0));
+        }
+        return result;
+    }
+
+    SandboxMachine machine;
+    QObject root;
+    InstallPage *page;
+    UpdaterLauncher launcher { false };
+    PathManager paths;
+    InstallManager installs;
+    QSignalSpy dialogs;
+    bool ready = false;
+};
+
+QJsonObject job(const QString &name, const QJsonObject &settings)
+{
+    return { { QStringLiteral("tasks"), QJsonObject { { name, settings } } } };
+}
+
+} // namespace
+
+class tst_InstallManager : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { setMode(false); }
+
+    void nextSteps_data()
+    {
+        QTest::addColumn<QStringList>("done"); // flags that are set
+        QTest::addColumn<bool>("isSWOA");
+        QTest::addColumn<Steps>("steps");
+        const QStringList throughGuide { QStringLiteral("init"), QStringLiteral("updater"), QStringLiteral("hid"),
+            QStringLiteral("guide") };
+        QTest::newRow("fresh") << QStringList() << false << Steps { InstallStep::Init };
+        QTest::newRow("earlier installation to remove")
+            << QStringList { QStringLiteral("needUninstall") } << false << Steps { InstallStep::Uninstall };
+        QTest::newRow("prepared") << QStringList { QStringLiteral("init") } << false << Steps { InstallStep::Updater };
+        QTest::newRow("updater done") << QStringList { QStringLiteral("init"), QStringLiteral("updater") } << false
+                                      << Steps { InstallStep::HidRomCU };
+        QTest::newRow("software-only: no headset tools, guide or Steam") << QStringList { QStringLiteral("init"),
+            QStringLiteral("updater") } << true << Steps { InstallStep::NovaSw };
+        QTest::newRow("after the guide, in parallel")
+            << throughGuide << false << Steps { InstallStep::NovaSw, InstallStep::Steam };
+        QTest::newRow("with preloaded content")
+            << throughGuide + QStringList { QStringLiteral("preloadNeeded") } << false
+            << Steps { InstallStep::NovaSw, InstallStep::Preload, InstallStep::Steam };
+        QTest::newRow("running parts are not started again")
+            << throughGuide + QStringList { QStringLiteral("novaInstalling"), QStringLiteral("steamInstalling") }
+            << false << Steps();
+        QTest::newRow("store app waited for: software not again") << throughGuide
+                + QStringList { QStringLiteral("novaportNeeded"), QStringLiteral("novaDone"),
+                      QStringLiteral("novaportWaiting"), QStringLiteral("steam") }
+                                                                  << false << Steps();
+        QTest::newRow("store app asked for again: software again") << throughGuide
+                + QStringList { QStringLiteral("novaportNeeded"), QStringLiteral("novaDone"), QStringLiteral("steam") }
+                                                                   << false << Steps { InstallStep::NovaSw };
+    }
+
+    // Which steps the dispatcher starts for each state of the installation.
+    void nextSteps()
+    {
+        QFETCH(QStringList, done);
+        QFETCH(bool, isSWOA);
+        QFETCH(Steps, steps);
+        InstallFlags flags;
+        const QList<QPair<QString, bool *>> names { { QStringLiteral("needUninstall"), &flags.needUninstall },
+            { QStringLiteral("init"), &flags.initDone }, { QStringLiteral("updater"), &flags.updaterDone },
+            { QStringLiteral("hid"), &flags.hidRomCUDone }, { QStringLiteral("guide"), &flags.guideDone },
+            { QStringLiteral("novaInstalling"), &flags.novaInstalling },
+            { QStringLiteral("novaDone"), &flags.novaDone },
+            { QStringLiteral("steamInstalling"), &flags.steamInstalling },
+            { QStringLiteral("steam"), &flags.steamDone }, { QStringLiteral("preloadNeeded"), &flags.preloadNeeded },
+            { QStringLiteral("novaportNeeded"), &flags.novaportNeeded },
+            { QStringLiteral("novaportWaiting"), &flags.novaportWaiting } };
+        for (const auto &name : names)
+            *name.second = done.contains(name.first);
+        QCOMPARE(InstallSteps::next(flags, isSWOA), steps);
+    }
+
+    // Preparation, then the updater, the headset tools and the guide one after another,
+    // then the main software beside Steam; each step's end moves the page on.
+    void stepsRunInTurn()
+    {
+        LogCapture log;
+        InstallRun run({});
+        QVERIFY(run.ready);
+        run.installs.startInstall();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Finished installing NOVA")), StepsTimeoutMs);
+        QCOMPARE(run.pipes(),
+            (QStringList { QStringLiteral("updater_pipe"), QStringLiteral("HidRomCU_pipe"),
+                QStringLiteral("guide_pipe"), QStringLiteral("nova_pipe") }));
+        QTRY_COMPARE(run.page->progress, (QList<double> { 10.0, 12.0, 50.0, 80.0 }));
+        // Steam's step runs on the worker thread, beside the software.
+        const QString steamStep = QStringLiteral("[InstallManager] installSteamImpl(");
+        QTRY_VERIFY(!log.startingWith(steamStep).isEmpty());
+        QVERIFY(log.threadOf(steamStep) != QThread::currentThread());
+        QCOMPARE(run.dialogs.count(), 0);
+
+        // The software goes to the program files; the chosen folder is Steam's.
+        const QString installFolder = run.machine.path(QStringLiteral("opt/NOVA"));
+        QCOMPARE(platform::Registry::read(Utils::RegKeltNova, QStringLiteral("InstallPathPrefix")).toString(),
+            Utils::withBackslashes(run.machine.path(QStringLiteral("opt"))));
+        QCOMPARE(run.installs.steamFolder(), Utils::withBackslashes(run.machine.path(QStringLiteral("games/Steam"))));
+        QVERIFY(QFile::exists(installFolder + QStringLiteral("/Updater/Updater.exe")));
+        QCOMPARE(run.installs.updaterFolder(), Utils::withBackslashes(installFolder + QStringLiteral("/Updater")));
+        // Registered with the copied updater before any step.
+        QVERIFY(run.machine.peerStarts().first().startsWith(
+            QStringLiteral("Updater.exe -install NOVA Software ") + installFolder + QStringLiteral(" NOVA_SOFTWARE")));
+    }
+
+    // In software-only mode the software follows the updater, and the store app is
+    // waited for.
+    void softwareOnlyInstallsTheSoftwareAlone()
+    {
+        setMode(true);
+        LogCapture log;
+        InstallRun run({});
+        QVERIFY(run.ready);
+        run.installs.startInstall();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Start waiting for NOVAPORT installation")), StepsTimeoutMs);
+        QCOMPARE(run.pipes(), (QStringList { QStringLiteral("updater_pipe"), QStringLiteral("nova_pipe") }));
+        QVERIFY(run.machine.peerStarts().first().startsWith(QStringLiteral("Updater.exe -install NOVAPORT ")));
+    }
+
+    // A download failure of the main software is retried three more times, then
+    // "IN002" is raised; TRY AGAIN starts the step once more, with its counts where they
+    // stood, and the installation goes on.
+    void failedStepIsRetriedThenRaised()
+    {
+        QJsonArray attempts;
+        for (int i = 0; i < 4; ++i)
+            attempts.append(QJsonObject { { QStringLiteral("exitCode"), 5 } });
+        attempts.append(QJsonObject {});
+        LogCapture log;
+        InstallRun run(job(QStringLiteral("software"), { { QStringLiteral("attempts"), attempts } }));
+        QVERIFY(run.ready);
+        run.installs.startInstall();
+        QTRY_COMPARE_WITH_TIMEOUT(run.dialogs.count(), 1, StepsTimeoutMs);
+        QCOMPARE(run.dialogs.at(0).at(0).toString(), QStringLiteral("IN002"));
+        QCOMPARE(run.pipes().count(QStringLiteral("nova_pipe")), 4);
+        QVERIFY(log.contains(QStringLiteral("[NovaParser] autoRetry Download 3 times.")));
+        QTRY_VERIFY(run.page->stops >= 1);
+
+        run.installs.onReturnTryAgain(QStringLiteral("IN002"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Finished installing NOVA")), StepsTimeoutMs);
+        QCOMPARE(run.pipes().count(QStringLiteral("nova_pipe")), 5);
+        // Another dialog's answer resumes nothing.
+        run.installs.onReturnTryAgain(QStringLiteral("CO004"));
+        QCOMPARE(log.count(QStringLiteral("[InstallManager] Dialog return asks to resume installation")), 1);
+    }
+
+    // A preparation that cannot copy the updater raises "IN001" and starts no step.
+    void failedPreparationRaisesIN001()
+    {
+        LogCapture log;
+        InstallRun run({});
+        QVERIFY(QDir(run.machine.path(ProgramFolder + QStringLiteral("/OOBETool"))).removeRecursively());
+        run.installs.startInstall();
+        QTRY_COMPARE_WITH_TIMEOUT(run.dialogs.count(), 1, StepsTimeoutMs);
+        QCOMPARE(run.dialogs.at(0).at(0).toString(), QStringLiteral("IN001"));
+        QVERIFY(log.contains(QStringLiteral("[INstallManager] ERROR: Failed to copy OOBETool")));
+        QVERIFY(run.pipes().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_InstallManager)
+#include "tst_installmanager.moc"
