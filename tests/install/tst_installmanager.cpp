@@ -200,6 +200,10 @@ private slots:
         QTRY_VERIFY(!log.startingWith(steamStep).isEmpty());
         QVERIFY(log.threadOf(steamStep) != QThread::currentThread());
         QCOMPARE(run.dialogs.count(), 0);
+        // The page got the minutes left and names what is being installed.
+        QCOMPARE(log.count(QStringLiteral("[InstallManager] Init TimeTellers")), 1);
+        QVERIFY(run.page->property("minutesToGuide").toInt() >= 1);
+        QVERIFY(run.page->property("installMessageText").toString().startsWith(QLatin1String("Installing ")));
 
         // The software goes to the program files; the chosen folder is Steam's.
         const QString installFolder = run.machine.path(QStringLiteral("opt/NOVA"));

@@ -8,7 +8,10 @@
 #include "core/Utils.h"
 #include "core/Wiring.h"
 #include "install/CAsyncNamedPipe.h"
+#include "install/InstallInfo.h"
 #include "install/NovaParser.h"
+#include "install/TellerTable.h"
+#include "install/TimeTeller.h"
 #include "install/UpdaterRun.h"
 #include "install/flow/InstallWorker.h"
 #include "location/PathManager.h"
@@ -27,6 +30,7 @@ const QString SoftwareFolderName = QStringLiteral("NOVA");
 const QString InstallPathValue = QStringLiteral("InstallPathPrefix");
 const QString OobeDataFolder = QStringLiteral("\\Kelt\\NovaSoftware\\OOBE");
 constexpr int GuidePipeTimeoutMs = 500;
+constexpr int EstimateIntervalMs = 10000;
 // The registration is quick; one that hangs must not hold the installation for ever.
 constexpr int RegisterTimeoutMs = 120000;
 // Programs that may hold the guide's files open while it is replaced.
@@ -73,6 +77,8 @@ InstallManager::InstallManager(QObject *root, BIService *biService, PathManager 
     , m_productName(productName)
     , m_programFolder(Utils::withBackslashes(programFolder))
 {
+    m_estimateTimer.setInterval(EstimateIntervalMs);
+    connect(&m_estimateTimer, &QTimer::timeout, this, &InstallManager::calcEstTime);
     m_worker = m_workerThread.prepare<InstallWorker>(*this);
     if (!m_worker)
         return;
@@ -308,6 +314,7 @@ void InstallManager::onPrepared(const QString &updaterFolder)
 {
     m_updaterFolder = updaterFolder;
     m_flags.novaportNeeded = Mode::isSWOA() || Mode::isCN();
+    initTellers();
     m_flags.initDone = true;
     doInstall();
 }
@@ -315,15 +322,16 @@ void InstallManager::onPrepared(const QString &updaterFolder)
 void InstallManager::installUpdaterImpl()
 {
     launchStep({ "[InstallManager] Download Updater", QStringLiteral("updater_pipe"), QStringLiteral("NOVA Updater"),
-        softwareDisplayName(), 10.0, true, &InstallManager::updaterInstallUpdater,
+        softwareDisplayName(), 10.0, true, TellerName::Updater, &InstallManager::updaterInstallUpdater,
         &InstallManager::onInstallUpdaterFinished, &InstallManager::onInstallUpdaterError });
 }
 
 void InstallManager::installHidRomCUImpl()
 {
-    launchStep({ "[InstallManager] Download HID_Manager", QStringLiteral("HidRomCU_pipe"),
-        QStringLiteral("NOVA HidRomCU"), softwareDisplayName(), 12.0, false, &InstallManager::updaterInstallHidRomCU,
-        &InstallManager::onInstallHidRomCUFinished, &InstallManager::onInstallHidRomCUError });
+    launchStep(
+        { "[InstallManager] Download HID_Manager", QStringLiteral("HidRomCU_pipe"), QStringLiteral("NOVA HidRomCU"),
+            softwareDisplayName(), 12.0, false, TellerName::HidRomCU, &InstallManager::updaterInstallHidRomCU,
+            &InstallManager::onInstallHidRomCUFinished, &InstallManager::onInstallHidRomCUError });
 }
 
 void InstallManager::installGuide()
@@ -333,7 +341,7 @@ void InstallManager::installGuide()
         Utils::killProcessByName(program);
     launchStep({ "[InstallManager] Download and install Guide", QStringLiteral("guide_pipe"),
         QStringLiteral("NOVA Guide"), tr("%1 Setup Guide").arg(m_productName), double(m_guideProgress), false,
-        &InstallManager::updaterInstallGuide, &InstallManager::onInstallGuideFinished,
+        TellerName::Guide, &InstallManager::updaterInstallGuide, &InstallManager::onInstallGuideFinished,
         &InstallManager::onInstallGuideError });
 }
 
@@ -341,9 +349,10 @@ void InstallManager::installNovaSw()
 {
     Utils::killProcessByPath(local(installFolder() + QStringLiteral("\\BTDriverUpdater\\AutoDriver.exe")));
     m_flags.novaInstalling = true;
-    launchStep({ "[InstallManager] Download and install Nova software", QStringLiteral("nova_pipe"),
-        QStringLiteral("NOVA Sw"), softwareDisplayName(), 90.0, false, &InstallManager::updaterInstallNovaSw,
-        &InstallManager::onInstallNovaFinished, &InstallManager::onInstallNovaError });
+    launchStep(
+        { "[InstallManager] Download and install Nova software", QStringLiteral("nova_pipe"), QStringLiteral("NOVA Sw"),
+            softwareDisplayName(), 90.0, false, TellerName::NovaSw, &InstallManager::updaterInstallNovaSw,
+            &InstallManager::onInstallNovaFinished, &InstallManager::onInstallNovaError });
 }
 
 void InstallManager::installSteamImpl()
@@ -363,6 +372,13 @@ void InstallManager::launchStep(const StepRun &step)
     connect(parser, &NovaParser::installFinished, this, step.finished, Qt::QueuedConnection);
     connect(parser, &NovaParser::installError, this, step.error, Qt::QueuedConnection);
     connect(parser, &NovaParser::autoRetry, this, &InstallManager::onAutoRetry, Qt::QueuedConnection);
+    connect(parser, &NovaParser::showInstallInfo, this, &InstallManager::showInstallInfo, Qt::QueuedConnection);
+    if (TimeTeller *teller = m_tellers.value(step.tellerName)) {
+        connect(parser, &NovaParser::reportDownload, teller, &TimeTeller::onReportDownload, Qt::QueuedConnection);
+        connect(parser, &NovaParser::reportSpeed, teller, &TimeTeller::onReportSpeed, Qt::QueuedConnection);
+        connect(parser, &NovaParser::startInstall, teller, &TimeTeller::onStartInstall, Qt::QueuedConnection);
+        connect(parser, &NovaParser::installFinished, teller, &TimeTeller::onFinished, Qt::QueuedConnection);
+    }
     run.pipeThread->start();
     emit(this->*step.launch)(run.process, local(m_updaterFolder), step.pipeName);
     ++m_updateAttempts;
@@ -478,6 +494,8 @@ void InstallManager::checkParallelStatus()
     if (Mode::isSWOA()) {
         setPageProperty("installMessageText", QString());
         callPage("complete");
+        qDebug("[InstallManager] Stop timer");
+        m_estimateTimer.stop();
         qDebug("[InstallManager] Remove imei files.");
         for (const char *file : { "\\Config\\imei.NOVA_OOBE.ENC", "\\Config\\imei.NOVA_SOFTWARE.ENC" })
             QFile::remove(local(m_updaterFolder + QLatin1String(file)));
@@ -507,6 +525,86 @@ void InstallManager::startBackgroundMode()
     }
     qDebug("[InstallManager] UI starts BG mode");
     QmlCall::call(m_root, "startBGMode");
+}
+
+void InstallManager::initTellers()
+{
+    if (m_tellers.isEmpty()) {
+        qDebug("[InstallManager] Init TimeTellers");
+        TellerModes modes;
+        modes.swoa = Mode::isSWOA();
+        modes.standaloneSteamVR = m_pathManager->shouldUseStandaloneSteamVR();
+        modes.steamFolderKnown = !m_pathManager->steamPath().isEmpty();
+        modes.steamVRInSteam = m_pathManager->isSteamVRInstalled();
+        for (const TellerRow &row : tellerRows(modes))
+            m_tellers.insert(row.name, new TimeTeller(row.name, row.defaultBytes, row.installSeconds, &m_speed, this));
+    }
+    if (!m_estimateTimer.isActive()) {
+        qDebug("[InstallManager] Periodically estimate remaining time");
+        m_estimateTimer.start();
+    }
+    calcEstTime();
+}
+
+qint64 InstallManager::secondsLeft(QLatin1String tellerName)
+{
+    TimeTeller *teller = m_tellers.value(tellerName);
+    return teller ? teller->estimate() : 0;
+}
+
+void InstallManager::calcEstTime()
+{
+    qDebug("[InstallManager] Calc est time");
+    const InstallFlags &f = m_flags;
+    if (!f.guideStarted) {
+        if (Mode::isSWOA()) {
+            if (!f.updaterDone)
+                secondsLeft(TellerName::Updater);
+            return;
+        }
+        qint64 seconds = 0;
+        if (!f.updaterDone)
+            seconds += secondsLeft(TellerName::Updater);
+        if (!f.hidRomCUDone)
+            seconds += secondsLeft(TellerName::HidRomCU);
+        if (!f.guideDone)
+            seconds += secondsLeft(TellerName::Guide);
+        if (!m_pathManager->shouldUseStandaloneSteamVR() && !f.steamDone)
+            seconds += secondsLeft(TellerName::SteamClient);
+        const int minutes = minutesToGuide(seconds);
+        qDebug("[InstallManager] Est minutes to Guide: %d", minutes);
+        setPageProperty("minutesToGuide", minutes);
+        return;
+    }
+    if (!f.allDone) {
+        const int minutes = minutesLeft(secondsLeft(TellerName::NovaSw));
+        qDebug("[InstallManager] Est minutes for NOVA: %d", minutes);
+        sendToGuide(QStringLiteral("EST_TIME:NOVA|") + QString::number(minutes));
+    }
+    if (!f.steamDone) {
+        const int minutes = minutesLeft(secondsLeft(
+            m_pathManager->shouldUseStandaloneSteamVR() ? TellerName::StandaloneSteamVR : TellerName::SteamVR));
+        qDebug("[InstallManager] Est minutes for SteamVR: %d", minutes);
+        sendToGuide(QStringLiteral("EST_TIME:SteamVR|") + QString::number(minutes));
+    }
+}
+
+void InstallManager::showInstallInfo(const QString &packageName, const QString &packageNameTr, double curSize,
+    double totalSize, double speed, bool isForSteamVR, bool shouldHideDownload)
+{
+    const InstallInfo info { packageName, packageNameTr, curSize, totalSize, speed, isForSteamVR, shouldHideDownload };
+    InstallPhase phase;
+    phase.parallelStarted = m_flags.parallelStarted;
+    phase.allDone = m_flags.allDone;
+    phase.steamDone = m_flags.steamDone;
+    phase.namesSteamVR = m_pathManager->shouldUseStandaloneSteamVR() || m_flags.steamVRStarted;
+    const InstallTexts texts = installTexts(info, phase);
+    if (!texts.ignored) {
+        setPageProperty("installMessageText", texts.message);
+        setPageProperty("speedMessageText", texts.speed);
+    }
+    if (m_flags.guideStarted)
+        sendToGuide(installInfoPipeText(info));
 }
 
 void InstallManager::raiseError(const QString &dialogId)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/WorkerThread.h"
+#include "install/SpeedEstimate.h"
 #include "install/flow/InstallSteps.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
 
@@ -12,6 +15,7 @@ class BIService;
 class InstallWorker;
 class PathManager;
 class QProcess;
+class TimeTeller;
 
 // Drives the installation: fixes where the software and Steam go once the folder page
 // has been answered, prepares the machine and runs the install steps one after another
@@ -80,6 +84,10 @@ public slots:
     void onInstallGuideFinished();
     void onInstallNovaError();
     void onInstallNovaFinished();
+    // Every 10 s: the minutes left, on the install page or to the guide.
+    void calcEstTime();
+    void showInstallInfo(const QString &packageName, const QString &packageNameTr, double curSize, double totalSize,
+        double speed, bool isForSteamVR, bool shouldHideDownload);
 
 private:
     // One updater run of a step: what it installs, where it reports and where its
@@ -91,6 +99,7 @@ private:
         QString displayName;
         double cruiseTarget;
         bool isSelfUpdate;
+        QLatin1String tellerName;
         void (InstallManager::*launch)(QProcess *, const QString &, const QString &);
         void (InstallManager::*finished)();
         void (InstallManager::*error)();
@@ -118,6 +127,10 @@ private:
     void callPage(const char *function) const;
     void callPage(const char *function, double value) const;
     void setPageProperty(const char *name, const QVariant &value) const;
+    // Creates the steps' tellers once per run and starts the periodic estimate.
+    void initTellers();
+    // The teller's estimate in seconds; 0 for a teller this run does not have.
+    qint64 secondsLeft(QLatin1String tellerName);
 
     QObject *const m_root;
     BIService *const m_biService;
@@ -134,6 +147,9 @@ private:
     // Launches of the current step so far; launches happen on either thread.
     std::atomic<int> m_updateAttempts { 0 };
     std::atomic<int> m_downloadAttempts { 0 };
+    SpeedEstimate m_speed;
+    QHash<QString, TimeTeller *> m_tellers;
+    QTimer m_estimateTimer;
     InstallWorker *m_worker = nullptr;
     WorkerThread m_workerThread { "[InstallManager]" };
 };
