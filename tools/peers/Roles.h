@@ -31,3 +31,8 @@ int runScript(const QString &pipe, const QStringList &messages, const Scenario &
 // The registry reader, "GetReg.exe <hive> <key> <value name>": exits with the value as a
 // number, -1 when it cannot be read as one.
 int runGetReg(const QStringList &arguments, const Scenario &scenario);
+
+// The headset firmware update kit, "FirmwareUpdateKit.exe": stays alive for "runMs" and
+// exits with the code that "exitCodes" gives for its arguments (joined with spaces), or
+// with "exitCode"; started outside its own folder it exits with 3.
+int runFirmwareKit(const QStringList &arguments, const Scenario &scenario);

@@ -18,7 +18,7 @@ const QHash<QString, Role> &roles()
     static const QHash<QString, Role> table = [] {
         QHash<QString, Role> roles { { QStringLiteral("updater.exe"), runUpdater },
             { QStringLiteral("ndp46-kb3045560-web.exe"), runDotNetInstaller },
-            { QStringLiteral("getreg.exe"), runGetReg } };
+            { QStringLiteral("getreg.exe"), runGetReg }, { QStringLiteral("firmwareupdatekit.exe"), runFirmwareKit } };
         const QStringList guides = guideProgramNames();
         for (const QString &guide : guides)
             roles.insert(guide.toLower(), runGuide);
