@@ -9,6 +9,7 @@
 #include "core/ModeFlags.h"
 #include "core/QmlNames.h"
 #include "core/Wiring.h"
+#include "device/OEMProcess.h"
 #include "install/UpdaterLauncher.h"
 #include "install/flow/InstallManager.h"
 #include "location/PathManager.h"
@@ -62,6 +63,7 @@ Managers::Managers(
     guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
     urlChecker = std::make_unique<UrlChecker>();
+    oemProcess = std::make_unique<OEMProcess>(root);
     for (const QString &scheme : WebSchemes)
         QDesktopServices::setUrlHandler(scheme, urlChecker.get(), "openExternally");
 }
@@ -134,6 +136,7 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(installs, &InstallManager::updaterInstallNovaSw, launcher, &UpdaterLauncher::installNovaSw, direct);
     connect(loader, openUrlLinkSignal, urlChecker.get(), "onOpenUrlLink(QString)");
     connect(pathManager.get(), &PathManager::showInstallPath, installManager.get(), &InstallManager::loadedPFolder);
+    connect(installManager.get(), &InstallManager::checkMD5, oemProcess.get(), &OEMProcess::onCheckMD5Proc);
     connect(graphicsChecker.get(), &GraphicsChecker::setDriverVersion, checkManager.get(),
         &CheckManager::onSetDriverVersion);
     connect(pages, &CPageManager::closeApp, closer.get(), &Closer::closing);

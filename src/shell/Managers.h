@@ -14,6 +14,7 @@ class DialogManager;
 class GraphicsChecker;
 class Guard;
 class InstallManager;
+class OEMProcess;
 class ParamHandler;
 class PathManager;
 class Predownloader;
@@ -55,6 +56,7 @@ public:
     std::unique_ptr<Guard> guard;
     std::unique_ptr<UpdaterLauncher> updaterLauncher;
     std::unique_ptr<UrlChecker> urlChecker;
+    std::unique_ptr<OEMProcess> oemProcess;
 
 private:
     QObject *m_root;

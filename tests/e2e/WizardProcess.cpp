@@ -53,7 +53,9 @@ bool WizardProcess::install(bool baseRcc)
     // files are linked.
     if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), programPath()))
         return false;
-    bool ok = QFile::link(built + QStringLiteral("/Language"), m_programFolder + QStringLiteral("/Language"))
+    // The tools folder the installation copies next to the updater.
+    bool ok = QDir().mkpath(m_programFolder + QStringLiteral("/OOBETool"))
+        && QFile::link(built + QStringLiteral("/Language"), m_programFolder + QStringLiteral("/Language"))
         && QDir().mkpath(m_programFolder + QStringLiteral("/comp"))
         && QFile::link(built + QStringLiteral("/comp/compDefault.json"),
             m_programFolder + QStringLiteral("/comp/compDefault.json"));
@@ -180,14 +182,21 @@ QString WizardProcess::programPath() const
 
 QStringList WizardProcess::logLinesOf(const SandboxMachine &machine, qint64 pid)
 {
-    const QDir folder(machine.path(QStringLiteral("Temp/NovaSetupTempLog")));
-    // "NovaEyeInstall-log-<time>-<pid>.txt", or "...-<pid>-<n>.txt" after a name clash.
+    // "NovaEyeInstall-log-<time>-<pid>.txt", or "...-<pid>-<n>.txt" after a name clash;
+    // the installation moves it, whole, into the data folder.
     const QString id = pid == 0 ? QStringLiteral("*") : QString::number(pid);
-    const QStringList files = folder.entryList({ QStringLiteral("NovaEyeInstall-log-*-%1.txt").arg(id),
-                                                   QStringLiteral("NovaEyeInstall-log-*-%1-*.txt").arg(id) },
-        QDir::Files, QDir::Name);
-    QFile log(folder.filePath(files.value(0)));
-    if (files.isEmpty() || !log.open(QIODevice::ReadOnly))
+    QFile log;
+    for (const char *place : { "ProgramData/Kelt/NovaSoftware/OOBE", "Temp/NovaSetupTempLog" }) {
+        const QDir folder(machine.path(QLatin1String(place)));
+        const QStringList files = folder.entryList({ QStringLiteral("NovaEyeInstall-log-*-%1.txt").arg(id),
+                                                       QStringLiteral("NovaEyeInstall-log-*-%1-*.txt").arg(id) },
+            QDir::Files, QDir::Name);
+        if (!files.isEmpty()) {
+            log.setFileName(folder.filePath(files.first()));
+            break;
+        }
+    }
+    if (log.fileName().isEmpty() || !log.open(QIODevice::ReadOnly))
         return {};
     static const QRegularExpression line(QStringLiteral("^\\[[^\\]]+\\] (.*) \\([DWCFU]\\)"));
     QStringList texts;

@@ -344,6 +344,44 @@ private slots:
         QVERIFY(wizard.logLines().contains(QStringLiteral("[PathManager] No enough space?[1]")));
     }
 
+    // INSTALL on the folder page starts the installation: the updater installs
+    // itself, the headset tools, the guide and the software one after another.
+    void installRunsTheStepsInTurn()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.installUpdater());
+        startOnHealthAndGoToFolder(wizard);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[pFolder] Space required: 18.1 GB")), PageTimeoutMs);
+        press({ QStringLiteral("Return") }); // INSTALL
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[InstallManager] Finished installing NOVA")), EndTimeoutMs);
+        QString missing;
+        QVERIFY2(linesInOrder(wizard.logLines(),
+                     { QStringLiteral("[PageManager] Loaded pInstall.qml"),
+                         QStringLiteral("[InstallManager] Finished installing Updater"),
+                         QStringLiteral("[InstallManager] Finished installing Hid_Manager"),
+                         QStringLiteral("[InstallManager] Finished installing Guide"),
+                         QStringLiteral("[InstallManager] Finished installing NOVA") },
+                     &missing),
+            qPrintable(missing));
+        QStringList pipes;
+        for (const QStringList &arguments : peerArguments(machine, QStringLiteral("Updater.exe"))) {
+            for (const QString &argument : arguments) {
+                if (argument.startsWith(QLatin1String("-NP:")))
+                    pipes.append(argument.mid(4));
+            }
+        }
+        QCOMPARE(pipes.mid(pipes.indexOf(QStringLiteral("updater_pipe"))),
+            (QStringList { QStringLiteral("updater_pipe"), QStringLiteral("HidRomCU_pipe"),
+                QStringLiteral("guide_pipe"), QStringLiteral("nova_pipe") }));
+        QVERIFY(QFile::exists(machine.path(QStringLiteral("opt/NOVA/Updater/Updater.exe"))));
+    }
+
     void skipInstallationHandsOverToTheGuide_data()
     {
         QTest::addColumn<QStringList>("guideMessages");

@@ -1,7 +1,9 @@
 #include "WizardFixture.h"
 
+#include "install/flow/InstallManager.h"
 #include "shell/Closer.h"
 #include "shell/Guard.h"
+#include "wizard/DialogManager.h"
 #include "wizard/PageManager.h"
 
 namespace {
@@ -28,6 +30,10 @@ WizardFixture::WizardFixture(const ModeFlags &flags, bool closes, const QString 
     // The start-up gate takes the machine's single-instance lock and starts the updater:
     // its own tests and the end-to-end runs cover it, and fixtures run side by side.
     QObject::disconnect(harness.root(), SIGNAL(firstActive()), managers->guard.get(), SLOT(check()));
+    // TRY AGAIN resumes the installation, which has its own tests; here it would start
+    // with no folder chosen and raise a dialog of its own.
+    QObject::disconnect(managers->dialogManager.get(), &DialogManager::returnTryAgain, managers->installManager.get(),
+        &InstallManager::onReturnTryAgain);
     if (!closes)
         QObject::disconnect(
             managers->pageManager.get(), &CPageManager::closeApp, managers->closer.get(), &Closer::closing);

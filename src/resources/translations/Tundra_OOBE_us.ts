@@ -785,6 +785,60 @@
     </message>
 </context>
 <context>
+    <name>InstallManager</name>
+    <message>
+        <location filename="../../install/flow/InstallManager.cpp" line="+222"/>
+        <source>Installing NOVAPORT Desktop App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Installing %1 Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>%1 Setup Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+145"/>
+        <location filename="../../install/InstallInfo.cpp" line="+21"/>
+        <source>Installing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+179"/>
+        <source>NOVAPORT Desktop App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../install/InstallInfo.cpp" line="-5"/>
+        <source>%1 MB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Installing %1 (%2/%3 MB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Installing %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Installing %1%2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageSelector</name>
     <message>
         <location filename="../../qml/LanguageSelector.qml" line="+49"/>
@@ -1007,15 +1061,15 @@
 <context>
     <name>pFolder</name>
     <message>
-        <location filename="../../qml/pFolder.qml" line="+38"/>
-        <location line="+27"/>
+        <location filename="../../qml/pFolder.qml" line="+40"/>
+        <location line="+28"/>
         <location line="+7"/>
         <location line="+13"/>
         <source>INSTALL</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-29"/>
         <source>%1 MB</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1025,7 +1079,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Choose where to install</source>
         <translation type="unfinished"></translation>
     </message>
