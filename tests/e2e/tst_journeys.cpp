@@ -382,6 +382,49 @@ private slots:
         QVERIFY(QFile::exists(machine.path(QStringLiteral("opt/NOVA/Updater/Updater.exe"))));
     }
 
+    // In CN mode without Steam, SteamVR comes on its own: once the guide is installed the
+    // foreground part ends and the guide starts with the background pipe. Its "DONE"
+    // sends the window to the background and the guide hears how the installation
+    // goes; its "GUIDE_CLOSE" ends the wizard.
+    void guideTakesOverTheBackgroundInstallation()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine, { { QStringLiteral("locale"), QStringLiteral("zh_CN") } });
+        machine.writeScenario({ { QStringLiteral("NovaTundraGuide.exe"),
+            QJsonObject {
+                { QStringLiteral("messages"), QJsonArray { QStringLiteral("DONE"), QStringLiteral("GUIDE_CLOSE") } },
+                { QStringLiteral("intervalMs"), 1000 } } } });
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY(wizard.installUpdater());
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-CN") }),
+            qPrintable(m_keyboard->errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
+        press({ QStringLiteral("Return") });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[pFolder] Space required: 18.1 GB")), PageTimeoutMs);
+        press({ QStringLiteral("Return") }); // INSTALL
+
+        QCOMPARE(wizard.waitForExit(EndTimeoutMs), 0);
+        QString missing;
+        QVERIFY2(linesInOrder(wizard.logLines(),
+                     { QStringLiteral("[PathManager] Should use standalone SteamVR"),
+                         QStringLiteral("[InstallManager] Finished installing Guide"),
+                         QStringLiteral("[InstallManager] FG has finished"), QStringLiteral("[Closer] Start Guide"),
+                         QStringLiteral("[InstallManager] Guide has started"),
+                         QStringLiteral("[InstallManager] UI starts BG mode"),
+                         QStringLiteral("[PageManager] prepareToQuit: closed by guide"),
+                         QStringLiteral("[Closer] closing done") },
+                     &missing),
+            qPrintable(missing));
+        const QList<QStringList> guideStarts = peerArguments(machine, QStringLiteral("NovaTundraGuide.exe"));
+        QCOMPARE(guideStarts.size(), 1);
+        QVERIFY(guideStarts.at(0).contains(QStringLiteral("BGIPIPE:\\\\.\\pipe\\bgi_pipe")));
+        QFile reports(machine.path(QStringLiteral("bgi_pipe.log")));
+        QVERIFY(reports.open(QIODevice::ReadOnly));
+        QVERIFY(reports.readAll().contains("BGI_STATUS:installing"));
+    }
+
     void skipInstallationHandsOverToTheGuide_data()
     {
         QTest::addColumn<QStringList>("guideMessages");
