@@ -4,6 +4,7 @@ namespace {
 
 // How long the end of the owner waits for the thread to stop.
 constexpr unsigned long StopLimitMs = 5000;
+constexpr int SleepStepMs = 100;
 
 } // namespace
 
@@ -25,6 +26,17 @@ WorkerThread::~WorkerThread()
         return;
     }
     const std::lock_guard lock(*m_ended);
+}
+
+bool WorkerThread::sleepUnlessStopped(int ms)
+{
+    QThread *thread = QThread::currentThread();
+    for (int slept = 0; slept < ms; slept += SleepStepMs) {
+        if (thread->isInterruptionRequested())
+            return false;
+        QThread::msleep(qMin(SleepStepMs, ms - slept));
+    }
+    return !thread->isInterruptionRequested();
 }
 
 void WorkerThread::startThread()

@@ -60,6 +60,9 @@ public:
     }
     // Starts the prepared thread, once; later calls do nothing.
     void startThread();
+    // Sleeps the calling thread for ms in short steps; false as soon as the thread is
+    // asked to stop, which its owner does as it goes.
+    static bool sleepUnlessStopped(int ms);
     // The thread, for connections; null without a worker.
     QThread *thread() const { return m_worker ? m_thread.get() : nullptr; }
 

@@ -134,6 +134,8 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(installs, &InstallManager::updaterInstallHidRomCU, launcher, &UpdaterLauncher::installHidRomCU, direct);
     connect(installs, &InstallManager::updaterInstallGuide, launcher, &UpdaterLauncher::installGuide, direct);
     connect(installs, &InstallManager::updaterInstallNovaSw, launcher, &UpdaterLauncher::installNovaSw, direct);
+    connect(installs, &InstallManager::updaterInstallSASteamVR, launcher, &UpdaterLauncher::installStandaloneSteamVR,
+        direct);
     connect(loader, openUrlLinkSignal, urlChecker.get(), "onOpenUrlLink(QString)");
     connect(pathManager.get(), &PathManager::showInstallPath, installManager.get(), &InstallManager::loadedPFolder);
     connect(installManager.get(), &InstallManager::checkMD5, oemProcess.get(), &OEMProcess::onCheckMD5Proc);

@@ -58,10 +58,11 @@ public:
     int completions = 0;
 };
 
-void setMode(bool isSWOA)
+void setMode(bool isSWOA, bool isCN = false)
 {
     ModeFlags flags;
     flags.isSWOA = isSWOA;
+    flags.isCN = isCN;
     Mode::set(flags);
 }
 
@@ -71,7 +72,7 @@ void setMode(bool isSWOA)
 struct InstallRun {
     explicit InstallRun(const QJsonObject &updaterSettings)
         : page(new InstallPage(&root))
-        , paths(&root, nullptr, false, machine.path(ProgramFolder))
+        , paths(&root, nullptr, Mode::isCN(), machine.path(ProgramFolder))
         , installs(&root, nullptr, &paths, QStringLiteral("NOVA Tundra"), machine.path(ProgramFolder))
         , dialogs(&installs, &InstallManager::showDialog)
     {
@@ -80,6 +81,7 @@ struct InstallRun {
             = !machine.installPeer(ProgramFolder + QStringLiteral("/Updater"), QStringLiteral("Updater.exe")).isEmpty()
             && QDir().mkpath(machine.path(ProgramFolder + QStringLiteral("/OOBETool")));
         const auto direct = Qt::DirectConnection;
+        QObject::connect(&paths, &PathManager::updaterCheckSize, &launcher, &UpdaterLauncher::checkSize, direct);
         QObject::connect(
             &installs, &InstallManager::updaterInstallUpdater, &launcher, &UpdaterLauncher::installUpdater, direct);
         QObject::connect(
@@ -88,6 +90,8 @@ struct InstallRun {
             &installs, &InstallManager::updaterInstallGuide, &launcher, &UpdaterLauncher::installGuide, direct);
         QObject::connect(
             &installs, &InstallManager::updaterInstallNovaSw, &launcher, &UpdaterLauncher::installNovaSw, direct);
+        QObject::connect(&installs, &InstallManager::updaterInstallSASteamVR, &launcher,
+            &UpdaterLauncher::installStandaloneSteamVR, direct);
         // The page's folder is the software's in software-only mode, Steam's otherwise.
         installs.decidePath(Utils::withBackslashes(machine.path(QStringLiteral("games"))),
             Mode::isSWOA() ? QStringLiteral("NOVA") : QStringLiteral("Steam"));
@@ -258,6 +262,36 @@ private slots:
         // Another dialog's answer resumes nothing.
         run.installs.onReturnTryAgain(QStringLiteral("CO004"));
         QCOMPARE(log.count(QStringLiteral("[InstallManager] Dialog return asks to resume installation")), 1);
+    }
+
+    // In CN mode without Steam, SteamVR comes on its own once the firmware check has
+    // run (here it failed, which holds nothing up); the guide takes over after its step.
+    void standaloneSteamVRInCN()
+    {
+        setMode(false, true);
+        LogCapture log;
+        InstallRun run({});
+        QVERIFY(run.ready);
+        platform::Registry::write(
+            Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Failed"));
+        run.paths.checkPath();
+        QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
+        QVERIFY(run.paths.shouldUseStandaloneSteamVR());
+        QSignalSpy guideStarts(&run.installs, &InstallManager::startGuide);
+        run.installs.startInstall();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Finished installing Steam")), StepsTimeoutMs);
+        QVERIFY(run.pipes().contains(QStringLiteral("sasteamvr_pipe")));
+        QVERIFY(log.contains(QStringLiteral("[InstallManager] Hmd update Checked: Failed")));
+        QCOMPARE(guideStarts.count(), 1);
+        QCOMPARE(guideStarts.at(0).at(0).toString(), InstallManager::BgiPipe);
+        QString missing;
+        QVERIFY2(linesInOrder(log.lines(),
+                     { QStringLiteral("[InstallManager] Finished installing Guide"),
+                         QStringLiteral("[InstallManager] FG has finished") },
+                     &missing),
+            qPrintable(missing));
+        QCOMPARE(run.dialogs.count(), 0);
     }
 
     // A preparation that cannot copy the updater raises "IN001" and starts no step.

@@ -30,10 +30,13 @@ WizardFixture::WizardFixture(const ModeFlags &flags, bool closes, const QString 
     // The start-up gate takes the machine's single-instance lock and starts the updater:
     // its own tests and the end-to-end runs cover it, and fixtures run side by side.
     QObject::disconnect(harness.root(), SIGNAL(firstActive()), managers->guard.get(), SLOT(check()));
-    // TRY AGAIN resumes the installation, which has its own tests; here it would start
-    // with no folder chosen and raise a dialog of its own.
-    QObject::disconnect(managers->dialogManager.get(), &DialogManager::returnTryAgain, managers->installManager.get(),
-        &InstallManager::onReturnTryAgain);
+    // The install page and TRY AGAIN start the installation, which has tests of its own;
+    // pages jumped to here have no folder chosen, so it would raise a dialog of its own.
+    InstallManager *installs = managers->installManager.get();
+    QObject::disconnect(
+        managers->pageManager.get(), &CPageManager::loadedPInstall, installs, &InstallManager::startInstall);
+    QObject::disconnect(
+        managers->dialogManager.get(), &DialogManager::returnTryAgain, installs, &InstallManager::onReturnTryAgain);
     if (!closes)
         QObject::disconnect(
             managers->pageManager.get(), &CPageManager::closeApp, managers->closer.get(), &Closer::closing);

@@ -31,6 +31,9 @@ const QString InstallPathValue = QStringLiteral("InstallPathPrefix");
 const QString OobeDataFolder = QStringLiteral("\\Kelt\\NovaSoftware\\OOBE");
 constexpr int GuidePipeTimeoutMs = 500;
 constexpr int EstimateIntervalMs = 10000;
+constexpr int FirmwareWaitMs = 10000;
+// Half an hour: the firmware kit's image check ends in seconds when it runs at all.
+constexpr int FirmwareWaits = 180;
 // The registration is quick; one that hangs must not hold the installation for ever.
 constexpr int RegisterTimeoutMs = 120000;
 // Programs that may hold the guide's files open while it is replaced.
@@ -200,6 +203,8 @@ void InstallManager::doInstall()
             // with their own steps.
             break;
         case InstallStep::Steam:
+            // Marked here, where the dispatcher reads it, so it starts Steam once.
+            m_flags.steamInstalling = true;
             emit installSteam();
             break;
         }
@@ -322,7 +327,7 @@ void InstallManager::onPrepared(const QString &updaterFolder)
 void InstallManager::installUpdaterImpl()
 {
     launchStep({ "[InstallManager] Download Updater", QStringLiteral("updater_pipe"), QStringLiteral("NOVA Updater"),
-        softwareDisplayName(), 10.0, true, TellerName::Updater, &InstallManager::updaterInstallUpdater,
+        softwareDisplayName(), 10.0, true, false, TellerName::Updater, &InstallManager::updaterInstallUpdater,
         &InstallManager::onInstallUpdaterFinished, &InstallManager::onInstallUpdaterError });
 }
 
@@ -330,7 +335,7 @@ void InstallManager::installHidRomCUImpl()
 {
     launchStep(
         { "[InstallManager] Download HID_Manager", QStringLiteral("HidRomCU_pipe"), QStringLiteral("NOVA HidRomCU"),
-            softwareDisplayName(), 12.0, false, TellerName::HidRomCU, &InstallManager::updaterInstallHidRomCU,
+            softwareDisplayName(), 12.0, false, false, TellerName::HidRomCU, &InstallManager::updaterInstallHidRomCU,
             &InstallManager::onInstallHidRomCUFinished, &InstallManager::onInstallHidRomCUError });
 }
 
@@ -340,7 +345,7 @@ void InstallManager::installGuide()
     for (const QString &program : GuideLockers)
         Utils::killProcessByName(program);
     launchStep({ "[InstallManager] Download and install Guide", QStringLiteral("guide_pipe"),
-        QStringLiteral("NOVA Guide"), tr("%1 Setup Guide").arg(m_productName), double(m_guideProgress), false,
+        QStringLiteral("NOVA Guide"), tr("%1 Setup Guide").arg(m_productName), double(m_guideProgress), false, false,
         TellerName::Guide, &InstallManager::updaterInstallGuide, &InstallManager::onInstallGuideFinished,
         &InstallManager::onInstallGuideError });
 }
@@ -351,13 +356,69 @@ void InstallManager::installNovaSw()
     m_flags.novaInstalling = true;
     launchStep(
         { "[InstallManager] Download and install Nova software", QStringLiteral("nova_pipe"), QStringLiteral("NOVA Sw"),
-            softwareDisplayName(), 90.0, false, TellerName::NovaSw, &InstallManager::updaterInstallNovaSw,
+            softwareDisplayName(), 90.0, false, false, TellerName::NovaSw, &InstallManager::updaterInstallNovaSw,
             &InstallManager::onInstallNovaFinished, &InstallManager::onInstallNovaError });
 }
 
 void InstallManager::installSteamImpl()
 {
     qDebug("[InstallManager] installSteamImpl(%lld)", threadId());
+    if (!waitForFirmwareCheck())
+        return;
+    callPage("startCruising", 90.0);
+    if (!m_pathManager->shouldUseStandaloneSteamVR())
+        return; // the Steam client's installation comes with its monitor
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_biService)
+                m_biService->setSteamVRProgress(QStringLiteral("steamvr standalone installing"));
+        },
+        Qt::QueuedConnection);
+    for (const QString &program : { QStringLiteral("vrmonitor.exe"), QStringLiteral("vrserver.exe") })
+        Utils::killProcessByName(program);
+    if (Utils::findProcessByName(QStringLiteral("vrmonitor.exe"))
+        || Utils::findProcessByName(QStringLiteral("vrserver.exe"))) {
+        qWarning("[InstallManager] ERROR: Failed to exit SteamVR");
+        steamStepFailed(QStringLiteral("IN006"));
+        return;
+    }
+    launchStep({ "[InstallManager] Download and install standalone SteamVR", QStringLiteral("sasteamvr_pipe"),
+        QStringLiteral("SteamVR"), QStringLiteral("SteamVR"), 90.0, false, true, TellerName::StandaloneSteamVR,
+        &InstallManager::updaterInstallSASteamVR, &InstallManager::onInstallSteamFinished,
+        &InstallManager::onInstallSteamVRError });
+}
+
+bool InstallManager::waitForFirmwareCheck() const
+{
+    for (int wait = 0;; ++wait) {
+        const QString checked
+            = platform::Registry::read(Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked")).toString();
+        qDebug("[InstallManager] Hmd update Checked: %s", qUtf8Printable(checked));
+        // A check that failed has run too: the firmware kit's fault is no reason to
+        // hold the installation.
+        if (checked == QLatin1String("Yes") || checked.compare(QLatin1String("Failed"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (wait == FirmwareWaits) {
+            qWarning("[InstallManager] WARNING: The firmware check did not end in %d s, go on without it",
+                FirmwareWaits * FirmwareWaitMs / 1000);
+            return true;
+        }
+        qDebug("[InstallManager] oem not checked. continue waiting.");
+        if (!WorkerThread::sleepUnlessStopped(FirmwareWaitMs))
+            return false;
+    }
+}
+
+void InstallManager::steamStepFailed(const QString &dialogId)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, dialogId] {
+            m_flags.steamInstalling = false;
+            raiseError(dialogId);
+        },
+        Qt::QueuedConnection);
 }
 
 void InstallManager::launchStep(const StepRun &step)
@@ -365,7 +426,7 @@ void InstallManager::launchStep(const StepRun &step)
     qDebug("%s", step.logLine);
     callPage("startCruising", step.cruiseTarget);
     auto *parser = new NovaParser(
-        step.packageName, step.displayName, m_updateAttempts, m_downloadAttempts, step.isSelfUpdate, false);
+        step.packageName, step.displayName, m_updateAttempts, m_downloadAttempts, step.isSelfUpdate, step.isForSteamVR);
     // The run's pieces belong to the thread that launches it.
     QObject *owner = QThread::currentThread() == thread() ? static_cast<QObject *>(this) : m_worker;
     const UpdaterRun run = UpdaterRun::prepare(parser, step.pipeName, owner);
@@ -463,6 +524,32 @@ void InstallManager::onInstallNovaError()
     qDebug("[InstallManager] Failed to install Nova software, error");
     m_flags.novaInstalling = false;
     raiseError(QStringLiteral("IN002"));
+}
+
+void InstallManager::onInstallSteamFinished()
+{
+    if (m_flags.steamDone) {
+        qWarning("[InstallManager] WARNING: onInstallSteamFinished() has been invoked before, ignore.");
+        return;
+    }
+    qDebug("[InstallManager] Finished installing Steam");
+    m_flags.steamDone = true;
+    m_flags.steamInstalling = false;
+    stepFinished(80.0);
+    if (m_biService)
+        m_biService->setSteamVRProgress(m_pathManager->shouldUseStandaloneSteamVR()
+                ? QStringLiteral("steamvr standalone installed")
+                : QStringLiteral("steamvr installed"));
+    if (m_flags.guideStarted)
+        sendToGuide(QStringLiteral("INSTALL_DONE:SteamVR"));
+    checkParallelStatus();
+}
+
+void InstallManager::onInstallSteamVRError()
+{
+    qDebug("[InstallManager] Failed to install SteamVR, error");
+    m_flags.steamInstalling = false;
+    raiseError(QStringLiteral("IN007"));
 }
 
 void InstallManager::onAutoRetry()

@@ -64,6 +64,7 @@ signals:
     void updaterInstallHidRomCU(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void updaterInstallGuide(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void updaterInstallNovaSw(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
+    void updaterInstallSASteamVR(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void checkMD5();
 
 public slots:
@@ -84,6 +85,8 @@ public slots:
     void onInstallGuideFinished();
     void onInstallNovaError();
     void onInstallNovaFinished();
+    void onInstallSteamVRError();
+    void onInstallSteamFinished();
     // Every 10 s: the minutes left, on the install page or to the guide.
     void calcEstTime();
     void showInstallInfo(const QString &packageName, const QString &packageNameTr, double curSize, double totalSize,
@@ -99,6 +102,7 @@ private:
         QString displayName;
         double cruiseTarget;
         bool isSelfUpdate;
+        bool isForSteamVR;
         QLatin1String tellerName;
         void (InstallManager::*launch)(QProcess *, const QString &, const QString &);
         void (InstallManager::*finished)();
@@ -110,6 +114,11 @@ private:
     void installGuide();
     void installNovaSw();
     void stepFinished(double progress);
+    // Waits, on the worker thread, until the headset firmware check has run; false when
+    // the program closes first.
+    bool waitForFirmwareCheck() const;
+    // A failure of the Steam step, raised from the worker thread.
+    void steamStepFailed(const QString &dialogId);
     void checkParallelStatus();
     // The foreground part is over: the install page completes and the guide takes over.
     void endForeground();
