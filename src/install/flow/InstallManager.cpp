@@ -21,6 +21,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -32,6 +33,10 @@ const QString OobeDataFolder = QStringLiteral("\\Kelt\\NovaSoftware\\OOBE");
 constexpr int GuidePipeTimeoutMs = 500;
 constexpr int EstimateIntervalMs = 10000;
 constexpr int FirmwareWaitMs = 10000;
+constexpr int DriverCheckMs = 1000;
+// Ten minutes of tries: a registration that works at all works within seconds.
+constexpr int DriverRegistrationTries = 600;
+const QString SteamKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Valve\\Steam");
 // Half an hour: the firmware kit's image check ends in seconds when it runs at all.
 constexpr int FirmwareWaits = 180;
 // The registration is quick; one that hangs must not hold the installation for ever.
@@ -49,6 +54,11 @@ qint64 threadId()
 QString local(const QString &path)
 {
     return platform::Folders::localPath(path);
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 // Runs the registration synchronously; a program that cannot start, crashes or hangs
@@ -90,6 +100,7 @@ InstallManager::InstallManager(QObject *root, BIService *biService, PathManager 
     connect(this, &InstallManager::installUpdater, m_worker, &InstallWorker::installUpdater);
     connect(this, &InstallManager::installHidRomCU, m_worker, &InstallWorker::installHidRomCU);
     connect(this, &InstallManager::installSteam, m_worker, &InstallWorker::installSteam);
+    connect(this, &InstallManager::finishInstall, m_worker, &InstallWorker::finishInstall);
     m_workerThread.startThread();
 }
 
@@ -586,9 +597,69 @@ void InstallManager::checkParallelStatus()
         qDebug("[InstallManager] Remove imei files.");
         for (const char *file : { "\\Config\\imei.NOVA_OOBE.ENC", "\\Config\\imei.NOVA_SOFTWARE.ENC" })
             QFile::remove(local(m_updaterFolder + QLatin1String(file)));
-    } else if (m_flags.steamDone) {
+    } else if (m_flags.steamDone && !m_finishing) {
         qDebug("[InstallManager] BG installation has finished.");
+        m_finishing = true;
+        emit finishInstall();
     }
+}
+
+void InstallManager::finishInstallImpl()
+{
+    for (int attempt = 1; !registerDrivers(); ++attempt) {
+        if (attempt == DriverRegistrationTries) {
+            qWarning(
+                "[InstallManager] WARNING: The VR drivers are not registered after %d tries, finish anyway", attempt);
+            break;
+        }
+        qDebug("[InstallManager] openvr driver is not registered success, continue to check.");
+        if (!WorkerThread::sleepUnlessStopped(DriverCheckMs))
+            return;
+    }
+    QMetaObject::invokeMethod(this, &InstallManager::onDriversRegistered, Qt::QueuedConnection);
+}
+
+bool InstallManager::registerDrivers() const
+{
+    qDebug("[InstallManager] Register drivers.");
+    const QString pathTool
+        = Utils::withBackslashes(platform::Registry::read(SteamKey, QStringLiteral("InstallPath")).toString())
+        + QStringLiteral("\\steamapps\\common\\SteamVR\\bin\\win64\\vrpathreg.exe");
+    qDebug("[InstallManager] vrpathreg path: %s", qUtf8Printable(pathTool));
+    const QString appPath
+        = Utils::withBackslashes(platform::Registry::read(Utils::RegUpdater, QStringLiteral("AppPath")).toString());
+    int exitCode = -1;
+    const auto addDriver = [&](const char *line, const QString &folder) {
+        qDebug(line, qUtf8Printable(folder));
+        Utils::launchAsUser(local(QFileInfo(local(pathTool)).absolutePath()),
+            quoted(local(pathTool)) + QStringLiteral(" adddriver ") + quoted(local(folder)), exitCode, true, true);
+    };
+    addDriver("[InstallManager] openvr driver path to register: %s", appPath + QStringLiteral("\\nova_eyes"));
+    addDriver("[InstallManager] novavr driver path to register: %s", appPath + QStringLiteral("\\NovaVR"));
+    qDebug("[InstallManager] Check if drivers are registered.");
+    const QString toolFolder = appPath + QStringLiteral("\\App\\OOBETool");
+    exitCode = -1;
+    const bool ran = Utils::launchAsUser(local(toolFolder),
+        quoted(local(toolFolder + QStringLiteral("\\CheckIfRegOpenvrDriver.exe"))), exitCode, true, true);
+    if (ran && exitCode == 0) {
+        qDebug("[InstallManager] Register drivers successed.");
+        return true;
+    }
+    qDebug("[InstallManager] Register drivers failed.");
+    return false;
+}
+
+void InstallManager::onDriversRegistered()
+{
+    if (m_biService)
+        m_biService->setInstallProgress(QStringLiteral("installed"));
+    sendToGuide(QStringLiteral("BGI_STATUS:done"));
+    setPageProperty("installMessageText", tr("Finished"));
+    setPageProperty("speedMessageText", QString());
+    callPage("complete");
+    qDebug("[InstallManager] Stop timer");
+    m_estimateTimer.stop();
+    emit prepareToQuit(QStringLiteral("bg done"));
 }
 
 void InstallManager::endForeground()
@@ -715,6 +786,13 @@ void InstallManager::onReturnTryAgain(const QString &dialogID)
     if (!dialogID.startsWith(QLatin1String("IN")))
         return;
     qDebug("[InstallManager] Dialog return asks to resume installation");
+    static const QStringList storeAppErrors
+        = { QStringLiteral("IN012"), QStringLiteral("IN013"), QStringLiteral("IN014") };
+    if (storeAppErrors.contains(dialogID)) {
+        qDebug("[InstallManager] Retry dowonload novaport.");
+        m_flags.novaportWaiting = false;
+        m_flags.novaportDone = false;
+    }
     doInstall();
 }
 

@@ -39,6 +39,8 @@ public:
     void installUpdaterImpl();
     void installHidRomCUImpl();
     void installSteamImpl();
+    // Registers the VR drivers, trying once a second, then ends the installation.
+    void finishInstallImpl();
 
     QString installLocation() const { return m_installLocation; }
     QString installFolderName() const { return m_installFolderName; }
@@ -66,6 +68,8 @@ signals:
     void updaterInstallNovaSw(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void updaterInstallSASteamVR(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void checkMD5();
+    // Every part is installed: the drivers are registered on the worker thread.
+    void finishInstall();
 
 public slots:
     // The folder page is up, or the sizes have become known while it is.
@@ -119,6 +123,9 @@ private:
     bool waitForFirmwareCheck() const;
     // A failure of the Steam step, raised from the worker thread.
     void steamStepFailed(const QString &dialogId);
+    // Adds the VR drivers to SteamVR's paths and checks they are there.
+    bool registerDrivers() const;
+    void onDriversRegistered();
     void checkParallelStatus();
     // The foreground part is over: the install page completes and the guide takes over.
     void endForeground();
@@ -152,6 +159,8 @@ private:
     QString m_updaterFolder;
     QString m_lastErrorId;
     InstallFlags m_flags;
+    // The drivers are being registered; the installation ends once they are.
+    bool m_finishing = false;
     int m_guideProgress = 50;
     // Launches of the current step so far; launches happen on either thread.
     std::atomic<int> m_updateAttempts { 0 };

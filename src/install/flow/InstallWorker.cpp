@@ -34,3 +34,8 @@ void InstallWorker::installSteam()
     qDebug("[InstallWorker] installSteam(%lld)", platform::Processes::currentThreadId());
     m_manager.installSteamImpl();
 }
+
+void InstallWorker::finishInstall()
+{
+    m_manager.finishInstallImpl();
+}

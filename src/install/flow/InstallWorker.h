@@ -18,6 +18,7 @@ public slots:
     void installUpdater();
     void installHidRomCU();
     void installSteam();
+    void finishInstall();
 
 private:
     InstallManager &m_manager;
