@@ -265,7 +265,8 @@ private slots:
     }
 
     // In CN mode without Steam, SteamVR comes on its own once the firmware check has
-    // run (here it failed, which holds nothing up); the guide takes over after its step.
+    // run (here it failed, which holds nothing up); the guide takes over after its step,
+    // and the store app is waited for before the installation ends with "bg done".
     void standaloneSteamVRInCN()
     {
         setMode(false, true);
@@ -277,7 +278,18 @@ private slots:
         run.paths.checkPath();
         QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
         QVERIFY(run.paths.shouldUseStandaloneSteamVR());
+        // The store app's installer has left its protocol handler; the drivers' check
+        // comes with the tools the installation copies.
+        platform::Registry::write(QStringLiteral("HKEY_CLASSES_ROOT\\novaport\\Shell\\Open\\Command"),
+            QStringLiteral("Default"),
+            QStringLiteral("\"%1\" \"%2\"")
+                .arg(run.machine.path(ProgramFolder + QStringLiteral("/Updater/Updater.exe")), QStringLiteral("%1")));
+        QVERIFY(
+            !run.machine
+                 .installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
+                 .isEmpty());
         QSignalSpy guideStarts(&run.installs, &InstallManager::startGuide);
+        QSignalSpy quits(&run.installs, &InstallManager::prepareToQuit);
         run.installs.startInstall();
         QTRY_VERIFY_WITH_TIMEOUT(
             log.contains(QStringLiteral("[InstallManager] Finished installing Steam")), StepsTimeoutMs);
@@ -292,6 +304,20 @@ private slots:
                      &missing),
             qPrintable(missing));
         QCOMPARE(run.dialogs.count(), 0);
+
+        // The store app and SteamVR are in: the drivers are registered and the
+        // installation ends.
+        QTRY_COMPARE_WITH_TIMEOUT(quits.count(), 1, StepsTimeoutMs);
+        QCOMPARE(quits.at(0).at(0).toString(), QStringLiteral("bg done"));
+        QVERIFY2(linesInOrder(log.lines(),
+                     { QStringLiteral("[NovaportLauncher] NOVAPORT installed successfully"),
+                         QStringLiteral("[InstallManager] Finished installing NOVAPORT"),
+                         QStringLiteral("[InstallManager] All parts of NOVA is done"),
+                         QStringLiteral("[InstallManager] BG installation has finished."),
+                         QStringLiteral("[InstallManager] Register drivers successed.") },
+                     &missing),
+            qPrintable(missing));
+        QCOMPARE(run.page->completions, 2); // the foreground part, then the whole
     }
 
     // A preparation that cannot copy the updater raises "IN001" and starts no step.

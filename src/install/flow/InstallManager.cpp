@@ -1,6 +1,7 @@
 #include "install/flow/InstallManager.h"
 
 #include "bi/BIService.h"
+#include "companions/NovaportLauncher.h"
 #include "core/DLog.h"
 #include "core/ModeFlags.h"
 #include "core/QmlCall.h"
@@ -525,6 +526,13 @@ void InstallManager::onInstallNovaFinished()
     if (m_flags.novaportNeeded) {
         qDebug("[InstallManager] Start waiting for NOVAPORT installation");
         m_flags.novaportWaiting = true;
+        if (!m_storeApp) {
+            m_storeApp = std::make_unique<NovaportLauncher>(1);
+            connect(m_storeApp.get(), &NovaportLauncher::installError, this, &InstallManager::onInstallNovaportError);
+            connect(
+                m_storeApp.get(), &NovaportLauncher::installFinished, this, &InstallManager::onInstallNovaportFinished);
+        }
+        m_storeApp->startInstallCheck();
         return;
     }
     checkParallelStatus();
@@ -561,6 +569,42 @@ void InstallManager::onInstallSteamVRError()
     qDebug("[InstallManager] Failed to install SteamVR, error");
     m_flags.steamInstalling = false;
     raiseError(QStringLiteral("IN007"));
+}
+
+void InstallManager::onInstallNovaportFinished()
+{
+    qDebug("[InstallManager] Finished installing NOVAPORT");
+    qDebug("[InstallManager] Check NOVAPORT install exit code");
+    const QString result = platform::Registry::read(Utils::RegKeltNova, QStringLiteral("InstallHelper")).toString();
+    if (result.isEmpty()) {
+        qDebug("[InstallManager] Cannot found NOVAPORT install exit code in registry.");
+    } else {
+        const QString code = result.section(QLatin1Char(':'), 1);
+        qDebug("[InstallManager] NOVAPORT install exit code [%s]", qUtf8Printable(code));
+        m_root->setProperty("nNovaportErrorCode", code.toInt());
+        if (code == QLatin1String("3010")) {
+            qDebug("[InstallManager] exit code 3010, write registry to run NOVAPORT_Signin.exe on when reboot.");
+            platform::Registry::write(
+                QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
+                QStringLiteral("NovaportSignin"),
+                QString(m_programFolder + QStringLiteral("\\OOBETool\\NOVAPORT_Signin.exe")));
+            qDebug("[InstallManager] bNovaport3010 set to true");
+            m_root->setProperty("bNovaport3010", true);
+        }
+    }
+    m_flags.novaportWaiting = false;
+    m_flags.novaportDone = true;
+    checkParallelStatus();
+}
+
+void InstallManager::onInstallNovaportError()
+{
+    // The store app is not needed for the headset: its failure is no reason to stop.
+    qDebug("[InstallManager] Failed to install Novaport, error");
+    qDebug("[InstallManager] Skip this NOVAPORT error");
+    m_flags.novaportWaiting = false;
+    m_flags.novaportDone = true;
+    checkParallelStatus();
 }
 
 void InstallManager::onAutoRetry()

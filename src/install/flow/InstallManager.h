@@ -10,9 +10,11 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
 
 class BIService;
 class InstallWorker;
+class NovaportLauncher;
 class PathManager;
 class QProcess;
 class TimeTeller;
@@ -91,6 +93,8 @@ public slots:
     void onInstallNovaFinished();
     void onInstallSteamVRError();
     void onInstallSteamFinished();
+    void onInstallNovaportError();
+    void onInstallNovaportFinished();
     // Every 10 s: the minutes left, on the install page or to the guide.
     void calcEstTime();
     void showInstallInfo(const QString &packageName, const QString &packageNameTr, double curSize, double totalSize,
@@ -167,6 +171,8 @@ private:
     std::atomic<int> m_downloadAttempts { 0 };
     SpeedEstimate m_speed;
     QHash<QString, TimeTeller *> m_tellers;
+    // Created when the store app is first waited for.
+    std::unique_ptr<NovaportLauncher> m_storeApp;
     QTimer m_estimateTimer;
     InstallWorker *m_worker = nullptr;
     WorkerThread m_workerThread { "[InstallManager]" };
