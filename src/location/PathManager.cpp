@@ -18,7 +18,6 @@
 
 namespace {
 
-const QString SteamKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Valve\\Steam");
 const QString SoftwareFolderName = QStringLiteral("NOVA");
 const QString SteamFolderName = QStringLiteral("Steam");
 const QString BlankPipe = QStringLiteral("check_blank_dl_pipe");
@@ -153,7 +152,7 @@ EarlierInstallations PathManager::detect() const
         qDebug("[PathManager] No NOVA installed before");
     }
 
-    const QString steamPath = readPath(SteamKey, QStringLiteral("InstallPath"));
+    const QString steamPath = readPath(Utils::RegSteamMachine, QStringLiteral("InstallPath"));
     if (!steamPath.isEmpty() && exists(steamPath + QStringLiteral("\\Steam.exe"))) {
         qDebug("[PathManager] Found Steam in: %s", qUtf8Printable(steamPath));
         found.steamPath = steamPath;

@@ -37,7 +37,6 @@ constexpr int FirmwareWaitMs = 10000;
 constexpr int DriverCheckMs = 1000;
 // Ten minutes of tries: a registration that works at all works within seconds.
 constexpr int DriverRegistrationTries = 600;
-const QString SteamKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Valve\\Steam");
 // Half an hour: the firmware kit's image check ends in seconds when it runs at all.
 constexpr int FirmwareWaits = 180;
 // The registration is quick; one that hangs must not hold the installation for ever.
@@ -667,7 +666,8 @@ bool InstallManager::registerDrivers() const
 {
     qDebug("[InstallManager] Register drivers.");
     const QString pathTool
-        = Utils::withBackslashes(platform::Registry::read(SteamKey, QStringLiteral("InstallPath")).toString())
+        = Utils::withBackslashes(
+              platform::Registry::read(Utils::RegSteamMachine, QStringLiteral("InstallPath")).toString())
         + QStringLiteral("\\steamapps\\common\\SteamVR\\bin\\win64\\vrpathreg.exe");
     qDebug("[InstallManager] vrpathreg path: %s", qUtf8Printable(pathTool));
     const QString appPath
