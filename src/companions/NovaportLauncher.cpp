@@ -53,13 +53,22 @@ void NovaportLauncher::startWorker()
         connect(m_worker, &CheckingWorker::prepareToQuit, this, &NovaportLauncher::prepareToQuit, Qt::QueuedConnection);
         connect(
             m_worker, &CheckingWorker::checkEnded, this, [this] { m_checking = false; }, Qt::QueuedConnection);
+        // Made before the thread starts, and carrying no data, so the request needs no
+        // synchronisation beyond the event queue's.
+        CheckingWorker *worker = m_worker;
+        connect(this, &NovaportLauncher::installCheckRequested, worker,
+            [worker] { worker->run(CheckingWorker::InstallCheck); });
+        connect(this, &NovaportLauncher::closeCheckRequested, worker,
+            [worker] { worker->run(CheckingWorker::CloseAfterLaunch); });
         m_workerThread.startThread();
     }
     if (m_checking)
         return;
     m_checking = true;
-    QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker, mode = m_checkMode] { worker->run(mode); }, Qt::QueuedConnection);
+    if (m_checkMode == CheckingWorker::CloseAfterLaunch)
+        emit closeCheckRequested(QPrivateSignal());
+    else
+        emit installCheckRequested(QPrivateSignal());
 }
 
 void NovaportLauncher::launchNovaport()

@@ -33,6 +33,9 @@ signals:
     void installError();
     void showDialog3010();
     void prepareToQuit(const QString &strReason);
+    // Ask the worker for a check; connected before its thread starts.
+    void installCheckRequested(QPrivateSignal);
+    void closeCheckRequested(QPrivateSignal);
 
 public slots:
     void launchNovaport();
