@@ -11,7 +11,6 @@ using platform::Registry;
 
 namespace {
 
-const QString RunKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 const QString ValueLaunchLogin = QStringLiteral("LaunchNovaportLogin");
 const QString ValueInstallHelper = QStringLiteral("InstallHelper");
 const QString ValueNovaportDesktop = QStringLiteral("NovaportDesktop");
@@ -124,11 +123,11 @@ void NovaportLauncher::writeNovaportReg()
         return;
 
     qDebug("[NovaportLauncher] Novaport return code is 3010, write registry to launch novaport on PC startup.");
-    QString command = readText(RunKey, ValueNovaportDesktop);
+    QString command = readText(Utils::RegRun, ValueNovaportDesktop);
     for (int look = 0; command.isEmpty() && look < DesktopValueLooks; ++look) {
         qDebug("[NovaportLauncher] Find NovaportDesktop for %d times.", look);
         QThread::msleep(DesktopValuePauseMs);
-        command = readText(RunKey, ValueNovaportDesktop);
+        command = readText(Utils::RegRun, ValueNovaportDesktop);
     }
     if (command.isEmpty()) {
         qDebug("[NovaportLauncher] Can't fint NovaportDesktop registry.");
@@ -138,7 +137,7 @@ void NovaportLauncher::writeNovaportReg()
     qDebug("[NovaportLauncher] NovaportDesktop auto launch value:%s", qUtf8Printable(command));
     command += QStringLiteral(" /silent");
     qDebug("[NovaportLauncher] Change NovaportDesktop auto launch value to: %s", qUtf8Printable(command));
-    Registry::write(RunKey, ValueNovaportDesktop, command);
+    Registry::write(Utils::RegRun, ValueNovaportDesktop, command);
     qDebug("[NovaportLauncher] NovaportDesktop auto launch value changed to: %s",
-        qUtf8Printable(readText(RunKey, ValueNovaportDesktop)));
+        qUtf8Printable(readText(Utils::RegRun, ValueNovaportDesktop)));
 }

@@ -192,6 +192,11 @@ QString withBackslashes(QString path)
     return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
 }
 
+QString readPath(const QString &keyPath, const QString &valueName)
+{
+    return withBackslashes(platform::Registry::read(keyPath, valueName).toString());
+}
+
 void removeFolder(const QString &path)
 {
     if (QDir(path).removeRecursively())

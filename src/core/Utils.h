@@ -32,6 +32,8 @@ inline const QString RegLaunchers = QStringLiteral("HKEY_LOCAL_MACHINE\\Software
 inline const QString RegUserSettings = QStringLiteral("HKEY_CURRENT_USER\\Software\\KELT\\KELT Nova");
 inline const QString RegSteamUser = QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam");
 inline const QString RegSteamMachine = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Valve\\Steam");
+// Programs started at the user's logon.
+inline const QString RegRun = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 
 // Value names.
 inline const QString ValueAppPath = QStringLiteral("AppPath");
@@ -66,6 +68,8 @@ inline const QString ShortcutFileName = QStringLiteral("NovaTundraSetup.desktop"
 
 // path with every "/" turned into "\", the form in which paths are logged and stored.
 QString withBackslashes(QString path);
+// A path kept in the registry, in the form in which paths are logged and stored.
+QString readPath(const QString &keyPath, const QString &valueName);
 
 // True when "Internal_Application.ini" lies in the root of the system drive.
 bool isTestMode();

@@ -30,11 +30,6 @@ bool exists(const QString &path)
     return QFileInfo::exists(platform::Folders::localPath(path));
 }
 
-QString readPath(const QString &key, const QString &name)
-{
-    return Utils::withBackslashes(platform::Registry::read(key, name).toString());
-}
-
 QString folderNameForMode()
 {
     return Mode::isSWOA() ? SoftwareFolderName : SteamFolderName;
@@ -127,7 +122,7 @@ void PathManager::checkPath()
 EarlierInstallations PathManager::detect() const
 {
     EarlierInstallations found;
-    const QString systemPath = readPath(Utils::RegKeltNova, QStringLiteral("SystemPath"));
+    const QString systemPath = Utils::readPath(Utils::RegKeltNova, QStringLiteral("SystemPath"));
     if (!systemPath.isEmpty() && exists(systemPath)) {
         qDebug("[PathManager] Found NOVA in: %s", qUtf8Printable(systemPath));
         const auto [location, folderName] = splitPath(systemPath);
@@ -152,7 +147,7 @@ EarlierInstallations PathManager::detect() const
         qDebug("[PathManager] No NOVA installed before");
     }
 
-    const QString steamPath = readPath(Utils::RegSteamMachine, QStringLiteral("InstallPath"));
+    const QString steamPath = Utils::readPath(Utils::RegSteamMachine, QStringLiteral("InstallPath"));
     if (!steamPath.isEmpty() && exists(steamPath + QStringLiteral("\\Steam.exe"))) {
         qDebug("[PathManager] Found Steam in: %s", qUtf8Printable(steamPath));
         found.steamPath = steamPath;
@@ -160,7 +155,7 @@ EarlierInstallations PathManager::detect() const
 
     if (!found.steamPath.isEmpty()) {
         const QString toolFolder
-            = readPath(Utils::RegUpdater, QStringLiteral("AppPath")) + QStringLiteral("\\App\\OOBETool");
+            = Utils::readPath(Utils::RegUpdater, QStringLiteral("AppPath")) + QStringLiteral("\\App\\OOBETool");
         const QString tool = platform::Folders::localPath(toolFolder + QStringLiteral("/GetReg.exe"));
         int exitCode = -1;
         Utils::launchAsUser(platform::Folders::localPath(toolFolder),

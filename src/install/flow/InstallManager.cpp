@@ -583,9 +583,7 @@ void InstallManager::onInstallNovaportFinished()
         m_root->setProperty("nNovaportErrorCode", code.toInt());
         if (code == QLatin1String("3010")) {
             qDebug("[InstallManager] exit code 3010, write registry to run NOVAPORT_Signin.exe on when reboot.");
-            platform::Registry::write(
-                QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
-                QStringLiteral("NovaportSignin"),
+            platform::Registry::write(Utils::RegRun, QStringLiteral("NovaportSignin"),
                 QString(m_programFolder + QStringLiteral("\\OOBETool\\NOVAPORT_Signin.exe")));
             qDebug("[InstallManager] bNovaport3010 set to true");
             m_root->setProperty("bNovaport3010", true);
@@ -665,13 +663,10 @@ void InstallManager::finishInstallImpl()
 bool InstallManager::registerDrivers() const
 {
     qDebug("[InstallManager] Register drivers.");
-    const QString pathTool
-        = Utils::withBackslashes(
-              platform::Registry::read(Utils::RegSteamMachine, QStringLiteral("InstallPath")).toString())
+    const QString pathTool = Utils::readPath(Utils::RegSteamMachine, QStringLiteral("InstallPath"))
         + QStringLiteral("\\steamapps\\common\\SteamVR\\bin\\win64\\vrpathreg.exe");
     qDebug("[InstallManager] vrpathreg path: %s", qUtf8Printable(pathTool));
-    const QString appPath
-        = Utils::withBackslashes(platform::Registry::read(Utils::RegUpdater, QStringLiteral("AppPath")).toString());
+    const QString appPath = Utils::readPath(Utils::RegUpdater, QStringLiteral("AppPath"));
     int exitCode = -1;
     const auto addDriver = [&](const char *line, const QString &folder) {
         qDebug(line, qUtf8Printable(folder));
