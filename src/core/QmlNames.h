@@ -71,6 +71,7 @@ inline constexpr char initPagesSignal[] = "initPages()";
 inline constexpr char initDialogSignal[] = "initDialog()";
 inline constexpr char languageBISignal[] = "languageBI(QString)";
 inline constexpr char prepareToQuitSignal[] = "prepareToQuit(QString)";
+inline constexpr char regOpenVRDriverSignal[] = "regOpenVRDriver()";
 // The root's function that hides the window, connected as a slot.
 inline constexpr char hideWindowSlot[] = "hideWindow()";
 
@@ -102,6 +103,7 @@ inline constexpr char setBackStatusSignal[] = "setBackStatus(bool,bool,QString)"
 inline constexpr char setNextStatusSignal[] = "setNextStatus(bool,bool,QString)";
 inline constexpr char abandonDialogSignal[] = "abandonDialog(QString)";
 inline constexpr char openUrlLinkSignal[] = "openUrlLink(QString)";
+inline constexpr char launchNovaportSignal[] = "launchNovaport()";
 
 // Page dialog.
 inline constexpr char visible[] = "visible";
@@ -143,12 +145,12 @@ inline const std::initializer_list<Contract> contracts = {
             driverVersionNv, driverVersionAMD, bNeedLaunchNovaport },
         { setPCChecked, setGpuType },
         { showDialogSignal, firstActiveSignal, skipInstallSignal, initPagesSignal, initDialogSignal, languageBISignal,
-            prepareToQuitSignal, hideWindowSlot } },
+            prepareToQuitSignal, regOpenVRDriverSignal, hideWindowSlot } },
     { pageHeader, {}, { setVisibility }, { minimizeButtonClickedSignal } },
     { pageFooter, { nHelpClicked, bScreenshot }, { setBackStatus, setNextStatus, update }, {} },
     { pageLoader, { source, item }, { load, setFullWindow, showDialogImpl, closeDialog, quit },
         { jumpNextSignal, jumpBackSignal, loadedSignal, setBackStatusSignal, setNextStatusSignal, abandonDialogSignal,
-            openUrlLinkSignal } },
+            openUrlLinkSignal, launchNovaportSignal } },
     { pageDialog, { visible, dialogID }, {}, { negativePressedSignal, positivePressedSignal } },
     { pLegal, {}, {}, {} },
     { languageSelector, {}, { setDefaultLang }, {} },

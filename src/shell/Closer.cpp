@@ -75,11 +75,14 @@ void Closer::closing()
     if (QObject *pageLoader = QmlNames::find(m_root, QmlNames::pageLoader))
         QMetaObject::invokeMethod(pageLoader, QmlNames::quit);
     emit closeWindow();
+    emit killUpdaterProc();
     qDebug("[Closer] Terminate related processes.");
     Utils::killProcessByName(QStringLiteral("GetReg.exe"));
     Utils::killProcessByName(QStringLiteral("NOVAPORT_Signin.exe"));
     const bool needLaunchNovaport = m_root && m_root->property(QmlNames::bNeedLaunchNovaport).toBool();
     qDebug("[Closer] Need launch novaport?%d", needLaunchNovaport);
+    if (needLaunchNovaport)
+        emit writeNovaportReg();
     emit closeBIService();
     emit releaseAppLock();
     qDebug("[Closer] closing done");

@@ -5,6 +5,7 @@
 #include "checks/UrlChecker.h"
 #include "checks/flow/CheckManager.h"
 #include "checks/flow/NetFxUtil.h"
+#include "companions/NovaportLauncher.h"
 #include "companions/ShortCut.h"
 #include "core/ModeFlags.h"
 #include "core/QmlNames.h"
@@ -62,6 +63,7 @@ Managers::Managers(
         root, biService.get(), pathManager.get(), Mode::flags().productName, programFolder);
     guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
+    novaportLauncher = std::make_unique<NovaportLauncher>(CheckingWorker::InstallCheck);
     urlChecker = std::make_unique<UrlChecker>();
     oemProcess = std::make_unique<OEMProcess>(root);
     for (const QString &scheme : WebSchemes)
@@ -136,6 +138,9 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(installs, &InstallManager::updaterInstallNovaSw, launcher, &UpdaterLauncher::installNovaSw, direct);
     connect(installs, &InstallManager::updaterInstallSASteamVR, launcher, &UpdaterLauncher::installStandaloneSteamVR,
         direct);
+    connect(m_root, regOpenVRDriverSignal, installs, "onRegOpenVRDriver()");
+    connect(loader, launchNovaportSignal, novaportLauncher.get(), "launchNovaport()");
+    connect(novaportLauncher.get(), &NovaportLauncher::prepareToQuit, pages, &CPageManager::prepareToQuit);
     connect(loader, openUrlLinkSignal, urlChecker.get(), "onOpenUrlLink(QString)");
     connect(pathManager.get(), &PathManager::showInstallPath, installManager.get(), &InstallManager::loadedPFolder);
     connect(installManager.get(), &InstallManager::checkMD5, oemProcess.get(), &OEMProcess::onCheckMD5Proc);
@@ -149,6 +154,8 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(closer.get(), &Closer::closeBIService, biService.get(), &BIService::close);
     connect(&engine, &QQmlApplicationEngine::quit, qApp, &QCoreApplication::quit);
     connect(closer.get(), &Closer::releaseAppLock, guard.get(), &Guard::releaseLock);
+    connect(closer.get(), &Closer::killUpdaterProc, installs, &InstallManager::killUpdaterProc);
+    connect(closer.get(), &Closer::writeNovaportReg, novaportLauncher.get(), &NovaportLauncher::writeNovaportReg);
     connect(header, minimizeButtonClickedSignal, pages, "onMinimizeButtonClicked()");
     connect(m_root, prepareToQuitSignal, pages, "prepareToQuit(QString)");
 }

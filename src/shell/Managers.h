@@ -14,6 +14,7 @@ class DialogManager;
 class GraphicsChecker;
 class Guard;
 class InstallManager;
+class NovaportLauncher;
 class OEMProcess;
 class ParamHandler;
 class PathManager;
@@ -55,6 +56,7 @@ public:
     std::unique_ptr<InstallManager> installManager;
     std::unique_ptr<Guard> guard;
     std::unique_ptr<UpdaterLauncher> updaterLauncher;
+    std::unique_ptr<NovaportLauncher> novaportLauncher;
     std::unique_ptr<UrlChecker> urlChecker;
     std::unique_ptr<OEMProcess> oemProcess;
 

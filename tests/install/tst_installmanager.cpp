@@ -1,12 +1,10 @@
+#include "InstallRun.h"
 #include "LogCapture.h"
-#include "SandboxMachine.h"
 
 #include "core/ModeFlags.h"
 #include "core/Utils.h"
-#include "install/UpdaterLauncher.h"
 #include "install/flow/InstallManager.h"
 #include "install/flow/InstallSteps.h"
-#include "location/PathManager.h"
 #include "platform/Registry.h"
 
 #include <QDir>
@@ -20,109 +18,10 @@ Q_DECLARE_METATYPE(InstallStep)
 
 namespace {
 
-const QString ProgramFolder = QStringLiteral("opt/NovaTundraSetup");
+const QString &ProgramFolder = InstallRunProgramFolder;
 constexpr int StepsTimeoutMs = 60000;
 
 using Steps = QList<InstallStep>;
-
-// The install page as the install manager sees it: its functions record their calls.
-class InstallPage : public QObject {
-    Q_OBJECT
-
-public:
-    explicit InstallPage(QObject *root)
-        : QObject(root)
-    {
-        setObjectName(QStringLiteral("pInstall"));
-    }
-
-    Q_INVOKABLE QVariant setProgress(const QVariant &value)
-    {
-        progress.append(value.toDouble());
-        return {};
-    }
-    Q_INVOKABLE QVariant startCruising(const QVariant &) { return {}; }
-    Q_INVOKABLE QVariant stopCruising()
-    {
-        ++stops;
-        return {};
-    }
-    Q_INVOKABLE QVariant complete()
-    {
-        ++completions;
-        return {};
-    }
-
-    QList<double> progress;
-    int stops = 0;
-    int completions = 0;
-};
-
-void setMode(bool isSWOA, bool isCN = false)
-{
-    ModeFlags flags;
-    flags.isSWOA = isSWOA;
-    flags.isCN = isCN;
-    Mode::set(flags);
-}
-
-// An installation on a sandbox machine: the program folder with the stand-in updater,
-// the path and install managers wired to the real launcher as the program wires them,
-// and the folder already chosen.
-struct InstallRun {
-    explicit InstallRun(const QJsonObject &updaterSettings)
-        : page(new InstallPage(&root))
-        , paths(&root, nullptr, Mode::isCN(), machine.path(ProgramFolder))
-        , installs(&root, nullptr, &paths, QStringLiteral("NOVA Tundra"), machine.path(ProgramFolder))
-        , dialogs(&installs, &InstallManager::showDialog)
-    {
-        machine.writeScenario({ { QStringLiteral("Updater.exe"), updaterSettings } });
-        ready
-            = !machine.installPeer(ProgramFolder + QStringLiteral("/Updater"), QStringLiteral("Updater.exe")).isEmpty()
-            && QDir().mkpath(machine.path(ProgramFolder + QStringLiteral("/OOBETool")));
-        const auto direct = Qt::DirectConnection;
-        QObject::connect(&paths, &PathManager::updaterCheckSize, &launcher, &UpdaterLauncher::checkSize, direct);
-        QObject::connect(
-            &installs, &InstallManager::updaterInstallUpdater, &launcher, &UpdaterLauncher::installUpdater, direct);
-        QObject::connect(
-            &installs, &InstallManager::updaterInstallHidRomCU, &launcher, &UpdaterLauncher::installHidRomCU, direct);
-        QObject::connect(
-            &installs, &InstallManager::updaterInstallGuide, &launcher, &UpdaterLauncher::installGuide, direct);
-        QObject::connect(
-            &installs, &InstallManager::updaterInstallNovaSw, &launcher, &UpdaterLauncher::installNovaSw, direct);
-        QObject::connect(&installs, &InstallManager::updaterInstallSASteamVR, &launcher,
-            &UpdaterLauncher::installStandaloneSteamVR, direct);
-        // The page's folder is the software's in software-only mode, Steam's otherwise.
-        installs.decidePath(Utils::withBackslashes(machine.path(QStringLiteral("games"))),
-            Mode::isSWOA() ? QStringLiteral("NOVA") : QStringLiteral("Steam"));
-    }
-
-    // The updater's runs so far, by the pipe each reported on.
-    QStringList pipes() const
-    {
-        QStringList result;
-        for (const QString &start : machine.peerStarts()) {
-            const int at = start.indexOf(QLatin1String("-NP:"));
-            if (at >= 0)
-                result.append(start.mid(at + 4).section(QLatin1Char(' '), 0, 0));
-        }
-        return result;
-    }
-
-    SandboxMachine machine;
-    QObject root;
-    InstallPage *page;
-    UpdaterLauncher launcher { false };
-    PathManager paths;
-    InstallManager installs;
-    QSignalSpy dialogs;
-    bool ready = false;
-};
-
-QJsonObject job(const QString &name, const QJsonObject &settings)
-{
-    return { { QStringLiteral("tasks"), QJsonObject { { name, settings } } } };
-}
 
 } // namespace
 
@@ -130,7 +29,7 @@ class tst_InstallManager : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { setMode(false); }
+    void cleanup() { setInstallMode(false); }
 
     void nextSteps_data()
     {
@@ -225,7 +124,7 @@ private slots:
     // waited for.
     void softwareOnlyInstallsTheSoftwareAlone()
     {
-        setMode(true);
+        setInstallMode(true);
         LogCapture log;
         InstallRun run({});
         QVERIFY(run.ready);
@@ -246,7 +145,7 @@ private slots:
             attempts.append(QJsonObject { { QStringLiteral("exitCode"), 5 } });
         attempts.append(QJsonObject {});
         LogCapture log;
-        InstallRun run(job(QStringLiteral("software"), { { QStringLiteral("attempts"), attempts } }));
+        InstallRun run(updaterJob(QStringLiteral("software"), { { QStringLiteral("attempts"), attempts } }));
         QVERIFY(run.ready);
         run.installs.startInstall();
         QTRY_COMPARE_WITH_TIMEOUT(run.dialogs.count(), 1, StepsTimeoutMs);
@@ -269,7 +168,7 @@ private slots:
     // and the store app is waited for before the installation ends with "bg done".
     void standaloneSteamVRInCN()
     {
-        setMode(false, true);
+        setInstallMode(false, true);
         LogCapture log;
         InstallRun run({});
         QVERIFY(run.ready);

@@ -31,7 +31,7 @@ namespace {
 const QString SoftwareFolderName = QStringLiteral("NOVA");
 const QString InstallPathValue = QStringLiteral("InstallPathPrefix");
 const QString OobeDataFolder = QStringLiteral("\\Kelt\\NovaSoftware\\OOBE");
-constexpr int GuidePipeTimeoutMs = 500;
+constexpr int PipeTimeoutMs = 500;
 constexpr int EstimateIntervalMs = 10000;
 constexpr int FirmwareWaitMs = 10000;
 constexpr int DriverCheckMs = 1000;
@@ -39,8 +39,13 @@ constexpr int DriverCheckMs = 1000;
 constexpr int DriverRegistrationTries = 600;
 // Half an hour: the firmware kit's image check ends in seconds when it runs at all.
 constexpr int FirmwareWaits = 180;
-// The registration is quick; one that hangs must not hold the installation for ever.
-constexpr int RegisterTimeoutMs = 120000;
+// The helper programs are quick; one that hangs must not hold the installation for ever.
+constexpr int HelperTimeoutMs = 120000;
+constexpr int UninstallerPollMs = 3000;
+// Half an hour: the remover of an earlier installation is done within minutes.
+constexpr int UninstallerPolls = 600;
+const QString UpdaterProgram = QStringLiteral("\\Updater\\Updater.exe");
+const QString UpdateRequesterPipe = QStringLiteral("\\\\.\\pipe\\UpdateRequester");
 // Programs that may hold the guide's files open while it is replaced.
 const QStringList GuideLockers = { QStringLiteral("NovaTundraGuide.exe"), QStringLiteral("NovaLHGuide.exe"),
     QStringLiteral("CheckIfLaunchTundraRoomSetup.exe"), QStringLiteral("TrackingChecker.exe"),
@@ -61,15 +66,15 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-// Runs the registration synchronously; a program that cannot start, crashes or hangs
-// gives a negative result.
-int runRegistration(const QString &program, const QStringList &arguments)
+// Runs a helper program to its end; one that cannot start, crashes or hangs gives a
+// negative result.
+int runHelper(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForStarted())
         return -2;
-    if (!process.waitForFinished(RegisterTimeoutMs)) {
+    if (!process.waitForFinished(HelperTimeoutMs)) {
         process.kill();
         process.waitForFinished();
         return -1;
@@ -101,6 +106,9 @@ InstallManager::InstallManager(QObject *root, BIService *biService, PathManager 
     connect(this, &InstallManager::installHidRomCU, m_worker, &InstallWorker::installHidRomCU);
     connect(this, &InstallManager::installSteam, m_worker, &InstallWorker::installSteam);
     connect(this, &InstallManager::finishInstall, m_worker, &InstallWorker::finishInstall);
+    connect(this, &InstallManager::checkUninstall, m_worker, &InstallWorker::onCheckUninstall);
+    connect(m_worker, &InstallWorker::checkUninstallFinished, this, &InstallManager::onCheckUninstallFinished);
+    connect(this, &InstallManager::regOpenVRDriverRequested, m_worker, &InstallWorker::regOpenVRDriver);
     m_workerThread.startThread();
 }
 
@@ -209,9 +217,10 @@ void InstallManager::doInstall()
             installNovaSw();
             break;
         case InstallStep::Uninstall:
+            uninstallPrevious();
+            break;
         case InstallStep::Preload:
-            // Removing an earlier installation and copying preloaded content come
-            // with their own steps.
+            copyPreload();
             break;
         case InstallStep::Steam:
             // Marked here, where the dispatcher reads it, so it starts Steam once.
@@ -225,11 +234,12 @@ void InstallManager::doInstall()
 void InstallManager::initInstallImpl()
 {
     qDebug("[InstallManager] initInstallImpl(%lld)", threadId());
+    const QString preload = Mode::isPreload() ? preloadInstaller(m_programFolder) : QString();
     if (!prepare())
         return;
     const QString updaterFolder = installFolder() + QStringLiteral("\\Updater");
     QMetaObject::invokeMethod(
-        this, [this, updaterFolder] { onPrepared(updaterFolder); }, Qt::QueuedConnection);
+        this, [this, updaterFolder, preload] { onPrepared(updaterFolder, preload); }, Qt::QueuedConnection);
 }
 
 bool InstallManager::prepare()
@@ -317,7 +327,7 @@ bool InstallManager::prepare()
     const QString updater = updaterFolder + QStringLiteral("\\Updater.exe");
     qDebug("[InstallManager] Register Updater: %s [%s]", qUtf8Printable(updater),
         qUtf8Printable(arguments.join(QStringLiteral(" | "))));
-    const int result = runRegistration(local(updater), arguments);
+    const int result = runHelper(local(updater), arguments);
     if (result < 0) {
         qWarning("[INstallManager] ERROR: Register Updater error: %d", result);
         raiseError(QStringLiteral("IN001"));
@@ -326,13 +336,206 @@ bool InstallManager::prepare()
     return true;
 }
 
-void InstallManager::onPrepared(const QString &updaterFolder)
+void InstallManager::onPrepared(const QString &updaterFolder, const QString &preloadInstaller)
 {
     m_updaterFolder = updaterFolder;
+    m_preloadInstaller = preloadInstaller;
+    m_flags.preloadNeeded = !preloadInstaller.isEmpty();
     m_flags.novaportNeeded = Mode::isSWOA() || Mode::isCN();
     initTellers();
     m_flags.initDone = true;
     doInstall();
+}
+
+QString InstallManager::uninstallerOf(const QString &installFolder)
+{
+    // The store app's package brings the remover of the whole installation.
+    return installFolder + QStringLiteral("\\NOVAPORT\\Uninstall.exe");
+}
+
+void InstallManager::uninstallPrevious()
+{
+    qDebug("[InstallManager] Uninstall Nova");
+    m_root->setProperty("bIsUninstalling", true);
+    setPageProperty("installMessageText", tr("Uninstalling NOVA"));
+    callPage("startCruising", 5.0);
+    auto *process = new QProcess(this);
+    connect(process, &QProcess::errorOccurred, this, &InstallManager::onUninstallError);
+    connect(
+        process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this, &InstallManager::onUninstallFinished);
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process, &QObject::deleteLater);
+    const QString previous
+        = m_pathManager->prevNovaLocation() + QLatin1Char('\\') + m_pathManager->prevNovaFolderName();
+    process->start(local(uninstallerOf(previous)), { QStringLiteral("-NoUI") });
+}
+
+void InstallManager::onUninstallError(QProcess::ProcessError error)
+{
+    qWarning("[InstallManager] WARNING: Uninstalling Nova met error:%d", int(error));
+    auto *process = qobject_cast<QProcess *>(sender());
+    if (error == QProcess::FailedToStart) {
+        qDebug("[InstallManager] Failed to start uninstall process, just proceed to install");
+        if (process)
+            process->deleteLater();
+        afterUninstaller();
+        return;
+    }
+    qWarning("[InstallManager] Unexpected error");
+    raiseError(QStringLiteral("IN001"));
+}
+
+void InstallManager::onUninstallFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    qDebug("[InstallManager] onUninstallFinished() exitCode:%d, exitStatus:%d", exitCode, int(exitStatus));
+    // A crash has been raised as an error already.
+    if (exitStatus == QProcess::NormalExit)
+        afterUninstaller();
+}
+
+void InstallManager::afterUninstaller()
+{
+    emit checkUninstall();
+    m_flags.uninstallDone = true;
+    m_root->setProperty("bIsUninstalling", false);
+    // The installation goes on once the remover it handed over to has ended
+    // (onCheckUninstallFinished): a preparation requested now would queue behind that
+    // wait on the worker and run a second time after it.
+}
+
+bool InstallManager::checkUninstallImpl() const
+{
+    qDebug("[InstallWorker] Start to check Uninstaller.");
+    for (int poll = 0;; ++poll) {
+        const bool running = Utils::findProcessByName(QStringLiteral("Uninstaller.exe"));
+        qDebug("[InstallWorker] Uninstaller.exe exist ? %d", running);
+        if (!running)
+            return true;
+        if (poll == UninstallerPolls) {
+            qWarning("[InstallWorker] WARNING: Uninstaller.exe still runs after %d s, go on",
+                UninstallerPolls * UninstallerPollMs / 1000);
+            return true;
+        }
+        if (!WorkerThread::sleepUnlessStopped(UninstallerPollMs))
+            return false;
+    }
+}
+
+void InstallManager::onCheckUninstallFinished()
+{
+    qDebug("[InstallManager] Uninstaller.exe finished.");
+    m_flags.uninstallDone = true;
+    doInstall();
+}
+
+QString InstallManager::preloadInstaller(const QString &programFolder)
+{
+    const QString installer = programFolder + QStringLiteral("\\NovaAppsImage\\PreloadContentInstall.exe");
+    const QString steamApps = programFolder + QStringLiteral("\\SteamAppsImage\\steamapps");
+    if (!QFileInfo(local(installer)).isFile()) {
+        qWarning("[InstallManager] WARNING: Cannot find preload installer, abort preload");
+        return QString();
+    }
+    if (!QFileInfo(local(steamApps)).isDir()) {
+        qWarning("[InstallManager] WARNING: Cannot find preload SteamVR folder, abort preload");
+        return QString();
+    }
+    if (!QFileInfo(local(steamApps + QStringLiteral("\\appmanifest_250820.acf"))).isFile()) {
+        qWarning("[InstallManager] WARNING: Cannot find preload SteamVR manifest, abort preload");
+        return QString();
+    }
+    qDebug("[InstallManager] Passed preload path checking. Need to copy.");
+    return installer;
+}
+
+void InstallManager::copyPreload()
+{
+    m_flags.preloadRunning = true;
+    const QString destination = local(installFolder() + QStringLiteral("\\NovaApps"));
+    qDebug("[InstallManager] Calling preload: %s %s", qUtf8Printable(m_preloadInstaller), qUtf8Printable(destination));
+    auto *process = new QProcess(this);
+    connect(process, &QProcess::errorOccurred, this, &InstallManager::onCopyPreloadError);
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+        &InstallManager::onCopyPreloadFinished);
+    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process, &QObject::deleteLater);
+    process->start(local(m_preloadInstaller), { destination });
+}
+
+void InstallManager::onCopyPreloadError(QProcess::ProcessError error)
+{
+    if (error != QProcess::FailedToStart && error != QProcess::Crashed)
+        return;
+    if (error == QProcess::FailedToStart) {
+        if (auto *process = qobject_cast<QProcess *>(sender()))
+            process->deleteLater();
+    }
+    qWarning("[InstallManager] ERROR: Preload installer failed with exit code %d, remove content folder.", -1);
+    endPreload(false);
+}
+
+void InstallManager::onCopyPreloadFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    if (exitStatus != QProcess::NormalExit)
+        return; // raised as an error already
+    if (exitCode != 0)
+        qWarning(
+            "[InstallManager] ERROR: Preload installer failed with exit code %d, remove content folder.", exitCode);
+    endPreload(exitCode == 0);
+}
+
+void InstallManager::endPreload(bool copied)
+{
+    if (!copied) {
+        // Off this thread: the content may be large. The software works without it.
+        const QString folder = local(installFolder() + QStringLiteral("\\NovaApps"));
+        QThread *remover = QThread::create([folder] { QDir(folder).removeRecursively(); });
+        connect(remover, &QThread::finished, remover, &QObject::deleteLater);
+        remover->start();
+    }
+    m_flags.preloadRunning = false;
+    m_flags.preloadDone = true;
+    checkParallelStatus();
+}
+
+void InstallManager::killUpdaterProc()
+{
+    qDebug("[InstallManager] Stop running Updater");
+    QStringList updaters { m_programFolder + UpdaterProgram };
+    if (!m_updaterFolder.isEmpty())
+        updaters.append(m_updaterFolder + QStringLiteral("\\Updater.exe"));
+    if (!m_pathManager->prevNovaLocation().isEmpty())
+        updaters.append(m_pathManager->prevNovaLocation() + QLatin1Char('\\') + m_pathManager->prevNovaFolderName()
+            + UpdaterProgram);
+    updaters.removeDuplicates();
+    for (const QString &updater : qAsConst(updaters))
+        Utils::killProcessByPath(local(updater));
+}
+
+void InstallManager::onRegOpenVRDriver()
+{
+    emit regOpenVRDriverRequested();
+}
+
+void InstallManager::regOpenVRDriverImpl() const
+{
+    qDebug("[InstallManager] Execute RegExtDriver.exe to register openvr driver.");
+    const QString appPath = Utils::readPath(Utils::RegUpdater, QStringLiteral("AppPath"));
+    const QString tool = appPath + QStringLiteral("\\App\\openvr_driver\\RegExtDriver.exe");
+    const QStringList arguments { QStringLiteral("adddriver"), local(appPath + QStringLiteral("\\nova_eyes")) };
+    qDebug("[InstallManager] RegExtDriver args: %s", qUtf8Printable(arguments.join(QLatin1Char(' '))));
+    if (runHelper(local(tool), arguments) == 0)
+        qDebug("[InstallManager] Register openvr driver success.");
+    else
+        qWarning("[InstallManager] Error: Register openvr driver fail.");
+
+    CAsyncNamedPipe pipe(UpdateRequesterPipe, PipeTimeoutMs);
+    QString reply;
+    if (pipe.CallNamedPipeW(QStringLiteral("RegisterVRApp"), reply)) {
+        qDebug("[InstallManager] Got named pipe ack: %s", qUtf8Printable(reply));
+        return;
+    }
+    qWarning("[InstallManager] PCClient has some problems. Register VR apps from OOBE.");
+    const QString fallback = m_programFolder + QStringLiteral("\\OOBETool\\RegVRApps.exe");
+    qDebug("[InstallManager] RegVRApps.exe exit code: %d", runHelper(local(fallback), {}));
 }
 
 void InstallManager::installUpdaterImpl()
@@ -858,7 +1061,7 @@ void InstallManager::onGuideStarted()
 void InstallManager::sendToGuide(const QString &message)
 {
     qDebug("[InstallManager] Send message %s to %s", qUtf8Printable(message), qUtf8Printable(BgiPipe));
-    CAsyncNamedPipe pipe(BgiPipe, GuidePipeTimeoutMs);
+    CAsyncNamedPipe pipe(BgiPipe, PipeTimeoutMs);
     QString reply;
     if (pipe.CallNamedPipeW(message, reply))
         qDebug("[InstallManager] Got named pipe ack: %s", qUtf8Printable(reply));

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QProcess>
 #include <QString>
 #include <QTimer>
 
@@ -16,7 +17,6 @@ class BIService;
 class InstallWorker;
 class NovaportLauncher;
 class PathManager;
-class QProcess;
 class TimeTeller;
 
 // Drives the installation: fixes where the software and Steam go once the folder page
@@ -43,6 +43,16 @@ public:
     void installSteamImpl();
     // Registers the VR drivers, trying once a second, then ends the installation.
     void finishInstallImpl();
+    // Waits, polling, until no uninstaller runs; false when the program closes first.
+    bool checkUninstallImpl() const;
+    // Registers the VR driver and asks the updater service to register the VR apps.
+    void regOpenVRDriverImpl() const;
+
+    // The preloaded content's installer, below the program folder; empty (with the
+    // missing part logged) when some of the content is not there.
+    static QString preloadInstaller(const QString &programFolder);
+    // Where an earlier installation's uninstaller lies, below its folder.
+    static QString uninstallerOf(const QString &installFolder);
 
     QString installLocation() const { return m_installLocation; }
     QString installFolderName() const { return m_installFolderName; }
@@ -69,7 +79,11 @@ signals:
     void updaterInstallGuide(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void updaterInstallNovaSw(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
     void updaterInstallSASteamVR(QProcess *proc, const QString &updaterDirPath, const QString &pipeName);
+    // The earlier installation's uninstaller has handed over: wait for its remover.
+    void checkUninstall();
     void checkMD5();
+    // Asks the worker to register the VR driver.
+    void regOpenVRDriverRequested();
     // Every part is installed: the drivers are registered on the worker thread.
     void finishInstall();
 
@@ -80,6 +94,8 @@ public slots:
     // mode, of Steam otherwise.
     void decidePath(const QString &loc, const QString &folderName);
     void startInstall();
+    // Ends every updater that the installation may have left running.
+    void killUpdaterProc();
     void onReturnTryAgain(const QString &dialogID);
     void onGuideStarted();
     void onAutoRetry();
@@ -95,6 +111,12 @@ public slots:
     void onInstallSteamFinished();
     void onInstallNovaportError();
     void onInstallNovaportFinished();
+    void onCheckUninstallFinished();
+    void onUninstallError(QProcess::ProcessError error);
+    void onUninstallFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onCopyPreloadError(QProcess::ProcessError error);
+    void onCopyPreloadFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onRegOpenVRDriver();
     // Every 10 s: the minutes left, on the install page or to the guide.
     void calcEstTime();
     void showInstallInfo(const QString &packageName, const QString &packageNameTr, double curSize, double totalSize,
@@ -118,6 +140,12 @@ private:
     };
 
     void doInstall();
+    // Removes the earlier installation before this one.
+    void uninstallPrevious();
+    void afterUninstaller();
+    // Copies the preloaded content beside the software's own installation.
+    void copyPreload();
+    void endPreload(bool copied);
     void launchStep(const StepRun &step);
     void installGuide();
     void installNovaSw();
@@ -141,8 +169,8 @@ private:
     QString softwareDisplayName() const;
     // The preparation's steps; false (with the error raised) at the first failure.
     bool prepare();
-    // Takes the prepared updater folder on this object's thread and goes on.
-    void onPrepared(const QString &updaterFolder);
+    // Takes the preparation's findings on this object's thread and goes on.
+    void onPrepared(const QString &updaterFolder, const QString &preloadInstaller);
     QString installFolder() const;
     void callPage(const char *function) const;
     void callPage(const char *function, double value) const;
@@ -161,6 +189,7 @@ private:
     QString m_installFolderName;
     QString m_steamFolder;
     QString m_updaterFolder;
+    QString m_preloadInstaller;
     QString m_lastErrorId;
     InstallFlags m_flags;
     // The drivers are being registered; the installation ends once they are.

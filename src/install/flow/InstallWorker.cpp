@@ -39,3 +39,14 @@ void InstallWorker::finishInstall()
 {
     m_manager.finishInstallImpl();
 }
+
+void InstallWorker::onCheckUninstall()
+{
+    if (m_manager.checkUninstallImpl())
+        emit checkUninstallFinished();
+}
+
+void InstallWorker::regOpenVRDriver()
+{
+    m_manager.regOpenVRDriverImpl();
+}

@@ -19,6 +19,12 @@ public slots:
     void installHidRomCU();
     void installSteam();
     void finishInstall();
+    // Waits while the uninstaller of an earlier installation runs.
+    void onCheckUninstall();
+    void regOpenVRDriver();
+
+signals:
+    void checkUninstallFinished();
 
 private:
     InstallManager &m_manager;

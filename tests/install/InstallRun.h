@@ -1,0 +1,59 @@
+#pragma once
+
+#include "SandboxMachine.h"
+
+#include "install/UpdaterLauncher.h"
+#include "install/flow/InstallManager.h"
+#include "location/PathManager.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QVariant>
+
+// The wizard's own folder inside the sandbox machine.
+extern const QString InstallRunProgramFolder;
+
+// The install page as the install manager sees it: its functions record their calls.
+class InstallPage : public QObject {
+    Q_OBJECT
+
+public:
+    explicit InstallPage(QObject *root);
+
+    Q_INVOKABLE QVariant setProgress(const QVariant &value);
+    Q_INVOKABLE QVariant startCruising(const QVariant &) { return {}; }
+    Q_INVOKABLE QVariant stopCruising();
+    Q_INVOKABLE QVariant complete();
+
+    QList<double> progress;
+    int stops = 0;
+    int completions = 0;
+};
+
+// Sets the mode flags that the install manager reads.
+void setInstallMode(bool isSWOA, bool isCN = false);
+
+// An installation on a sandbox machine: the program folder with the stand-in updater,
+// the path and install managers wired to the real launcher as the program wires them,
+// and the folder already chosen. updaterSettings: the stand-in updater's scenario.
+struct InstallRun {
+    explicit InstallRun(const QJsonObject &updaterSettings);
+
+    // The updater's runs so far, by the pipe each reported on.
+    QStringList pipes() const;
+
+    SandboxMachine machine;
+    QObject root;
+    InstallPage *page;
+    UpdaterLauncher launcher { false };
+    PathManager paths;
+    InstallManager installs;
+    QSignalSpy dialogs;
+    bool ready = false;
+};
+
+// The updater's scenario with settings for one of its jobs.
+QJsonObject updaterJob(const QString &name, const QJsonObject &settings);
