@@ -2,6 +2,7 @@
 
 #include "core/ModeFlags.h"
 #include "core/Utils.h"
+#include "platform/Registry.h"
 
 #include <QDir>
 
@@ -39,13 +40,15 @@ void setInstallMode(bool isSWOA, bool isCN)
     Mode::set(flags);
 }
 
-InstallRun::InstallRun(const QJsonObject &updaterSettings)
+InstallRun::InstallRun(const QJsonObject &updaterSettings, const QJsonObject &otherPrograms)
     : page(new InstallPage(&root))
     , paths(&root, nullptr, Mode::isCN(), machine.path(InstallRunProgramFolder))
     , installs(&root, nullptr, &paths, QStringLiteral("NOVA Tundra"), machine.path(InstallRunProgramFolder))
     , dialogs(&installs, &InstallManager::showDialog)
 {
-    machine.writeScenario({ { QStringLiteral("Updater.exe"), updaterSettings } });
+    QJsonObject scenario = otherPrograms;
+    scenario.insert(QStringLiteral("Updater.exe"), updaterSettings);
+    machine.writeScenario(scenario);
     ready = !machine.installPeer(InstallRunProgramFolder + QStringLiteral("/Updater"), QStringLiteral("Updater.exe"))
                  .isEmpty()
         && QDir().mkpath(machine.path(InstallRunProgramFolder + QStringLiteral("/OOBETool")));
@@ -64,6 +67,14 @@ InstallRun::InstallRun(const QJsonObject &updaterSettings)
     // The page's folder is the software's in software-only mode, Steam's otherwise.
     installs.decidePath(Utils::withBackslashes(machine.path(QStringLiteral("games"))),
         Mode::isSWOA() ? QStringLiteral("NOVA") : QStringLiteral("Steam"));
+}
+
+void InstallRun::registerStoreApp() const
+{
+    platform::Registry::write(QStringLiteral("HKEY_CLASSES_ROOT\\novaport\\Shell\\Open\\Command"),
+        QStringLiteral("Default"),
+        QStringLiteral("\"%1\" \"%2\"")
+            .arg(machine.path(InstallRunProgramFolder + QStringLiteral("/Updater/Updater.exe")), QStringLiteral("%1")));
 }
 
 QStringList InstallRun::pipes() const

@@ -38,9 +38,13 @@ void setInstallMode(bool isSWOA, bool isCN = false);
 
 // An installation on a sandbox machine: the program folder with the stand-in updater,
 // the path and install managers wired to the real launcher as the program wires them,
-// and the folder already chosen. updaterSettings: the stand-in updater's scenario.
+// and the folder already chosen. updaterSettings: the stand-in updater's scenario;
+// otherPrograms: the scenario of the other stand-ins, by program name.
 struct InstallRun {
-    explicit InstallRun(const QJsonObject &updaterSettings);
+    explicit InstallRun(const QJsonObject &updaterSettings, const QJsonObject &otherPrograms = {});
+
+    // Leaves the store app's protocol handler, as its installer does.
+    void registerStoreApp() const;
 
     // The updater's runs so far, by the pipe each reported on.
     QStringList pipes() const;

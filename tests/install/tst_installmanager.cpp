@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -179,10 +180,7 @@ private slots:
         QVERIFY(run.paths.shouldUseStandaloneSteamVR());
         // The store app's installer has left its protocol handler; the drivers' check
         // comes with the tools the installation copies.
-        platform::Registry::write(QStringLiteral("HKEY_CLASSES_ROOT\\novaport\\Shell\\Open\\Command"),
-            QStringLiteral("Default"),
-            QStringLiteral("\"%1\" \"%2\"")
-                .arg(run.machine.path(ProgramFolder + QStringLiteral("/Updater/Updater.exe")), QStringLiteral("%1")));
+        run.registerStoreApp();
         QVERIFY(
             !run.machine
                  .installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
@@ -217,6 +215,169 @@ private slots:
                      &missing),
             qPrintable(missing));
         QCOMPARE(run.page->completions, 2); // the foreground part, then the whole
+    }
+
+    void earlierInstallationIsRemovedFirst_data()
+    {
+        QTest::addColumn<bool>("withUninstaller");
+        QTest::newRow("its uninstaller hands over to a remover") << true;
+        QTest::newRow("no uninstaller: the installation goes on") << false;
+    }
+
+    // In software-only mode another folder than the earlier installation's removes that
+    // installation first; the installation goes on, prepared once, when the remover
+    // that the uninstaller handed over to has ended.
+    void earlierInstallationIsRemovedFirst()
+    {
+        QFETCH(bool, withUninstaller);
+        setInstallMode(true);
+        LogCapture log;
+        InstallRun run(
+            {}, { { QStringLiteral("Uninstaller.exe"), QJsonObject { { QStringLiteral("runMs"), 4000 } } } });
+        QVERIFY(run.ready);
+        const QString earlier = run.machine.path(QStringLiteral("old/NOVA"));
+        QVERIFY(QDir().mkpath(earlier));
+        platform::Registry::write(Utils::RegKeltNova, QStringLiteral("SystemPath"), Utils::withBackslashes(earlier));
+        run.registerStoreApp();
+        run.paths.checkPath();
+        QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
+        run.installs.decidePath(
+            Utils::withBackslashes(run.machine.path(QStringLiteral("games"))), QStringLiteral("NOVA"));
+        QVERIFY(run.installs.needUninstall());
+        QProcess remover;
+        if (withUninstaller) {
+            QVERIFY(!run.machine.installPeer(QStringLiteral("old/NOVA/NOVAPORT"), QStringLiteral("Uninstall.exe"))
+                         .isEmpty());
+            remover.start(
+                run.machine.installPeer(QStringLiteral("old/NOVA/NOVAPORT"), QStringLiteral("Uninstaller.exe")),
+                QStringList());
+            QVERIFY(remover.waitForStarted());
+        }
+        run.installs.startInstall();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Finished installing NOVA")), StepsTimeoutMs);
+        QString missing;
+        QVERIFY2(
+            linesInOrder(log.lines(),
+                { QStringLiteral("[InstallManager] Uninstall Nova"),
+                    withUninstaller ? QStringLiteral("[InstallManager] onUninstallFinished() exitCode:0, exitStatus:0")
+                                    : QStringLiteral("[InstallManager] Failed to start uninstall process, just "
+                                                     "proceed to install"),
+                    QStringLiteral("[InstallWorker] Start to check Uninstaller."),
+                    QStringLiteral("[InstallWorker] Uninstaller.exe exist ? 0"),
+                    QStringLiteral("[InstallManager] Uninstaller.exe finished."),
+                    QStringLiteral("[InstallManager] Download Updater") },
+                &missing),
+            qPrintable(missing));
+        QCOMPARE(log.count(QStringLiteral("[InstallWorker] Uninstaller.exe exist ? 1")) > 0, withUninstaller);
+        QCOMPARE(log.startingWith(QStringLiteral("[InstallManager] Register Updater: ")).size(), 1);
+        QCOMPARE(run.pipes().count(QStringLiteral("updater_pipe")), 1);
+        if (withUninstaller)
+            QVERIFY(run.machine.peerStarts().contains(QStringLiteral("Uninstall.exe -NoUI")));
+        QCOMPARE(run.root.property("bIsUninstalling").toBool(), false);
+        QCOMPARE(run.dialogs.count(), 0);
+        remover.waitForFinished();
+    }
+
+    void preloadedContent_data()
+    {
+        QTest::addColumn<int>("installerExit");
+        QTest::addColumn<bool>("withManifest");
+        QTest::newRow("copied") << 0 << true;
+        QTest::newRow("the copy fails: its content is removed") << 3 << true;
+        QTest::newRow("SteamVR's manifest missing: nothing to copy") << 0 << false;
+    }
+
+    // Preloaded content is copied beside the software; a failed copy leaves nothing
+    // behind and holds nothing up, and incomplete content is not copied at all.
+    void preloadedContent()
+    {
+        QFETCH(int, installerExit);
+        QFETCH(bool, withManifest);
+        ModeFlags flags;
+        flags.isSWOA = true;
+        flags.isPreload = true;
+        Mode::set(flags);
+        LogCapture log;
+        InstallRun run({},
+            { { QStringLiteral("PreloadContentInstall.exe"),
+                QJsonObject { { QStringLiteral("exitCode"), installerExit } } } });
+        QVERIFY(run.ready);
+        run.registerStoreApp();
+        QVERIFY(!run.machine
+                     .installPeer(
+                         ProgramFolder + QStringLiteral("/NovaAppsImage"), QStringLiteral("PreloadContentInstall.exe"))
+                     .isEmpty());
+        const QString steamApps = run.machine.path(ProgramFolder + QStringLiteral("/SteamAppsImage/steamapps"));
+        QVERIFY(QDir().mkpath(steamApps));
+        if (withManifest) {
+            QFile manifest(steamApps + QStringLiteral("/appmanifest_250820.acf"));
+            QVERIFY(manifest.open(QIODevice::WriteOnly));
+        }
+        // What an earlier, cut-short copy left.
+        const QString content = run.machine.path(QStringLiteral("games/NOVA/NovaApps"));
+        QVERIFY(QDir().mkpath(content));
+
+        run.installs.startInstall();
+        QTRY_COMPARE_WITH_TIMEOUT(run.page->completions, 1, StepsTimeoutMs);
+        QCOMPARE(
+            log.contains(QStringLiteral("[InstallManager] Passed preload path checking. Need to copy.")), withManifest);
+        const QStringList copies = run.machine.peerStarts().filter(QStringLiteral("PreloadContentInstall.exe "));
+        QCOMPARE(copies,
+            withManifest ? QStringList { QStringLiteral("PreloadContentInstall.exe ") + content } : QStringList());
+        QVERIFY(log.contains(QStringLiteral("[InstallManager] Check parallel installation status: NOVA?1, Steam?0; "
+                                            "Preload?(%1,%1); NOVAPORT?(1,1)")
+                                 .arg(int(withManifest))));
+        const bool removed = installerExit != 0;
+        QCOMPARE(log.contains(QStringLiteral(
+                     "[InstallManager] ERROR: Preload installer failed with exit code 3, remove content folder.")),
+            removed);
+        QTRY_COMPARE(QFileInfo::exists(content), !removed);
+        QCOMPARE(run.dialogs.count(), 0);
+    }
+
+    // Closing during a step ends the updater that runs it.
+    void closingEndsEveryUpdater()
+    {
+        LogCapture log;
+        InstallRun run(updaterJob(QStringLiteral("hidRom"), { { QStringLiteral("fault"), QStringLiteral("hang") } }));
+        QVERIFY(run.ready);
+        run.installs.startInstall();
+        QTRY_VERIFY_WITH_TIMEOUT(run.pipes().contains(QStringLiteral("HidRomCU_pipe")), StepsTimeoutMs);
+        QVERIFY(Utils::findProcessByName(QStringLiteral("Updater.exe")));
+        run.installs.killUpdaterProc();
+        QVERIFY(log.contains(QStringLiteral("[InstallManager] Stop running Updater")));
+        QTRY_VERIFY_WITH_TIMEOUT(!Utils::findProcessByName(QStringLiteral("Updater.exe")), 10000);
+    }
+
+    // Without the updater service's answer the VR driver is registered and the VR apps
+    // through the wizard's own tool.
+    void vrDriverRegistrationFallsBackToOwnTool()
+    {
+        LogCapture log;
+        InstallRun run({});
+        QVERIFY(run.ready);
+        const QString appPath = run.machine.path(QStringLiteral("opt/NOVA/Updater"));
+        platform::Registry::write(Utils::RegUpdater, QStringLiteral("AppPath"), Utils::withBackslashes(appPath));
+        QVERIFY(
+            !run.machine
+                 .installPeer(QStringLiteral("opt/NOVA/Updater/App/openvr_driver"), QStringLiteral("RegExtDriver.exe"))
+                 .isEmpty());
+        QVERIFY(!run.machine.installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("RegVRApps.exe"))
+                     .isEmpty());
+        run.installs.onRegOpenVRDriver();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !log.startingWith(QStringLiteral("[InstallManager] RegVRApps.exe exit code: ")).isEmpty(), StepsTimeoutMs);
+        QCOMPARE(run.machine.peerStarts(),
+            (QStringList { QStringLiteral("RegExtDriver.exe adddriver ") + appPath + QStringLiteral("/nova_eyes"),
+                QStringLiteral("RegVRApps.exe") }));
+        QString missing;
+        QVERIFY2(linesInOrder(log.lines(),
+                     { QStringLiteral("[InstallManager] Register openvr driver success."),
+                         QStringLiteral("[InstallManager] PCClient has some problems. Register VR apps from OOBE."),
+                         QStringLiteral("[InstallManager] RegVRApps.exe exit code: 0") },
+                     &missing),
+            qPrintable(missing));
     }
 
     // A preparation that cannot copy the updater raises "IN001" and starts no step.
