@@ -2,6 +2,7 @@
 // test's own, driven by the keyboard alone and watched from outside: its log, its
 // exit code, the sandbox's registry and the stand-in programs' starts.
 
+#include "Journey.h"
 #include "LogCapture.h"
 #include "LoopbackHttpServer.h"
 #include "SandboxMachine.h"
@@ -27,46 +28,16 @@
 
 namespace {
 
-constexpr int PageTimeoutMs = 30000;
 // A check whose list server never answers ends by the wizard's own download watchdog.
 constexpr int SlowCheckTimeoutMs = 60000;
 constexpr int EndTimeoutMs = 60000;
 
-const QString MainKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
-const QString ChecksDone = QStringLiteral("[PageManager] Should skip pDriver? true");
-const QString HealthLoaded = QStringLiteral("[PageManager] Loaded pHealth.qml");
-const QString FolderLoaded = QStringLiteral("[PageManager] Loaded pFolder.qml");
 const QString DotNetLoaded = QStringLiteral("[PageManager] Loaded pDotNet.qml");
-const QString ReleaseKey
-    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Full");
-const QString Release = QStringLiteral("Release");
-constexpr quint32 Release46 = 393295;
 const QString NetFxInstaller = QStringLiteral("NDP46-KB3045560-Web.exe");
 const QString UpdaterPidKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova\\Updater\\PID");
 const QString UpdaterRunning = QStringLiteral("[Guard] WARNING: Found Updater running. Shouldn't proceed.");
 const QString ReadyPcPath = QStringLiteral("/us/ready-pc/");
 const QString ShortcutMade = QStringLiteral("[ShortCut]create shortcut success");
-
-// A PC that passes every check: a supported processor, graphics card and driver,
-// memory and Windows, an administrator, .NET Framework 4.6, and the compatibility
-// list refused at once, so the installed list counts. changes replace profile keys.
-void preparePassingPc(const SandboxMachine &machine, const QJsonObject &changes = {})
-{
-    QJsonObject profile { { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") },
-        { QStringLiteral("administrator"), true }, { QStringLiteral("compatibilityListUrl"), TestPc::RefusedListUrl } };
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        profile.insert(it.key(), it.value());
-    machine.writeProfile(TestPc::supportedPc(8, profile));
-    platform::Registry::write(ReleaseKey, Release, Release46);
-}
-
-// Copies the stand-in program into folder below the wizard's program folder.
-QString installIntoProgramFolder(
-    const SandboxMachine &machine, const WizardProcess &wizard, const QString &folder, const QString &name)
-{
-    return machine.installPeer(
-        QDir(machine.root()).relativeFilePath(wizard.programFolder() + QLatin1Char('/') + folder), name);
-}
 
 // The same PC without .NET Framework, whose web installer waits in the wizard's
 // program folder.
@@ -103,21 +74,6 @@ void installEarlierSoftware(
         QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam\\Apps\\250820"), QStringLiteral("Installed"), 1U);
 }
 
-// The arguments of each start of a stand-in program, from the sandbox's peers.log.
-QList<QStringList> peerArguments(const SandboxMachine &machine, const QString &program)
-{
-    QFile log(machine.path(QStringLiteral("peers.log")));
-    QList<QStringList> starts;
-    if (!log.open(QIODevice::ReadOnly))
-        return starts;
-    while (!log.atEnd()) {
-        const QJsonObject start = QJsonDocument::fromJson(log.readLine()).object();
-        if (start.value(QLatin1String("program")).toString() == program)
-            starts.append(start.value(QLatin1String("arguments")).toVariant().toStringList());
-    }
-    return starts;
-}
-
 // The value of key in a desktop entry, as written.
 QString desktopEntryValue(const QString &path, const QString &key)
 {
@@ -137,15 +93,6 @@ int restartRequests(const SandboxMachine &machine)
 {
     QFile log(machine.path(QStringLiteral("restarts.log")));
     return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
-}
-
-// count presses of Tab, then key.
-QStringList afterTabs(int count, const QString &key)
-{
-    QStringList keys;
-    for (int i = 0; i < count; ++i)
-        keys.append(QStringLiteral("Tab"));
-    return keys << key;
 }
 
 bool hasLineStartingWith(const QStringList &lines, const QString &prefix)

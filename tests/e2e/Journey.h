@@ -1,0 +1,72 @@
+#pragma once
+
+// What the journeys through the installed wizard share: the PC they start on, the
+// stand-ins they place and read, and the keys they press.
+
+#include "SandboxMachine.h"
+#include "TestPc.h"
+#include "WizardProcess.h"
+
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QList>
+#include <QStringList>
+
+inline constexpr int PageTimeoutMs = 30000;
+inline const QString MainKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
+inline const QString ChecksDone = QStringLiteral("[PageManager] Should skip pDriver? true");
+inline const QString HealthLoaded = QStringLiteral("[PageManager] Loaded pHealth.qml");
+inline const QString FolderLoaded = QStringLiteral("[PageManager] Loaded pFolder.qml");
+inline const QString ReleaseKey
+    = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\NET Framework Setup\\NDP\\v4\\Full");
+inline const QString Release = QStringLiteral("Release");
+inline constexpr quint32 Release46 = 393295;
+
+// A PC that passes every check: a supported processor, graphics card and driver,
+// memory and Windows, an administrator, .NET Framework 4.6, and the compatibility
+// list refused at once, so the installed list counts. changes replace profile keys.
+inline void preparePassingPc(const SandboxMachine &machine, const QJsonObject &changes = {})
+{
+    QJsonObject profile { { QStringLiteral("nvidiaDriver"), QStringLiteral("551.23") },
+        { QStringLiteral("administrator"), true }, { QStringLiteral("compatibilityListUrl"), TestPc::RefusedListUrl } };
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        profile.insert(it.key(), it.value());
+    machine.writeProfile(TestPc::supportedPc(8, profile));
+    platform::Registry::write(ReleaseKey, Release, Release46);
+}
+
+// Copies the stand-in program into folder below the wizard's program folder.
+inline QString installIntoProgramFolder(
+    const SandboxMachine &machine, const WizardProcess &wizard, const QString &folder, const QString &name)
+{
+    return machine.installPeer(
+        QDir(machine.root()).relativeFilePath(wizard.programFolder() + QLatin1Char('/') + folder), name);
+}
+
+// The arguments of each start of a stand-in program, from the sandbox's peers.log.
+inline QList<QStringList> peerArguments(const SandboxMachine &machine, const QString &program)
+{
+    QFile log(machine.path(QStringLiteral("peers.log")));
+    QList<QStringList> starts;
+    if (!log.open(QIODevice::ReadOnly))
+        return starts;
+    while (!log.atEnd()) {
+        const QJsonObject start = QJsonDocument::fromJson(log.readLine()).object();
+        if (start.value(QLatin1String("program")).toString() == program)
+            starts.append(start.value(QLatin1String("arguments")).toVariant().toStringList());
+    }
+    return starts;
+}
+
+// count presses of Tab, then key.
+inline QStringList afterTabs(int count, const QString &key)
+{
+    QStringList keys;
+    for (int i = 0; i < count; ++i)
+        keys.append(QStringLiteral("Tab"));
+    return keys << key;
+}
