@@ -866,8 +866,12 @@ void InstallManager::finishInstallImpl()
 bool InstallManager::registerDrivers() const
 {
     qDebug("[InstallManager] Register drivers.");
-    const QString pathTool = Utils::readPath(Utils::RegSteamMachine, QStringLiteral("InstallPath"))
-        + QStringLiteral("\\steamapps\\common\\SteamVR\\bin\\win64\\vrpathreg.exe");
+    // Standalone SteamVR lies in the software's folder: Steam's path is not there then.
+    const QString steamVR = m_pathManager->shouldUseStandaloneSteamVR()
+        ? installFolder() + QStringLiteral("\\SteamVR")
+        : Utils::readPath(Utils::RegSteamMachine, QStringLiteral("InstallPath"))
+            + QStringLiteral("\\steamapps\\common\\SteamVR");
+    const QString pathTool = steamVR + QStringLiteral("\\bin\\win64\\vrpathreg.exe");
     qDebug("[InstallManager] vrpathreg path: %s", qUtf8Printable(pathTool));
     const QString appPath = Utils::readPath(Utils::RegUpdater, QStringLiteral("AppPath"));
     int exitCode = -1;
