@@ -427,6 +427,80 @@ private slots:
         QVERIFY(!QFile::exists(outside));
     }
 
+    void everyRunKeepsItsSettingsFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QJsonObject>("tasks");
+        QTest::addColumn<QString>("pipe");
+        QTest::addColumn<bool>("registration"); // also leaves the per-task files
+        const QString registered = QStringLiteral("<programs>/Kelt");
+        QTest::newRow("registration") << QStringList { QStringLiteral("-install"), QStringLiteral("NOVA Software"),
+            registered, QStringLiteral("NOVA_SOFTWARE") }
+                                      << QJsonObject() << QString() << true;
+        QTest::newRow("size query") << QStringList { QStringLiteral("NOVA_OOBE"), QStringLiteral("-CheckTask") }
+                                    << QJsonObject() << ReportPipe << false;
+        QTest::newRow("failed software") << SoftwareTask
+                                         << QJsonObject { { QStringLiteral("software"),
+                                                QJsonObject { { QStringLiteral("exitCode"), 5 } } } }
+                                         << ReportPipe << false;
+    }
+    void everyRunKeepsItsSettingsFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QJsonObject, tasks);
+        QFETCH(QString, pipe);
+        QFETCH(bool, registration);
+        writeScenario(tasks);
+        for (QString &argument : arguments)
+            argument = placeholdersReplaced(argument);
+        Inbox inbox(ReportPipe);
+        QProcess updater;
+        QVERIFY(runToEnd(
+            updater, arguments, pipe.isEmpty() ? QStringList() : launchTail(pipe, platform::Processes::currentPid())));
+        const QString config = QFileInfo(m_updater).path() + QStringLiteral("/Config/");
+        QFile settings(config + QStringLiteral("ut.ini"));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        const QByteArray text = settings.readAll();
+        QVERIFY2(text.startsWith('[') && text.contains("\nLastTask=" + arguments.first().toUtf8() + '\n')
+                && text.contains("\nPipe=" + pipe.toUtf8() + '\n'),
+            text.constData());
+        for (const char *name : { "imei.NOVA_OOBE.ENC", "imei.NOVA_SOFTWARE.ENC" })
+            QCOMPARE(QFileInfo(config + QLatin1String(name)).size() > 0, registration);
+    }
+
+    void softwareStartsTheStoreInstallerOnRequest_data()
+    {
+        QTest::addColumn<QJsonValue>("storeInstaller");
+        QTest::newRow("asked") << QJsonValue(true);
+        QTest::newRow("not said") << QJsonValue(QJsonValue::Undefined);
+    }
+    void softwareStartsTheStoreInstallerOnRequest()
+    {
+        QFETCH(QJsonValue, storeInstaller);
+        const QString helper = QStringLiteral("UpdaterInstallHelper.exe");
+        QJsonObject software;
+        if (!storeInstaller.isUndefined())
+            software.insert(QStringLiteral("storeInstaller"), storeInstaller);
+        writeScenario({ { QStringLiteral("software"), software } },
+            { { helper, QJsonObject { { QStringLiteral("runMs"), 1500 } } } });
+        Inbox inbox(ReportPipe);
+        QProcess updater;
+        QVERIFY(runToEnd(updater, SoftwareTask));
+        QCOMPARE(updater.exitCode(), 0);
+        const QString program = m_machine->path(QStringLiteral("opt/NOVA/NOVAPORT/")) + helper;
+        const QString handlerKey = QStringLiteral("HKEY_CLASSES_ROOT\\novaport\\Shell\\Open\\Command");
+        if (!storeInstaller.toBool()) {
+            QVERIFY(!QFile::exists(program));
+            QVERIFY(!m_machine->peerStarts().join(QLatin1Char('\n')).contains(helper));
+            return;
+        }
+        // It runs past the updater's end, then leaves the store app's handler.
+        QTRY_VERIFY(!platform::Processes::find(program, platform::Processes::Match::Path).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(platform::Processes::find(program, platform::Processes::Match::Path).isEmpty(), 15000);
+        QCOMPARE(platform::Registry::read(handlerKey, QStringLiteral("Default")).toString(),
+            QStringLiteral("\"%1/Nova.exe\" \"%2\"").arg(QFileInfo(program).path(), QStringLiteral("%1")));
+    }
+
     void installedGuideReportsDoneByDefault()
     {
         const QString guide = installEyeGuide();

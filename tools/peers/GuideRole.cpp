@@ -1,12 +1,7 @@
-#include "PipeListener.h"
+#include "RecordingListener.h"
 #include "Roles.h"
 #include "Scenario.h"
 
-#include "platform/Machine.h"
-
-#include <QFile>
-
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -21,41 +16,14 @@ QString argumentValue(const QStringList &arguments, const QString &prefix)
     return QString();
 }
 
-// Serves the background-install pipe while the guide runs; in a sandbox machine each
-// message is appended as a line to <sandbox>/<pipe short name>.log.
-class BackgroundInstallListener {
-public:
-    explicit BackgroundInstallListener(const QString &pipe)
-    {
-        if (pipe.isEmpty())
-            return;
-        if (platform::Machine::isSandbox())
-            m_log.setFileName(
-                platform::Machine::root() + QLatin1Char('/') + platform::pipeShortName(pipe) + QStringLiteral(".log"));
-        m_listener = std::make_unique<PipeListener>(pipe, [this](const QString &message) { record(message); });
-        if (!m_listener->isListening())
-            std::fprintf(stderr, "guide: cannot serve %s: %s\n", qUtf8Printable(pipe),
-                qUtf8Printable(m_listener->errorString()));
-    }
-
-private:
-    void record(const QString &message)
-    {
-        if (m_log.isOpen() || (!m_log.fileName().isEmpty() && m_log.open(QIODevice::WriteOnly | QIODevice::Append))) {
-            m_log.write(message.toUtf8() + '\n');
-            m_log.flush();
-        }
-    }
-
-    QFile m_log;
-    std::unique_ptr<PipeListener> m_listener; // last: stops before the log closes
-};
-
 } // namespace
 
 int runGuide(const QStringList &arguments, const Scenario &scenario)
 {
-    const BackgroundInstallListener listener(argumentValue(arguments, QStringLiteral("BGIPIPE:")));
+    // The background-install pipe is served while the guide runs.
+    const QString backgroundPipe = argumentValue(arguments, QStringLiteral("BGIPIPE:"));
+    const std::unique_ptr<RecordingListener> listener
+        = backgroundPipe.isEmpty() ? nullptr : std::make_unique<RecordingListener>(backgroundPipe);
     const QStringList messages = scenario.settings().contains(QStringLiteral("messages"))
         ? scenario.stringList(QStringLiteral("messages"))
         : QStringList { QStringLiteral("DONE") };

@@ -1,5 +1,6 @@
 #include "InstallEffects.h"
 
+#include "Scenario.h"
 #include "UpdaterCommandLine.h"
 
 #include "platform/Folders.h"
@@ -9,6 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 
 #include <cstdio>
 
@@ -32,7 +35,7 @@ const GuideProgram Guides[] = {
 
 bool failed(const QString &what)
 {
-    std::fprintf(stderr, "updater: %s\n", qUtf8Printable(what));
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(what));
     return false;
 }
 
@@ -58,12 +61,25 @@ QString installFolder()
     return registered.isEmpty() ? platform::Folders::programFiles() + QStringLiteral("/NOVA") : registered;
 }
 
-// The main software: its folder, "SystemPath" and its own key.
-bool installSoftware()
+// The store app's installer comes with the main software and goes on after the
+// updater's end, as a real one does: a copy of this program, started detached.
+bool startStoreInstaller(const QString &softwareFolder)
+{
+    const QString folder = softwareFolder + QStringLiteral("/NOVAPORT");
+    const QString program = folder + QStringLiteral("/UpdaterInstallHelper.exe");
+    return placeCopyOfThisProgram(program)
+        && (QProcess::startDetached(program, QStringList(), folder)
+            || failed(QStringLiteral("cannot start ") + program));
+}
+
+// The main software: its folder, "SystemPath" and its own key, and on request the
+// store app's installer.
+bool installSoftware(bool withStoreInstaller)
 {
     const QString folder = installFolder();
     return makeFolder(folder) && write(MainKey, SystemPath, folder)
-        && write(MainKey + QStringLiteral("\\PCClient"), AppPath, folder);
+        && write(MainKey + QStringLiteral("\\PCClient"), AppPath, folder)
+        && (!withStoreInstaller || startStoreInstaller(folder));
 }
 
 // Standalone SteamVR lives in "SteamVR" below the product's folder.
@@ -80,13 +96,18 @@ bool installGuide(const GuideProgram &guide)
     const QString name = QLatin1String(guide.name);
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/App/") + name;
     const QString program = folder + QLatin1Char('/') + name + QStringLiteral(".exe");
-    if (!makeFolder(folder))
-        return false;
-    QFile::remove(program);
-    if (!QFile::copy(QCoreApplication::applicationFilePath(), program))
-        return failed(QStringLiteral("cannot copy the guide to ") + program);
     const QString key = MainKey + QLatin1Char('\\') + QLatin1String(guide.registryKey);
-    return write(key, AppPath, folder) && write(key, QStringLiteral("LaunchPath"), program);
+    return placeCopyOfThisProgram(program) && write(key, AppPath, folder)
+        && write(key, QStringLiteral("LaunchPath"), program);
+}
+
+// A small file that the updater keeps in its "Config" folder.
+bool writeConfigFile(const QString &name, const QByteArray &content)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Config");
+    QFile file(folder + QLatin1Char('/') + name);
+    return (makeFolder(folder) && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) >= 0)
+        || failed(QStringLiteral("cannot write ") + file.fileName());
 }
 
 } // namespace
@@ -99,18 +120,37 @@ QStringList guideProgramNames()
     return names;
 }
 
-bool makeInstallEffects(const UpdaterCommandLine &line)
+bool placeCopyOfThisProgram(const QString &path)
+{
+    if (!makeFolder(QFileInfo(path).path()))
+        return false;
+    QFile::remove(path);
+    return QFile::copy(QCoreApplication::applicationFilePath(), path)
+        || failed(QStringLiteral("cannot copy this program to ") + path);
+}
+
+void keepUpdaterSettings(const UpdaterCommandLine &line)
+{
+    writeConfigFile(QStringLiteral("ut.ini"),
+        "[Updater]\nLastTask=" + line.task.toUtf8() + "\nPipe=" + line.pipeName.toUtf8() + '\n');
+}
+
+bool makeInstallEffects(const UpdaterCommandLine &line, const Scenario &scenario)
 {
     const QString job = line.job();
     if (job == QLatin1String(Job::Register)) {
         const QString folder = line.packages.value(1);
-        return folder.isEmpty() ? failed(QStringLiteral("no installation folder to register"))
-                                : write(MainKey, SystemPath, folder);
+        if (folder.isEmpty())
+            return failed(QStringLiteral("no installation folder to register"));
+        // Per-task files the updater keeps after a registration; only their names matter.
+        return write(MainKey, SystemPath, folder)
+            && writeConfigFile(QStringLiteral("imei.NOVA_OOBE.ENC"), QByteArrayLiteral("NOVA_OOBE"))
+            && writeConfigFile(QStringLiteral("imei.NOVA_SOFTWARE.ENC"), QByteArrayLiteral("NOVA_SOFTWARE"));
     }
     if (job == QLatin1String(Job::Updater))
         return write(MainKey + QStringLiteral("\\Updater"), AppPath, QCoreApplication::applicationDirPath());
     if (job == QLatin1String(Job::Software))
-        return installSoftware();
+        return installSoftware(scenario.settings().value(QStringLiteral("storeInstaller")).toBool());
     if (job == QLatin1String(Job::SteamVR))
         return installStandaloneSteamVR();
     if (job == QLatin1String(Job::Guide)) {

@@ -9,9 +9,11 @@ constexpr int ReadTimeoutMs = 1000;
 
 } // namespace
 
-PipeListener::PipeListener(const QString &pipe, std::function<void(const QString &)> onMessage)
+PipeListener::PipeListener(
+    const QString &pipe, std::function<void(const QString &)> onMessage, std::optional<QByteArray> reply)
     : m_server(pipe)
     , m_onMessage(std::move(onMessage))
+    , m_reply(std::move(reply))
 {
     if (m_server.listen())
         m_thread = std::thread([this] { serve(); });
@@ -30,9 +32,10 @@ void PipeListener::serve()
         QByteArray message;
         if (!m_server.waitForClient(PollMs) || !m_server.readMessage(&message, ReadTimeoutMs))
             continue;
-        // Handled before the reply, so a client that has its "OK" knows it was recorded.
+        // Handled before the reply, so a client that has its reply knows it was recorded.
         m_onMessage(platform::pipeMessageText(message));
-        m_server.writeReply(QByteArrayLiteral("OK"));
+        if (m_reply)
+            m_server.writeReply(*m_reply);
         m_server.disconnectClient();
     }
 }

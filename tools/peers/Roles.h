@@ -8,9 +8,10 @@ class Scenario;
 // scenario, and returns the process's exit code.
 using Role = int (*)(const QStringList &arguments, const Scenario &scenario);
 
-// Starts the program of its "launch" setting and waits for it to end, then sends the
-// scenario's "messages" to its "pipe" ("intervalMs" apart), stays alive for "runMs",
-// and exits with "exitCode". The behaviour of every program without a role of its own.
+// Starts the program of its "launch" setting and waits for it to end (unless it is
+// started detached), then sends the scenario's "messages" to its "pipe" ("intervalMs"
+// apart), stays alive for "runMs", and exits with "exitCode". The behaviour of every
+// program without a role of its own.
 int runScripted(const QStringList &arguments, const Scenario &scenario);
 
 // The updater, "Updater.exe": downloads and installs packages as its command line asks,
@@ -36,3 +37,12 @@ int runGetReg(const QStringList &arguments, const Scenario &scenario);
 // exits with the code that "exitCodes" gives for its arguments (joined with spaces), or
 // with "exitCode"; started outside its own folder it exits with 3.
 int runFirmwareKit(const QStringList &arguments, const Scenario &scenario);
+
+// The store app's installer, every "UpdaterInstallHelper*" program: stays alive for
+// "runMs", leaves its result ("installHelper") in the registry, places the store app
+// next to itself and registers its protocol handler, and exits with "exitCode".
+int runInstallHelper(const QStringList &arguments, const Scenario &scenario);
+
+// The updater service, "NovaUpdateService.exe": serves the update request pipe,
+// answering "reply", until it is killed or "runMs" have passed.
+int runUpdateService(const QStringList &arguments, const Scenario &scenario);

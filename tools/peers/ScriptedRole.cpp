@@ -19,13 +19,21 @@ constexpr int ChildFailed = 1;
 
 // Starts the program of a "launch" setting as a child, its output passed through, and
 // waits for it to end without a limit, as a launcher waits for the program it started.
-// Returns the child's exit code.
+// Returns the child's exit code. With "detach" the program is started on its own, to
+// outlive this one, and not waited for: 0 once it runs.
 int launchChild(const QJsonObject &launch)
 {
     const QString program = launch.value(QStringLiteral("program")).toString();
+    const QStringList arguments = launch.value(QStringLiteral("arguments")).toVariant().toStringList();
+    if (launch.value(QStringLiteral("detach")).toBool()) {
+        if (QProcess::startDetached(program, arguments))
+            return 0;
+        std::fprintf(stderr, "launch: %s: cannot start it\n", qUtf8Printable(program));
+        return ChildFailed;
+    }
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
-    child.start(program, launch.value(QStringLiteral("arguments")).toVariant().toStringList());
+    child.start(program, arguments);
     if (!child.waitForStarted() || !child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit) {
         std::fprintf(stderr, "launch: %s: %s\n", qUtf8Printable(program), qUtf8Printable(child.errorString()));
         return ChildFailed;

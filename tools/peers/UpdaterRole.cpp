@@ -101,7 +101,7 @@ public:
     int finish(int code)
     {
         const bool done = code == Success || (m_line.selfUpdated && code == SelfUpdateFinished);
-        if (done && !makeInstallEffects(m_line))
+        if (done && !makeInstallEffects(m_line, m_scenario))
             code = CopyFail;
         if (m_fault != QLatin1String("silent"))
             send(m_line.checkTask ? QByteArray("TotalSize:" + m_sizeAnswer)
@@ -179,6 +179,7 @@ int runUpdater(const QStringList &arguments, const Scenario &scenario)
     }
     if (line.parentPid > 0)
         watchParent(line.parentPid);
+    keepUpdaterSettings(line);
     const PidRegistration registration;
     // The new version after a self-update only reports, whatever the scenario says; it
     // is no attempt of its own.

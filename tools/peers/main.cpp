@@ -18,13 +18,22 @@ const QHash<QString, Role> &roles()
     static const QHash<QString, Role> table = [] {
         QHash<QString, Role> roles { { QStringLiteral("updater.exe"), runUpdater },
             { QStringLiteral("ndp46-kb3045560-web.exe"), runDotNetInstaller },
-            { QStringLiteral("getreg.exe"), runGetReg }, { QStringLiteral("firmwareupdatekit.exe"), runFirmwareKit } };
+            { QStringLiteral("getreg.exe"), runGetReg }, { QStringLiteral("firmwareupdatekit.exe"), runFirmwareKit },
+            { QStringLiteral("novaupdateservice.exe"), runUpdateService } };
         const QStringList guides = guideProgramNames();
         for (const QString &guide : guides)
             roles.insert(guide.toLower(), runGuide);
         return roles;
     }();
     return table;
+}
+
+// The role of a program: its own by name, then by the start of its name, else scripted.
+Role roleOf(const QString &program)
+{
+    if (program.startsWith(QLatin1String("UpdaterInstallHelper"), Qt::CaseInsensitive))
+        return runInstallHelper;
+    return roles().value(program.toLower(), runScripted);
 }
 
 } // namespace
@@ -36,6 +45,5 @@ int main(int argc, char *argv[])
     const QString program = QFileInfo(QFile::decodeName(argv[0])).fileName();
     const QStringList arguments = app.arguments().mid(1);
     const Scenario scenario = Scenario::forStart(program, arguments);
-    const Role role = roles().value(program.toLower(), runScripted);
-    return role(arguments, scenario);
+    return roleOf(program)(arguments, scenario);
 }
