@@ -350,12 +350,25 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!Utils::findProcessByName(QStringLiteral("Updater.exe")), 10000);
     }
 
-    // Without the updater service's answer the VR driver is registered and the VR apps
-    // through the wizard's own tool.
-    void vrDriverRegistrationFallsBackToOwnTool()
+    void vrDriverRegistration_data()
     {
+        QTest::addColumn<QString>("service"); // the updater service's answer
+        QTest::addColumn<bool>("fallback");
+        QTest::newRow("the updater service registers the VR apps") << QStringLiteral("OK") << false;
+        QTest::newRow("a silent service: the wizard's own tool") << QStringLiteral("silent") << true;
+        QTest::newRow("no service: the wizard's own tool") << QString() << true;
+    }
+
+    // The VR driver is registered with its own tool; the VR apps by the updater
+    // service, or by the wizard's tool when the service does not answer.
+    void vrDriverRegistration()
+    {
+        QFETCH(QString, service);
+        QFETCH(bool, fallback);
         LogCapture log;
-        InstallRun run({});
+        const bool silent = service == QLatin1String("silent");
+        InstallRun run(
+            {}, { { QStringLiteral("NovaUpdateService.exe"), QJsonObject { { QStringLiteral("silent"), silent } } } });
         QVERIFY(run.ready);
         const QString appPath = run.machine.path(QStringLiteral("opt/NOVA/Updater"));
         platform::Registry::write(Utils::RegUpdater, QStringLiteral("AppPath"), Utils::withBackslashes(appPath));
@@ -365,19 +378,31 @@ private slots:
                  .isEmpty());
         QVERIFY(!run.machine.installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("RegVRApps.exe"))
                      .isEmpty());
+        QProcess updaterService;
+        if (!service.isEmpty())
+            QVERIFY(startAndWaitForLine(updaterService,
+                run.machine.installPeer(QStringLiteral("opt/NOVA/PCClient"), QStringLiteral("NovaUpdateService.exe")),
+                {}, "ready"));
         run.installs.onRegOpenVRDriver();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !log.startingWith(QStringLiteral("[InstallManager] RegVRApps.exe exit code: ")).isEmpty(), StepsTimeoutMs);
-        QCOMPARE(run.machine.peerStarts(),
-            (QStringList { QStringLiteral("RegExtDriver.exe adddriver ") + appPath + QStringLiteral("/nova_eyes"),
-                QStringLiteral("RegVRApps.exe") }));
-        QString missing;
-        QVERIFY2(linesInOrder(log.lines(),
-                     { QStringLiteral("[InstallManager] Register openvr driver success."),
-                         QStringLiteral("[InstallManager] PCClient has some problems. Register VR apps from OOBE."),
-                         QStringLiteral("[InstallManager] RegVRApps.exe exit code: 0") },
-                     &missing),
-            qPrintable(missing));
+        const QString answered = fallback ? QStringLiteral("[InstallManager] RegVRApps.exe exit code: 0")
+                                          : QStringLiteral("[InstallManager] Got named pipe ack: OK");
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(answered), StepsTimeoutMs);
+        QStringList programs = run.machine.peerStarts();
+        programs.removeAll(QStringLiteral("NovaUpdateService.exe"));
+        QCOMPARE(programs,
+            QStringList { QStringLiteral("RegExtDriver.exe adddriver ") + appPath + QStringLiteral("/nova_eyes") }
+                + (fallback ? QStringList { QStringLiteral("RegVRApps.exe") } : QStringList()));
+        QVERIFY(log.contains(QStringLiteral("[InstallManager] Register openvr driver success.")));
+        QCOMPARE(
+            log.contains(QStringLiteral("[InstallManager] PCClient has some problems. Register VR apps from OOBE.")),
+            fallback);
+        if (!service.isEmpty()) {
+            QFile requests(run.machine.path(QStringLiteral("UpdateRequester.log")));
+            QVERIFY(requests.open(QIODevice::ReadOnly));
+            QCOMPARE(requests.readAll(), QByteArray("RegisterVRApp\n"));
+            updaterService.kill();
+            updaterService.waitForFinished();
+        }
     }
 
     // A preparation that cannot copy the updater raises "IN001" and starts no step.
