@@ -121,19 +121,96 @@ private slots:
             QStringLiteral("Updater.exe -install NOVA Software ") + installFolder + QStringLiteral(" NOVA_SOFTWARE")));
     }
 
+    void softwareOnlyInstallsTheSoftwareAlone_data()
+    {
+        QTest::addColumn<bool>("storeAppInstalled");
+        QTest::newRow("with the store app") << true;
+        QTest::newRow("the store app missing: no dialog") << false;
+    }
+
     // In software-only mode the software follows the updater, and the store app is
-    // waited for.
+    // waited for. The page completes and the program stays; a store app that did not
+    // come is no reason for a dialog.
     void softwareOnlyInstallsTheSoftwareAlone()
     {
+        QFETCH(bool, storeAppInstalled);
         setInstallMode(true);
         LogCapture log;
         InstallRun run({});
         QVERIFY(run.ready);
+        if (storeAppInstalled)
+            run.registerStoreApp();
+        QSignalSpy quits(&run.installs, &InstallManager::prepareToQuit);
         run.installs.startInstall();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            log.contains(QStringLiteral("[InstallManager] Start waiting for NOVAPORT installation")), StepsTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(run.page->completions, 1, StepsTimeoutMs);
         QCOMPARE(run.pipes(), (QStringList { QStringLiteral("updater_pipe"), QStringLiteral("nova_pipe") }));
         QVERIFY(run.machine.peerStarts().first().startsWith(QStringLiteral("Updater.exe -install NOVAPORT ")));
+        QCOMPARE(log.contains(QStringLiteral("[InstallManager] Skip this NOVAPORT error")), !storeAppInstalled);
+        QVERIFY(log.contains(QStringLiteral("[InstallManager] Remove imei files.")));
+        // The registration's identity files are gone once the software is in.
+        QVERIFY(!QFile::exists(run.machine.path(QStringLiteral("games/NOVA/Updater/Config/imei.NOVA_OOBE.ENC"))));
+        QVERIFY(QFile::exists(run.machine.path(QStringLiteral("games/NOVA/Updater/Config/ut.ini"))));
+        QTest::qWait(200);
+        QCOMPARE(quits.count(), 0);
+        QCOMPARE(run.dialogs.count(), 0);
+    }
+
+    // Once the guide has taken over, a failure goes to it instead of a dialog; the
+    // retry is announced to it and the installation ends as usual.
+    void errorAfterTheGuideStartedGoesToTheGuide()
+    {
+        setInstallMode(false, true);
+        LogCapture log;
+        const QJsonArray attempts { QJsonObject { { QStringLiteral("exitCode"), 2 } }, QJsonObject {} };
+        InstallRun run(updaterJob(QStringLiteral("steamvr"), { { QStringLiteral("attempts"), attempts } }),
+            { { QStringLiteral("NovaTundraGuide.exe"),
+                QJsonObject {
+                    { QStringLiteral("messages"), QJsonArray() }, { QStringLiteral("runMs"), StepsTimeoutMs } } } });
+        QVERIFY(run.ready);
+        platform::Registry::write(
+            Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Yes"));
+        run.registerStoreApp();
+        QVERIFY(
+            !run.machine
+                 .installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
+                 .isEmpty());
+        run.paths.checkPath();
+        QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
+        // The guide starts as the closer starts it, serves its pipe, and is reported
+        // started once it does.
+        QProcess guide;
+        const QString guideProgram
+            = run.machine.installPeer(QStringLiteral("guide"), QStringLiteral("NovaTundraGuide.exe"));
+        const QString guidePipe = run.machine.path(QStringLiteral("pipes/bgi_pipe"));
+        connect(&run.installs, &InstallManager::startGuide, &run.installs, [&] {
+            guide.start(guideProgram, { QStringLiteral("BGIPIPE:") + InstallManager::BgiPipe });
+            const bool serving = guide.waitForStarted() && QTest::qWaitFor([&] { return QFile::exists(guidePipe); });
+            if (serving)
+                QMetaObject::invokeMethod(&run.installs, &InstallManager::onGuideStarted, Qt::QueuedConnection);
+            return serving;
+        });
+        QSignalSpy quits(&run.installs, &InstallManager::prepareToQuit);
+        run.installs.startInstall();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Failed to install SteamVR, error")), StepsTimeoutMs);
+        const auto reports = [&run] {
+            QFile file(run.machine.path(QStringLiteral("bgi_pipe.log")));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))
+                                                  : QStringList();
+        };
+        QTRY_VERIFY(reports().contains(QStringLiteral("BGI_STATUS:error|IN007")));
+        QCOMPARE(run.dialogs.count(), 0);
+
+        run.installs.onReturnTryAgain(QStringLiteral("IN007"));
+        QTRY_COMPARE_WITH_TIMEOUT(quits.count(), 1, StepsTimeoutMs);
+        const QStringList heard = reports();
+        const int error = heard.indexOf(QStringLiteral("BGI_STATUS:error|IN007"));
+        QVERIFY(heard.indexOf(QStringLiteral("BGI_STATUS:installing"), error) > error);
+        QVERIFY(heard.indexOf(QStringLiteral("INSTALL_DONE:SteamVR"), error) > error);
+        QVERIFY(heard.contains(QStringLiteral("BGI_STATUS:done")));
+        QCOMPARE(run.dialogs.count(), 0);
+        guide.kill();
+        guide.waitForFinished();
     }
 
     // A download failure of the main software is retried three more times, then
