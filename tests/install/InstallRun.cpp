@@ -77,6 +77,16 @@ void InstallRun::registerStoreApp() const
             .arg(machine.path(InstallRunProgramFolder + QStringLiteral("/Updater/Updater.exe")), QStringLiteral("%1")));
 }
 
+bool InstallRun::prepareStandaloneSteamVR() const
+{
+    platform::Registry::write(Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Failed"));
+    registerStoreApp();
+    return !machine
+                .installPeer(
+                    InstallRunProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
+                .isEmpty();
+}
+
 QStringList InstallRun::pipes() const
 {
     QStringList result;

@@ -45,6 +45,10 @@ struct InstallRun {
 
     // Leaves the store app's protocol handler, as its installer does.
     void registerStoreApp() const;
+    // What a CN installation with standalone SteamVR meets on the way to its end: the
+    // firmware check run (it failed, which holds nothing up), the store app installed
+    // and the drivers' check tool beside the wizard; false when it cannot be placed.
+    bool prepareStandaloneSteamVR() const;
 
     // The updater's runs so far, by the pipe each reported on.
     QStringList pipes() const;

@@ -166,14 +166,7 @@ private slots:
             { { QStringLiteral("NovaTundraGuide.exe"),
                 QJsonObject {
                     { QStringLiteral("messages"), QJsonArray() }, { QStringLiteral("runMs"), StepsTimeoutMs } } } });
-        QVERIFY(run.ready);
-        platform::Registry::write(
-            Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Yes"));
-        run.registerStoreApp();
-        QVERIFY(
-            !run.machine
-                 .installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
-                 .isEmpty());
+        QVERIFY(run.ready && run.prepareStandaloneSteamVR());
         run.paths.checkPath();
         QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
         // The guide starts as the closer starts it, serves its pipe, and is reported
@@ -249,19 +242,10 @@ private slots:
         setInstallMode(false, true);
         LogCapture log;
         InstallRun run({});
-        QVERIFY(run.ready);
-        platform::Registry::write(
-            Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Failed"));
+        QVERIFY(run.ready && run.prepareStandaloneSteamVR());
         run.paths.checkPath();
         QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
         QVERIFY(run.paths.shouldUseStandaloneSteamVR());
-        // The store app's installer has left its protocol handler; the drivers' check
-        // comes with the tools the installation copies.
-        run.registerStoreApp();
-        QVERIFY(
-            !run.machine
-                 .installPeer(ProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
-                 .isEmpty());
         QSignalSpy guideStarts(&run.installs, &InstallManager::startGuide);
         QSignalSpy quits(&run.installs, &InstallManager::prepareToQuit);
         run.installs.startInstall();
@@ -480,6 +464,33 @@ private slots:
             updaterService.kill();
             updaterService.waitForFinished();
         }
+    }
+
+    // The software and standalone SteamVR run side by side, each retried on its own
+    // count: a failure of one neither uses up the other's retries nor leaves it
+    // stopped.
+    void sideBySideStepsRetryApart()
+    {
+        setInstallMode(false, true);
+        LogCapture log;
+        const QJsonArray once { QJsonObject { { QStringLiteral("exitCode"), 1 } }, QJsonObject {} };
+        const QJsonArray twice { QJsonObject { { QStringLiteral("exitCode"), 5 } },
+            QJsonObject { { QStringLiteral("exitCode"), 5 } }, QJsonObject {} };
+        QJsonObject updater { { QStringLiteral("tasks"),
+            QJsonObject { { QStringLiteral("steamvr"), QJsonObject { { QStringLiteral("attempts"), once } } },
+                { QStringLiteral("software"), QJsonObject { { QStringLiteral("attempts"), twice } } } } } };
+        InstallRun run(updater);
+        QVERIFY(run.ready && run.prepareStandaloneSteamVR());
+        run.paths.checkPath();
+        QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
+        QSignalSpy quits(&run.installs, &InstallManager::prepareToQuit);
+        run.installs.startInstall();
+        QTRY_COMPARE_WITH_TIMEOUT(quits.count(), 1, StepsTimeoutMs);
+        QCOMPARE(run.dialogs.count(), 0);
+        QCOMPARE(run.pipes().count(QStringLiteral("sasteamvr_pipe")), 2);
+        QCOMPARE(run.pipes().count(QStringLiteral("nova_pipe")), 3);
+        QVERIFY(log.contains(QStringLiteral("[NovaParser] autoRetry Update 1 times.")));
+        QVERIFY(log.contains(QStringLiteral("[NovaParser] autoRetry Download 2 times.")));
     }
 
     // A preparation that cannot copy the updater raises "IN001" and starts no step.

@@ -223,22 +223,6 @@ QJsonObject scenarioFor(const SoakCase &soakCase, const Expectation &expected)
     return scenario;
 }
 
-// A CN machine whose headset firmware check has run and failed, so SteamVR comes on its
-// own, with the store app's protocol handler and the drivers' check in place.
-bool prepareStandaloneSteamVR(const InstallRun &run)
-{
-    platform::Registry::write(Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Failed"));
-    platform::Registry::write(QStringLiteral("HKEY_CLASSES_ROOT\\novaport\\Shell\\Open\\Command"),
-        QStringLiteral("Default"),
-        QStringLiteral("\"%1\" \"%2\"")
-            .arg(run.machine.path(InstallRunProgramFolder + QStringLiteral("/Updater/Updater.exe")),
-                QStringLiteral("%1")));
-    return !run.machine
-                .installPeer(
-                    InstallRunProgramFolder + QStringLiteral("/OOBETool"), QStringLiteral("CheckIfRegOpenvrDriver.exe"))
-                .isEmpty();
-}
-
 // Ticks every HeartbeatMs on the thread that makes it and keeps how late the latest
 // tick came at worst.
 class Heartbeat {
@@ -322,7 +306,7 @@ QString runCase(const SoakCase &soakCase, const Expectation &expected, const Log
 {
     const Job &job = *soakCase.job;
     auto run = std::make_unique<InstallRun>(scenarioFor(soakCase, expected));
-    if (!run->ready || !prepareStandaloneSteamVR(*run))
+    if (!run->ready || !run->prepareStandaloneSteamVR())
         return QStringLiteral("the sandbox machine could not be prepared");
     QSignalSpy quits(&run->installs, &InstallManager::prepareToQuit);
     const auto runsOfJob = [&run, &job] { return runsOf(*run, job); };

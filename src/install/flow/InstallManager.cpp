@@ -639,14 +639,16 @@ void InstallManager::launchStep(const StepRun &step)
 {
     qDebug("%s", step.logLine);
     callPage("startCruising", step.cruiseTarget);
+    Attempts &attempts = step.isForSteamVR ? m_steamVRAttempts : m_attempts;
     auto *parser = new NovaParser(
-        step.packageName, step.displayName, m_updateAttempts, m_downloadAttempts, step.isSelfUpdate, step.isForSteamVR);
+        step.packageName, step.displayName, attempts.update, attempts.download, step.isSelfUpdate, step.isForSteamVR);
     // The run's pieces belong to the thread that launches it.
     QObject *owner = QThread::currentThread() == thread() ? static_cast<QObject *>(this) : m_worker;
     const UpdaterRun run = UpdaterRun::prepare(parser, step.pipeName, owner);
     connect(parser, &NovaParser::installFinished, this, step.finished, Qt::QueuedConnection);
     connect(parser, &NovaParser::installError, this, step.error, Qt::QueuedConnection);
-    connect(parser, &NovaParser::autoRetry, this, &InstallManager::onAutoRetry, Qt::QueuedConnection);
+    connect(parser, &NovaParser::autoRetry, this,
+        step.isForSteamVR ? &InstallManager::onSteamVRAutoRetry : &InstallManager::onAutoRetry, Qt::QueuedConnection);
     connect(parser, &NovaParser::showInstallInfo, this, &InstallManager::showInstallInfo, Qt::QueuedConnection);
     if (TimeTeller *teller = m_tellers.value(step.tellerName)) {
         connect(parser, &NovaParser::reportDownload, teller, &TimeTeller::onReportDownload, Qt::QueuedConnection);
@@ -656,15 +658,16 @@ void InstallManager::launchStep(const StepRun &step)
     }
     run.pipeThread->start();
     emit(this->*step.launch)(run.process, local(m_updaterFolder), step.pipeName);
-    ++m_updateAttempts;
-    ++m_downloadAttempts;
+    ++attempts.update;
+    ++attempts.download;
 }
 
-void InstallManager::stepFinished(double progress)
+void InstallManager::stepFinished(double progress, bool isForSteamVR)
 {
     callPage("setProgress", progress);
-    m_updateAttempts = 0;
-    m_downloadAttempts = 0;
+    Attempts &attempts = isForSteamVR ? m_steamVRAttempts : m_attempts;
+    attempts.update = 0;
+    attempts.download = 0;
 }
 
 void InstallManager::onInstallUpdaterFinished()
@@ -756,7 +759,7 @@ void InstallManager::onInstallSteamFinished()
     qDebug("[InstallManager] Finished installing Steam");
     m_flags.steamDone = true;
     m_flags.steamInstalling = false;
-    stepFinished(80.0);
+    stepFinished(80.0, true);
     if (m_biService)
         m_biService->setSteamVRProgress(m_pathManager->shouldUseStandaloneSteamVR()
                 ? QStringLiteral("steamvr standalone installed")
@@ -810,6 +813,12 @@ void InstallManager::onInstallNovaportError()
 void InstallManager::onAutoRetry()
 {
     m_flags.novaInstalling = false;
+    doInstall();
+}
+
+void InstallManager::onSteamVRAutoRetry()
+{
+    m_flags.steamInstalling = false;
     doInstall();
 }
 

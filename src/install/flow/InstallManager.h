@@ -149,7 +149,9 @@ private:
     void launchStep(const StepRun &step);
     void installGuide();
     void installNovaSw();
-    void stepFinished(double progress);
+    void stepFinished(double progress, bool isForSteamVR = false);
+    // An automatic retry of standalone SteamVR: its step is started anew.
+    void onSteamVRAutoRetry();
     // Waits, on the worker thread, until the headset firmware check has run; false when
     // the program closes first.
     bool waitForFirmwareCheck() const;
@@ -196,8 +198,14 @@ private:
     bool m_finishing = false;
     int m_guideProgress = 50;
     // Launches of the current step so far; launches happen on either thread.
-    std::atomic<int> m_updateAttempts { 0 };
-    std::atomic<int> m_downloadAttempts { 0 };
+    struct Attempts {
+        std::atomic<int> update { 0 };
+        std::atomic<int> download { 0 };
+    };
+    // The steps in turn and the software, then standalone SteamVR, which runs beside
+    // the software and so counts apart.
+    Attempts m_attempts;
+    Attempts m_steamVRAttempts;
     SpeedEstimate m_speed;
     QHash<QString, TimeTeller *> m_tellers;
     // Created when the store app is first waited for.
