@@ -1,5 +1,7 @@
 #include "install/NovaParser.h"
 
+#include <QTimer>
+
 namespace {
 
 const QLatin1String ExitCodePrefix("ExitCode:");
@@ -23,6 +25,7 @@ NovaParser::NovaParser(const QString &packageName, const QString &packageNameTr,
 bool NovaParser::parseMessage(const QString &message)
 {
     qDebug("[NovaParser] %s parser received message: %s", qUtf8Printable(m_packageName), qUtf8Printable(message));
+    ++m_messages;
     if (!m_infoShown) {
         m_infoShown = true;
         emit showInstallInfo(m_packageName, m_packageNameTr, -1.0, -1.0, -1.0, m_isForSteamVR, true);
@@ -45,6 +48,13 @@ bool NovaParser::handleExitCode(int code)
     }
     if (m_isSelfUpdate && code == SelfUpdating) {
         qDebug("[NovaParser] Updater self-update on the way. Keep waiting.");
+        // A new copy that never reports would hold the step for ever. Armed on this
+        // object's thread: the pipe thread that parses has no event loop.
+        const int heard = m_messages;
+        QMetaObject::invokeMethod(
+            this,
+            [this, heard] { QTimer::singleShot(m_newCopyTimeoutMs, this, [this, heard] { onNewCopySilent(heard); }); },
+            Qt::QueuedConnection);
         return false;
     }
     qDebug("[NovaParser] Error occurs");
@@ -127,6 +137,15 @@ void NovaParser::onProcFinished(int exitCode, QProcess::ExitStatus exitStatus)
     const int code = known(exitCode);
     if (code != UpdateFail && code != DownloadFail && code != CopyFail)
         reportError();
+}
+
+void NovaParser::onNewCopySilent(int heard)
+{
+    if (m_messages != heard || m_outcome != Outcome::None)
+        return;
+    qWarning("[NovaParser] ERROR: The new updater did not report in %d s", m_newCopyTimeoutMs / 1000);
+    emit closePipe();
+    reportError();
 }
 
 void NovaParser::reportError()

@@ -22,6 +22,10 @@ public:
 
     bool parseMessage(const QString &message) override;
 
+    // How long the new copy of a self-updating updater may take to report on the pipe.
+    static constexpr int NewCopyTimeoutMs = 120000;
+    void setNewCopyTimeout(int ms) { m_newCopyTimeoutMs = ms; }
+
 signals:
     void closePipe();
     void installError();
@@ -43,6 +47,8 @@ private:
     bool handleExitCode(int code);
     void handleSizes(const QString &text);
     void reportError();
+    // Ends the step when nothing has come since the heard-th message.
+    void onNewCopySilent(int heard);
     // Takes the step's one outcome; false (logged) when it has one already.
     bool claimOutcome(Outcome outcome);
 
@@ -53,6 +59,9 @@ private:
     const bool m_isSelfUpdate;
     const bool m_isForSteamVR;
     bool m_infoShown = false;
+    int m_newCopyTimeoutMs = NewCopyTimeoutMs;
+    // Messages received; the new copy's first one moves it on. Counted on the pipe thread.
+    std::atomic<int> m_messages { 0 };
     // Written from the pipe thread and from the process slots.
     std::atomic<Outcome> m_outcome { Outcome::None };
     SizeProgress m_progress;

@@ -342,6 +342,33 @@ private slots:
 
 private:
     std::unique_ptr<SandboxMachine> m_machine;
+
+    void selfUpdateWaitsForItsNewCopyAWhile_data()
+    {
+        QTest::addColumn<bool>("newCopyReports");
+        QTest::newRow("the new copy reports") << true;
+        QTest::newRow("no new copy: the step fails") << false;
+    }
+
+    // After "self-update on the way" the new copy of the updater reports on the same
+    // pipe; one that never does ends the step instead of holding it for ever.
+    void selfUpdateWaitsForItsNewCopyAWhile()
+    {
+        QFETCH(bool, newCopyReports);
+        LogCapture log;
+        NovaParser parser(Package, PackageTr, 0, 0, true, false);
+        parser.setNewCopyTimeout(100);
+        QSignalSpy errors(&parser, &NovaParser::installError);
+        QSignalSpy closes(&parser, &NovaParser::closePipe);
+        QVERIFY(!parser.parseMessage(QStringLiteral("ExitCode:6")));
+        if (newCopyReports)
+            parser.parseMessage(QStringLiteral("Size:1/2"));
+        QTest::qWait(300);
+        QCOMPARE(errors.count(), newCopyReports ? 0 : 1);
+        QCOMPARE(closes.count(), errors.count());
+        QCOMPARE(
+            log.contains(QStringLiteral("[NovaParser] ERROR: The new updater did not report in 0 s")), !newCopyReports);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestParsers)
