@@ -1,5 +1,6 @@
 #include "PipeListener.h"
 #include "SandboxMachine.h"
+#include "SpeedProfile.h"
 #include "UpdaterCommandLine.h"
 
 #include "platform/Processes.h"
@@ -221,6 +222,53 @@ private slots:
         QCOMPARE(line.pipeName, QStringLiteral("p"));
         QCOMPARE(line.parentPid, qint64(4242));
         QVERIFY(line.noUI && line.oobe);
+    }
+
+    void speedProfilesShapeTheDownload_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<qint64>("speed");
+        QTest::addColumn<QList<int>>("ms");
+        QTest::addColumn<QList<int>>("bytes"); // of 8000, at each of ms
+        const qint64 speed = 1000;
+        QTest::newRow("constant") << QStringLiteral("constant") << speed << QList<int> { 0, 1000, 4500, 8000, 9000 }
+                                  << QList<int> { 0, 1000, 4500, 8000, 8000 };
+        // 2000 bytes at 250 bytes/s take 8 s.
+        QTest::newRow("slow start") << QStringLiteral("slowStart") << speed
+                                    << QList<int> { 4000, 8000, 10000, 14000, 15000 }
+                                    << QList<int> { 1000, 2000, 4000, 8000, 8000 };
+        // 4000 bytes at full speed take 4 s; the rest comes at 250 bytes/s.
+        QTest::newRow("drop") << QStringLiteral("drop") << speed << QList<int> { 2000, 4000, 8000, 19000, 20000 }
+                              << QList<int> { 2000, 4000, 5000, 7750, 8000 };
+        // 2000 bytes in each even second, 100 in each odd one.
+        QTest::newRow("bursty") << QStringLiteral("BURSTY") << speed
+                                << QList<int> { 500, 1000, 1500, 2000, 3000, 4000, 6000, 6500, 7000 }
+                                << QList<int> { 1000, 2000, 2050, 2100, 4100, 4200, 6300, 7300, 8000 };
+        QTest::newRow("no speed: all at once")
+            << QStringLiteral("slowStart") << qint64(0) << QList<int> { 0 } << QList<int> { 8000 };
+    }
+    void speedProfilesShapeTheDownload()
+    {
+        QFETCH(QString, profile);
+        QFETCH(qint64, speed);
+        QFETCH(QList<int>, ms);
+        QFETCH(QList<int>, bytes);
+        const qint64 total = 8000;
+        const std::optional<SpeedProfile> shape = speedProfileNamed(profile);
+        QVERIFY(shape);
+        QList<int> reached;
+        for (const int at : ms)
+            reached.append(int(bytesAfter(*shape, speed, total, at)));
+        QCOMPARE(reached, bytes);
+        // Never falls back and never jumps: at most twice the speed over 10 ms.
+        qint64 previous = bytesAfter(*shape, speed, total, 0);
+        for (qint64 at = 10; at <= 30000 && speed > 0; at += 10) {
+            const qint64 now = bytesAfter(*shape, speed, total, at);
+            QVERIFY2(now >= previous && now - previous <= 2 * speed / 100 + 1, qPrintable(QString::number(at)));
+            previous = now;
+        }
+        QCOMPARE(previous, total);
+        QVERIFY(!speedProfileNamed(QStringLiteral("fast")));
     }
 
     void registrationNeedsNoPipeButEveryOtherTaskDoes()

@@ -2,6 +2,7 @@
 #include "PeerPipe.h"
 #include "Roles.h"
 #include "Scenario.h"
+#include "SpeedProfile.h"
 #include "UpdaterCommandLine.h"
 
 #include "platform/Processes.h"
@@ -117,11 +118,13 @@ private:
     }
 
     // "Size:<current>/<total>" every intervalMs until the download is complete, the
-    // current size growing at the scenario's speed (bytes per second).
+    // current size growing at the scenario's speed (bytes per second) as its speed
+    // profile shapes it.
     void sendProgress() const
     {
         const qint64 speed = m_scenario.int64Value(QStringLiteral("speed"), DefaultSpeed);
         const int intervalMs = m_scenario.intValue(QStringLiteral("intervalMs"), DefaultIntervalMs);
+        const SpeedProfile profile = speedProfile();
         QElapsedTimer elapsed;
         elapsed.start();
         for (qint64 current = 0;;) {
@@ -129,8 +132,17 @@ private:
             if (current >= m_totalSize)
                 return;
             QThread::msleep(ulong(qMax(0, intervalMs)));
-            current = speed > 0 ? qMin(m_totalSize, speed * elapsed.elapsed() / 1000) : m_totalSize;
+            current = bytesAfter(profile, speed, m_totalSize, elapsed.elapsed());
         }
+    }
+
+    SpeedProfile speedProfile() const
+    {
+        const QString name = m_scenario.stringValue(QStringLiteral("speedProfile"), QStringLiteral("constant"));
+        const std::optional<SpeedProfile> profile = speedProfileNamed(name);
+        if (!profile)
+            std::fprintf(stderr, "updater: unknown speed profile \"%s\", constant used\n", qUtf8Printable(name));
+        return profile.value_or(SpeedProfile::Constant);
     }
 
     void sendGarbage() const
