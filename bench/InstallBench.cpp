@@ -1,8 +1,5 @@
 #include "InstallBench.h"
 
-#include "core/Utils.h"
-#include "platform/Registry.h"
-
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -64,17 +61,10 @@ std::unique_ptr<InstallRun> cnInstallRun(const QJsonObject &updaterSettings)
         qputenv("NOVA_BIN_DIR", QFile::encodeName(QCoreApplication::applicationDirPath()));
     setInstallMode(false, true);
     auto run = std::make_unique<InstallRun>(updaterSettings);
-    const QString tools = InstallRunProgramFolder + QStringLiteral("/OOBETool");
-    if (!run->ready || run->machine.installPeer(tools, QStringLiteral("CheckIfRegOpenvrDriver.exe")).isEmpty()) {
+    if (!run->ready || !run->prepareStandaloneSteamVR()) {
         std::fprintf(stderr, "cannot set up the sandbox machine\n");
         return nullptr;
     }
-    platform::Registry::write(Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Failed"));
-    platform::Registry::write(QStringLiteral("HKEY_CLASSES_ROOT\\novaport\\Shell\\Open\\Command"),
-        QStringLiteral("Default"),
-        QStringLiteral("\"%1\" \"%2\"")
-            .arg(run->machine.path(InstallRunProgramFolder + QStringLiteral("/Updater/Updater.exe")),
-                QStringLiteral("%1")));
     PathManager &paths = run->paths;
     paths.checkPath();
     if (!runUntil([&paths] { return paths.sizeCheckStatus() == PathManager::SizesKnown; }, SizeCheckTimeoutMs)) {
