@@ -6,6 +6,7 @@
 #include "SandboxMachine.h"
 #include "TestPc.h"
 #include "WizardProcess.h"
+#include "XKeyboard.h"
 
 #include "platform/Registry.h"
 
@@ -15,6 +16,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QStringList>
+#include <QTest>
 
 inline constexpr int PageTimeoutMs = 30000;
 inline const QString MainKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
@@ -47,19 +49,28 @@ inline QString installIntoProgramFolder(
         QDir(machine.root()).relativeFilePath(wizard.programFolder() + QLatin1Char('/') + folder), name);
 }
 
-// The arguments of each start of a stand-in program, from the sandbox's peers.log.
-inline QList<QStringList> peerArguments(const SandboxMachine &machine, const QString &program)
+// Each start of a stand-in program as the sandbox's peers.log records it.
+inline QList<QJsonObject> peerStartsOf(const SandboxMachine &machine, const QString &program)
 {
     QFile log(machine.path(QStringLiteral("peers.log")));
-    QList<QStringList> starts;
+    QList<QJsonObject> starts;
     if (!log.open(QIODevice::ReadOnly))
         return starts;
     while (!log.atEnd()) {
         const QJsonObject start = QJsonDocument::fromJson(log.readLine()).object();
         if (start.value(QLatin1String("program")).toString() == program)
-            starts.append(start.value(QLatin1String("arguments")).toVariant().toStringList());
+            starts.append(start);
     }
     return starts;
+}
+
+// The arguments of each start of a stand-in program.
+inline QList<QStringList> peerArguments(const SandboxMachine &machine, const QString &program)
+{
+    QList<QStringList> arguments;
+    for (const QJsonObject &start : peerStartsOf(machine, program))
+        arguments.append(start.value(QLatin1String("arguments")).toVariant().toStringList());
+    return arguments;
 }
 
 // count presses of Tab, then key.
@@ -69,4 +80,21 @@ inline QStringList afterTabs(int count, const QString &key)
     for (int i = 0; i < count; ++i)
         keys.append(QStringLiteral("Tab"));
     return keys << key;
+}
+
+// Presses the keys on the keyboard's display; a key that cannot be pressed fails the test.
+inline void pressKeys(XKeyboard &keyboard, const QStringList &keys)
+{
+    QVERIFY2(keyboard.press(keys), qPrintable(keyboard.errorString()));
+}
+
+// Starts the wizard of the full mode on the keyboard's display and, once the PC check
+// has ended, presses Return on the health page, which leads to the folder page.
+inline void startOnHealthAndGoToFolder(WizardProcess &wizard, XKeyboard &keyboard)
+{
+    QVERIFY(wizard.install());
+    QVERIFY2(wizard.startAndWaitForWindow(keyboard), qPrintable(keyboard.errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
+    pressKeys(keyboard, { QStringLiteral("Return") });
+    QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
 }

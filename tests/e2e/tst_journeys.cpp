@@ -120,7 +120,7 @@ private slots:
         SandboxMachine machine;
         preparePassingPc(machine);
         WizardProcess wizard(machine);
-        startOnHealthAndGoToFolder(wizard);
+        startOnHealthAndGoToFolder(wizard, *m_keyboard);
         if (QTest::currentTestFailed())
             return;
         QString missing;
@@ -237,7 +237,7 @@ private slots:
             machine.path(QStringLiteral("\u6e38\u620f")) };
         for (const QString &folder : QStringList { games } + refused)
             QVERIFY(QDir().mkpath(folder));
-        startOnHealthAndGoToFolder(wizard);
+        startOnHealthAndGoToFolder(wizard, *m_keyboard);
         if (QTest::currentTestFailed())
             return;
         const QString spaceShown = QStringLiteral("[pFolder] Space required: 18.1 GB");
@@ -280,7 +280,7 @@ private slots:
         preparePassingPc(machine, { { QStringLiteral("freeBytes"), QJsonObject { { machine.root(), 1e9 } } } });
         WizardProcess wizard(machine);
         QVERIFY(wizard.installUpdater());
-        startOnHealthAndGoToFolder(wizard);
+        startOnHealthAndGoToFolder(wizard, *m_keyboard);
         if (QTest::currentTestFailed())
             return;
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -299,7 +299,7 @@ private slots:
         preparePassingPc(machine);
         WizardProcess wizard(machine);
         QVERIFY(wizard.installUpdater());
-        startOnHealthAndGoToFolder(wizard);
+        startOnHealthAndGoToFolder(wizard, *m_keyboard);
         if (QTest::currentTestFailed())
             return;
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -400,7 +400,7 @@ private slots:
         preparePassingPc(machine);
         WizardProcess wizard(machine);
         installEarlierSoftware(machine, wizard, guideMessages);
-        startOnHealthAndGoToFolder(wizard);
+        startOnHealthAndGoToFolder(wizard, *m_keyboard);
         if (QTest::currentTestFailed())
             return;
         QTRY_VERIFY_WITH_TIMEOUT(hasLineStartingWith(wizard.logLines(),
@@ -600,7 +600,7 @@ private slots:
     }
 
 private:
-    void press(const QStringList &keys) { QVERIFY2(m_keyboard->press(keys), qPrintable(m_keyboard->errorString())); }
+    void press(const QStringList &keys) { pressKeys(*m_keyboard, keys); }
 
     // Ticks the terms on the first page of the software-only mode and presses GET
     // STARTED (the language selector has the focus, the terms and the button follow),
@@ -610,17 +610,6 @@ private:
         press(afterTabs(1, QStringLiteral("space")) + afterTabs(1, QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(DotNetLoaded), PageTimeoutMs);
         QVERIFY(wizard.logLines().contains(QStringLiteral("[PageManager] Should skip pDotNet? false")));
-    }
-
-    // Starts the wizard of the full mode and, once the PC check has ended, presses
-    // Return on the health page.
-    void startOnHealthAndGoToFolder(WizardProcess &wizard)
-    {
-        QVERIFY(wizard.install());
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
-        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
-        press({ QStringLiteral("Return") });
-        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
     }
 
     // On the folder page: CHANGE (Tab from the page: Minimize, Close, CHANGE), then in

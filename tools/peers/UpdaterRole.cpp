@@ -97,12 +97,14 @@ public:
         return finish(m_scenario.intValue(QStringLiteral("exitCode"), Success));
     }
 
-    // Makes the installation's effects when the job succeeded and reports the code
-    // (the size for a size query) unless the scenario wants silence.
+    // Makes the installation's effects when the job succeeded, unless the scenario
+    // turns them off, and reports the code (the size for a size query) unless the
+    // scenario wants silence.
     int finish(int code)
     {
         const bool done = code == Success || (m_line.selfUpdated && code == SelfUpdateFinished);
-        if (done && !makeInstallEffects(m_line, m_scenario))
+        const bool effects = m_scenario.settings().value(QStringLiteral("effects")).toBool(true);
+        if (done && effects && !makeInstallEffects(m_line, m_scenario))
             code = CopyFail;
         if (m_fault != QLatin1String("silent"))
             send(m_line.checkTask ? QByteArray("TotalSize:" + m_sizeAnswer)
