@@ -29,6 +29,8 @@
 namespace {
 
 const QString SoftwareFolderName = QStringLiteral("NOVA");
+// The chosen location, kept machine-wide under the main key beside the wizard's other
+// settings, where the updater and the software look for it.
 const QString InstallPathValue = QStringLiteral("InstallPathPrefix");
 const QString OobeDataFolder = QStringLiteral("\\Kelt\\NovaSoftware\\OOBE");
 constexpr int PipeTimeoutMs = 500;
