@@ -84,6 +84,24 @@ int runHelper(const QString &program, const QStringList &arguments)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+// Starts a helper program whose failure and end go to the owner's slots; the process
+// deletes itself once it has ended or could not start.
+template<typename ErrorSlot, typename FinishedSlot>
+void startHelper(InstallManager *owner, const QString &program, const QStringList &arguments, ErrorSlot onError,
+    FinishedSlot onFinished)
+{
+    auto *process = new QProcess(owner);
+    const auto finished = qOverload<int, QProcess::ExitStatus>(&QProcess::finished);
+    QObject::connect(process, &QProcess::errorOccurred, owner, onError);
+    QObject::connect(process, finished, owner, onFinished);
+    QObject::connect(process, finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process, [process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            process->deleteLater();
+    });
+    process->start(program, arguments);
+}
+
 } // namespace
 
 const QString InstallManager::BgiPipe = QStringLiteral("\\\\.\\pipe\\bgi_pipe");
@@ -361,24 +379,17 @@ void InstallManager::uninstallPrevious()
     m_root->setProperty("bIsUninstalling", true);
     setPageProperty("installMessageText", tr("Uninstalling NOVA"));
     callPage("startCruising", 5.0);
-    auto *process = new QProcess(this);
-    connect(process, &QProcess::errorOccurred, this, &InstallManager::onUninstallError);
-    connect(
-        process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this, &InstallManager::onUninstallFinished);
-    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process, &QObject::deleteLater);
     const QString previous
         = m_pathManager->prevNovaLocation() + QLatin1Char('\\') + m_pathManager->prevNovaFolderName();
-    process->start(local(uninstallerOf(previous)), { QStringLiteral("-NoUI") });
+    startHelper(this, local(uninstallerOf(previous)), { QStringLiteral("-NoUI") }, &InstallManager::onUninstallError,
+        &InstallManager::onUninstallFinished);
 }
 
 void InstallManager::onUninstallError(QProcess::ProcessError error)
 {
     qWarning("[InstallManager] WARNING: Uninstalling Nova met error:%d", int(error));
-    auto *process = qobject_cast<QProcess *>(sender());
     if (error == QProcess::FailedToStart) {
         qDebug("[InstallManager] Failed to start uninstall process, just proceed to install");
-        if (process)
-            process->deleteLater();
         afterUninstaller();
         return;
     }
@@ -454,22 +465,14 @@ void InstallManager::copyPreload()
     m_flags.preloadRunning = true;
     const QString destination = local(installFolder() + QStringLiteral("\\NovaApps"));
     qDebug("[InstallManager] Calling preload: %s %s", qUtf8Printable(m_preloadInstaller), qUtf8Printable(destination));
-    auto *process = new QProcess(this);
-    connect(process, &QProcess::errorOccurred, this, &InstallManager::onCopyPreloadError);
-    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+    startHelper(this, local(m_preloadInstaller), { destination }, &InstallManager::onCopyPreloadError,
         &InstallManager::onCopyPreloadFinished);
-    connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process, &QObject::deleteLater);
-    process->start(local(m_preloadInstaller), { destination });
 }
 
 void InstallManager::onCopyPreloadError(QProcess::ProcessError error)
 {
     if (error != QProcess::FailedToStart && error != QProcess::Crashed)
         return;
-    if (error == QProcess::FailedToStart) {
-        if (auto *process = qobject_cast<QProcess *>(sender()))
-            process->deleteLater();
-    }
     qWarning("[InstallManager] ERROR: Preload installer failed with exit code %d, remove content folder.", -1);
     endPreload(false);
 }
