@@ -12,7 +12,10 @@ int runGetReg(const QStringList &arguments, const Scenario &)
     }
     const QVariant value
         = platform::Registry::read(arguments.at(0) + QLatin1Char('\\') + arguments.at(1), arguments.at(2));
+    // The exit code keeps only eight bits on Linux, too few for a process or user id:
+    // the whole number is printed as well.
     bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? number : -1;
+    const qlonglong number = value.toLongLong(&ok);
+    std::printf("%lld\n", ok ? number : -1LL);
+    return ok ? int(number) : -1;
 }

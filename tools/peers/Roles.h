@@ -30,7 +30,7 @@ int runDotNetInstaller(const QStringList &arguments, const Scenario &scenario);
 int runScript(const QString &pipe, const QStringList &messages, const Scenario &scenario);
 
 // The registry reader, "GetReg.exe <hive> <key> <value name>": exits with the value as a
-// number, -1 when it cannot be read as one.
+// number, -1 when it cannot be read as one, and prints that number as a line.
 int runGetReg(const QStringList &arguments, const Scenario &scenario);
 
 // The headset firmware update kit, "FirmwareUpdateKit.exe": stays alive for "runMs" and
