@@ -39,11 +39,6 @@ bool failed(const QString &what)
     return false;
 }
 
-bool write(const QString &key, const QString &name, const QVariant &value)
-{
-    return platform::Registry::write(key, name, value) || failed(QStringLiteral("cannot write ") + key);
-}
-
 // Creates a folder; in a sandbox machine only below its root.
 bool makeFolder(const QString &path)
 {
@@ -77,8 +72,8 @@ bool startStoreInstaller(const QString &softwareFolder)
 bool installSoftware(bool withStoreInstaller)
 {
     const QString folder = installFolder();
-    return makeFolder(folder) && write(MainKey, SystemPath, folder)
-        && write(MainKey + QStringLiteral("\\PCClient"), AppPath, folder)
+    return makeFolder(folder) && writeRegistryValue(MainKey, SystemPath, folder)
+        && writeRegistryValue(MainKey + QStringLiteral("\\PCClient"), AppPath, folder)
         && (!withStoreInstaller || startStoreInstaller(folder));
 }
 
@@ -86,8 +81,8 @@ bool installSoftware(bool withStoreInstaller)
 bool installStandaloneSteamVR()
 {
     const QString folder = installFolder();
-    return makeFolder(folder + QStringLiteral("/SteamVR")) && write(MainKey, SystemPath, folder)
-        && write(MainKey, QStringLiteral("StandaloneSteamVRInstalled"), 1U);
+    return makeFolder(folder + QStringLiteral("/SteamVR")) && writeRegistryValue(MainKey, SystemPath, folder)
+        && writeRegistryValue(MainKey, QStringLiteral("StandaloneSteamVRInstalled"), 1U);
 }
 
 // The guide program is a copy of this program, which plays the guide under that name.
@@ -97,8 +92,8 @@ bool installGuide(const GuideProgram &guide)
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/App/") + name;
     const QString program = folder + QLatin1Char('/') + name + QStringLiteral(".exe");
     const QString key = MainKey + QLatin1Char('\\') + QLatin1String(guide.registryKey);
-    return placeCopyOfThisProgram(program) && write(key, AppPath, folder)
-        && write(key, QStringLiteral("LaunchPath"), program);
+    return placeCopyOfThisProgram(program) && writeRegistryValue(key, AppPath, folder)
+        && writeRegistryValue(key, QStringLiteral("LaunchPath"), program);
 }
 
 // A small file that the updater keeps in its "Config" folder.
@@ -118,6 +113,11 @@ QStringList guideProgramNames()
     for (const GuideProgram &guide : Guides)
         names.append(QLatin1String(guide.name) + QStringLiteral(".exe"));
     return names;
+}
+
+bool writeRegistryValue(const QString &key, const QString &name, const QVariant &value)
+{
+    return platform::Registry::write(key, name, value) || failed(QStringLiteral("cannot write ") + key);
 }
 
 bool placeCopyOfThisProgram(const QString &path)
@@ -143,12 +143,13 @@ bool makeInstallEffects(const UpdaterCommandLine &line, const Scenario &scenario
         if (folder.isEmpty())
             return failed(QStringLiteral("no installation folder to register"));
         // Per-task files the updater keeps after a registration; only their names matter.
-        return write(MainKey, SystemPath, folder)
+        return writeRegistryValue(MainKey, SystemPath, folder)
             && writeConfigFile(QStringLiteral("imei.NOVA_OOBE.ENC"), QByteArrayLiteral("NOVA_OOBE"))
             && writeConfigFile(QStringLiteral("imei.NOVA_SOFTWARE.ENC"), QByteArrayLiteral("NOVA_SOFTWARE"));
     }
     if (job == QLatin1String(Job::Updater))
-        return write(MainKey + QStringLiteral("\\Updater"), AppPath, QCoreApplication::applicationDirPath());
+        return writeRegistryValue(
+            MainKey + QStringLiteral("\\Updater"), AppPath, QCoreApplication::applicationDirPath());
     if (job == QLatin1String(Job::Software))
         return installSoftware(scenario.settings().value(QStringLiteral("storeInstaller")).toBool());
     if (job == QLatin1String(Job::SteamVR))

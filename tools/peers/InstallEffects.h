@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QVariant>
 
 class Scenario;
 struct UpdaterCommandLine;
@@ -15,6 +16,9 @@ bool makeInstallEffects(const UpdaterCommandLine &line, const Scenario &scenario
 // run leaves behind (and a copy of the updater's folder carries along). A failure is
 // only reported on stderr: the run goes on.
 void keepUpdaterSettings(const UpdaterCommandLine &line);
+
+// Writes one registry value; false, with a line on stderr, when it cannot be written.
+bool writeRegistryValue(const QString &key, const QString &name, const QVariant &value);
 
 // Places a copy of this program at path, its folder made when needed (in a sandbox
 // machine only inside it); the copy plays the role of its new name.

@@ -46,3 +46,21 @@ int runInstallHelper(const QStringList &arguments, const Scenario &scenario);
 // The updater service, "NovaUpdateService.exe": serves the update request pipe,
 // answering "reply", until it is killed or "runMs" have passed.
 int runUpdateService(const QStringList &arguments, const Scenario &scenario);
+
+// The Steam client, "Steam.exe": hands over to a running client, or becomes the
+// running one, signs in, installs SteamVR and signals its end, as its scenario times it.
+int runSteam(const QStringList &arguments, const Scenario &scenario);
+
+// The client's installer, "SteamNovaSetup.exe /S /LANGUAGE=<l> /D=<folder>": places the
+// client in the folder and registers it.
+int runSteamSetup(const QStringList &arguments, const Scenario &scenario);
+
+// "ExitSteam.exe -CheckAndStopVRMonitor": ends the client and SteamVR's monitor.
+int runExitSteam(const QStringList &arguments, const Scenario &scenario);
+
+// The signal tool, "SendSignal.exe": "-register:<pipe>:" registers a pipe; without
+// arguments it sends "Finished" to every registered pipe.
+int runSendSignal(const QStringList &arguments, const Scenario &scenario);
+
+// "SteamVRInit.exe": exits with 0 when SteamVR is installed and its client runs, else 1.
+int runSteamVRInit(const QStringList &arguments, const Scenario &scenario);

@@ -19,7 +19,10 @@ const QHash<QString, Role> &roles()
         QHash<QString, Role> roles { { QStringLiteral("updater.exe"), runUpdater },
             { QStringLiteral("ndp46-kb3045560-web.exe"), runDotNetInstaller },
             { QStringLiteral("getreg.exe"), runGetReg }, { QStringLiteral("firmwareupdatekit.exe"), runFirmwareKit },
-            { QStringLiteral("novaupdateservice.exe"), runUpdateService } };
+            { QStringLiteral("novaupdateservice.exe"), runUpdateService }, { QStringLiteral("steam.exe"), runSteam },
+            { QStringLiteral("steamnovasetup.exe"), runSteamSetup }, { QStringLiteral("exitsteam.exe"), runExitSteam },
+            { QStringLiteral("sendsignal.exe"), runSendSignal },
+            { QStringLiteral("steamvrinit.exe"), runSteamVRInit } };
         const QStringList guides = guideProgramNames();
         for (const QString &guide : guides)
             roles.insert(guide.toLower(), runGuide);
