@@ -1,4 +1,5 @@
 #include "PeerPipe.h"
+#include "PeerWindow.h"
 #include "Roles.h"
 #include "Scenario.h"
 
@@ -67,6 +68,14 @@ int runScripted(const QStringList &, const Scenario &scenario)
         lock = std::make_unique<platform::NamedMutex>(lockName);
         if (!lock->tryLock())
             std::fprintf(stderr, "holdLock: %s is held elsewhere (%d)\n", qUtf8Printable(lockName), lock->error());
+    }
+    // A program that shows a window while it runs, found by its title.
+    std::unique_ptr<PeerWindow> window;
+    const QString title = scenario.stringValue(QStringLiteral("window"));
+    if (!title.isEmpty()) {
+        window = std::make_unique<PeerWindow>(title);
+        if (!window->isShown())
+            std::fprintf(stderr, "window: %s is not shown: no X display\n", qUtf8Printable(title));
     }
     const QJsonObject launch = scenario.settings().value(QStringLiteral("launch")).toObject();
     const int childCode = launch.isEmpty() ? 0 : launchChild(launch);
