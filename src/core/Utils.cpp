@@ -278,7 +278,8 @@ bool killProcessByPath(const QString &path)
     return handleProcesses(path, Processes::Match::Path, Action::Terminate);
 }
 
-bool launchAsUser(const QString &workingDir, const QString &command, int &exitCode, bool wait, bool hide)
+bool launchAsUser(
+    const QString &workingDir, const QString &command, int &exitCode, bool wait, bool hide, QByteArray *output)
 {
     qDebug("[Utils] launchAsUser %s", qUtf8Printable(command));
     if (!platform::hasLaunchUser()) {
@@ -294,7 +295,7 @@ bool launchAsUser(const QString &workingDir, const QString &command, int &exitCo
         qDebug("[Utils] Need hide process window. Set to hide.");
         qDebug("[Utils] set 'dwCreationFlags' to 'CREATE_NO_WINDOW'");
     }
-    const platform::LaunchResult result = platform::launchAsUser(workingDir, command, wait, LaunchWaitLimitMs);
+    const platform::LaunchResult result = platform::launchAsUser(workingDir, command, wait, LaunchWaitLimitMs, output);
     switch (result.status) {
     case platform::LaunchResult::NoDesktopUser:
         qWarning("[Utils] ERROR: No desktop shell is present");

@@ -107,8 +107,9 @@ bool killProcessByPath(const QString &path);
 // Starts a command line in workingDir as the desktop user. With wait, blocks up to
 // 10 seconds and stores the program's exit code; a program still running then is
 // terminated and the result is false. True when the program was started (and, with
-// wait, ended in time).
-bool launchAsUser(const QString &workingDir, const QString &command, int &exitCode, bool wait, bool hide);
+// wait, ended in time). With wait and output, the program's standard output goes there.
+bool launchAsUser(const QString &workingDir, const QString &command, int &exitCode, bool wait, bool hide,
+    QByteArray *output = nullptr);
 
 // Starts the control-unit app registered under RegControlUnit, detached.
 void launchControlUnit();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -24,8 +25,10 @@ struct LaunchResult {
 // caller that is not root, and a sandbox machine (whose desktop user is whoever runs
 // it), start the program as the caller when no desktop user is known. With wait, the call blocks
 // up to waitLimitMs for the program to end; a program still running then is killed.
-// A program that was not waited for is never left as a zombie.
-LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs = 10000);
+// A program that was not waited for is never left as a zombie. With wait and output, the
+// program's standard output is collected there.
+LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs = 10000,
+    QByteArray *output = nullptr);
 
 // Whether launchAsUser has a user to start programs as: false only when the caller runs
 // as root on a real machine and no desktop user is known.

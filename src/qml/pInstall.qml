@@ -13,6 +13,7 @@ WizardPage {
     property string speedMessageText
     // 0 before the Steam sign-in, 1 waiting for it, 2 after it.
     property int downlaodState: 0
+    onDownlaodStateChanged: console.log("[pInstall] Steam sign-in state:", downlaodState)
     property int minutesToGuide: 0
     property bool bDialogReturned: false
     property bool completed: false

@@ -7,6 +7,7 @@
 #include "core/ModeFlags.h"
 #include "core/QmlNames.h"
 #include "core/Utils.h"
+#include "install/flow/InstallManager.h"
 #include "platform/Folders.h"
 #include "platform/Graphics.h"
 #include "platform/NamedEvent.h"
@@ -211,6 +212,7 @@ int main(int argc, char *argv[])
     const bool testMode = detectTestMode();
 
     Managers managers(root, Version, programFolder, params, testMode);
+    managers.installManager->setSteamLanguageSource([&language] { return language.steamLang(); });
 
     QObject *pageFooter = QmlNames::find(root, QmlNames::pageFooter);
     if (pageFooter)

@@ -168,6 +168,109 @@ private slots:
         QVERIFY(!stillRuns(QStringLiteral("Updater.exe")));
     }
 
+    void steamClientInstallEndsInTheBackground_data()
+    {
+        QTest::addColumn<QJsonObject>("steam");
+        QTest::addColumn<bool>("asksToSignIn");
+        QTest::addColumn<QString>("endReport"); // the guide's last report
+        const QString done = QStringLiteral("BGI_STATUS:done");
+        // SteamVR takes long enough for the minutes-left reports to reach the guide.
+        QTest::newRow("the user signs in after a while")
+            << QJsonObject { { QStringLiteral("signInMs"), 6000 }, { QStringLiteral("installMs"), 12000 } } << true
+            << done;
+        QTest::newRow("the user is signed in already")
+            << QJsonObject { { QStringLiteral("signInMs"), 0 }, { QStringLiteral("installMs"), 12000 } } << false
+            << done;
+        QTest::newRow("the user closes Steam while SteamVR installs")
+            << QJsonObject { { QStringLiteral("signInMs"), 0 }, { QStringLiteral("installMs"), InstallTimeoutMs },
+                   { QStringLiteral("closeAfterMs"), 8000 } }
+            << false << QStringLiteral("BGI_STATUS:error|IN005");
+    }
+
+    // The full mode from the health page: the updater, the headset tools and the guide,
+    // then the software beside Steam, which is set up and asked for SteamVR. The page
+    // asks for the Steam sign-in until the user is in; then the guide takes over and
+    // hears how SteamVR's installation goes, and the wizard ends with "bg done" once
+    // the drivers are registered. A Steam closed on the way is reported to the guide.
+    void steamClientInstallEndsInTheBackground()
+    {
+        QFETCH(QJsonObject, steam);
+        QFETCH(bool, asksToSignIn);
+        QFETCH(QString, endReport);
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY(wizard.installUpdater());
+        QJsonObject updater = updaterTaking(1);
+        updater.insert(QStringLiteral("tasks"), QJsonObject { { QStringLiteral("software"), updaterTaking(6) } });
+        machine.writeScenario({ { QStringLiteral("Updater.exe"), updater }, { QStringLiteral("Steam.exe"), steam },
+            { QStringLiteral("NovaTundraGuide.exe"),
+                QJsonObject { { QStringLiteral("messages"), QJsonArray { QStringLiteral("DONE") } },
+                    { QStringLiteral("runMs"), InstallTimeoutMs } } },
+            { QStringLiteral("CheckIfRegOpenvrDriver.exe"), QJsonObject() } });
+        for (const char *tool :
+            { "ExitSteam.exe", "GetReg.exe", "SteamVRInit.exe", "SteamNovaSetup.exe", "CheckIfRegOpenvrDriver.exe" })
+            QVERIFY(
+                !installIntoProgramFolder(machine, wizard, QStringLiteral("OOBETool"), QLatin1String(tool)).isEmpty());
+        QVERIFY(
+            !installIntoProgramFolder(machine, wizard, QStringLiteral("Updater/Tool"), QStringLiteral("SendSignal.exe"))
+                 .isEmpty());
+
+        startOnHealthAndGoToFolder(wizard, *m_keyboard);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);
+        press({ QStringLiteral("Return") }); // INSTALL
+        const QString signedIn = QStringLiteral("[pInstall] Steam sign-in state: 2");
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(signedIn), InstallTimeoutMs);
+        QCOMPARE(wizard.logLines().contains(QStringLiteral("[pInstall] Steam sign-in state: 1")), asksToSignIn);
+        QTRY_VERIFY_WITH_TIMEOUT(pipeReports(machine).contains(endReport), InstallTimeoutMs);
+
+        const QStringList lines = wizard.logLines();
+        QString missing;
+        QVERIFY2(
+            linesInOrder(lines,
+                { QStringLiteral("[InstallManager] Finished installing Updater"),
+                    QStringLiteral("[InstallManager] Finished installing Hid_Manager"),
+                    QStringLiteral("[InstallManager] Finished installing Guide"),
+                    QStringLiteral("[InstallManager] Trigger Steam update"),
+                    asksToSignIn ? QStringLiteral("[pInstall] Steam sign-in state: 1")
+                                 : QStringLiteral("[SteamMonitor] State change: Steam finds user signed in [case 1]"),
+                    signedIn, QStringLiteral("[InstallManager] FG has finished"),
+                    QStringLiteral("[InstallManager] Guide has started") },
+                &missing),
+            qPrintable(missing));
+        QCOMPARE(lines.filter(QStringLiteral("[DialogManager] Show dialog")), QStringList());
+        const QList<QStringList> guideStarts = peerArguments(machine, QStringLiteral("NovaTundraGuide.exe"));
+        QCOMPARE(guideStarts.size(), 1);
+        QVERIFY(guideStarts.at(0).contains(QStringLiteral("BGIPIPE:\\\\.\\pipe\\bgi_pipe")));
+        const QStringList reports = pipeReports(machine);
+        QVERIFY(!reports.filter(QStringLiteral("EST_TIME:SteamVR|")).isEmpty());
+        if (endReport != QLatin1String("BGI_STATUS:done")) {
+            // The guide shows the error; nothing else ends the installation.
+            QVERIFY(!reports.contains(QStringLiteral("INSTALL_DONE:SteamVR")));
+            QVERIFY(wizard.logLines().contains(QStringLiteral("[SteamMonitor] ERROR: No Steam process running")));
+            wizard.kill();
+            endAll(QStringLiteral("NovaTundraGuide.exe"));
+            return;
+        }
+        const int exitCode = wizard.waitForExit(InstallTimeoutMs);
+        endAll(QStringLiteral("NovaTundraGuide.exe"));
+        endAll(QStringLiteral("Steam.exe"));
+        QCOMPARE(exitCode, 0);
+        QVERIFY2(linesInOrder(wizard.logLines(),
+                     { QStringLiteral("[InstallManager] Finished installing Steam"),
+                         QStringLiteral("[InstallManager] Register drivers successed."),
+                         QStringLiteral("[PageManager] prepareToQuit: bg done") },
+                     &missing),
+            qPrintable(missing));
+        QCOMPARE(pipeReports(machine).count(QStringLiteral("INSTALL_DONE:SteamVR")), 1);
+        // Both drivers added with the path tool that came with SteamVR in Steam.
+        const QList<QStringList> added = peerArguments(machine, QStringLiteral("vrpathreg.exe"));
+        QCOMPARE(added.size(), 2);
+        QCOMPARE(added.at(0).value(0), QStringLiteral("adddriver"));
+    }
+
     void softwareOnlyEndsWithTheStoreApp_data()
     {
         QTest::addColumn<QString>("result");

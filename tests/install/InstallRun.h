@@ -19,6 +19,8 @@ extern const QString InstallRunProgramFolder;
 // The install page as the install manager sees it: its functions record their calls.
 class InstallPage : public QObject {
     Q_OBJECT
+    // The Steam sign-in prompt: 1 asks for the sign-in, 2 has it; every state is kept.
+    Q_PROPERTY(int downlaodState READ downloadState WRITE setDownloadState)
 
 public:
     explicit InstallPage(QObject *root);
@@ -28,7 +30,11 @@ public:
     Q_INVOKABLE QVariant stopCruising();
     Q_INVOKABLE QVariant complete();
 
+    int downloadState() const { return downloadStates.value(downloadStates.size() - 1); }
+    void setDownloadState(int state) { downloadStates.append(state); }
+
     QList<double> progress;
+    QList<int> downloadStates;
     int stops = 0;
     int completions = 0;
 };
@@ -49,6 +55,10 @@ struct InstallRun {
     // firmware check run (it failed, which holds nothing up), the store app installed
     // and the drivers' check tool beside the wizard; false when it cannot be placed.
     bool prepareStandaloneSteamVR() const;
+
+    // The Steam client's tools where the wizard finds them, its firmware check run, and
+    // the drivers' check tool; false when they cannot be placed.
+    bool prepareSteamClient() const;
 
     // The updater's runs so far, by the pipe each reported on.
     QStringList pipes() const;

@@ -171,6 +171,18 @@ private slots:
         QCOMPARE(where.readAll().trimmed(), QFile::encodeName(dir.path()));
     }
 
+    void waitedProgramHandsOverItsOutput()
+    {
+        QTemporaryDir dir;
+        QByteArray output;
+        // More than a pipe holds, so the output must be read while the program runs.
+        const LaunchResult result = platform::launchAsUser(dir.path(),
+            QStringLiteral("sh -c \"head -c 200000 /dev/zero | tr '\\\\0' x; echo; echo 1234\""), true, 10000, &output);
+        QCOMPARE(result.status, LaunchResult::Finished);
+        QCOMPARE(output.size(), 200000 + 6);
+        QVERIFY(output.endsWith("\n1234\n"));
+    }
+
     void programRunningPastTheLimitIsTerminated()
     {
         QTemporaryDir dir;

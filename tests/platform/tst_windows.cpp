@@ -141,20 +141,20 @@ private slots:
         const QString outsider = outside.filePath(Monitor);
         QVERIFY(QFile::copy(builtProgram(QStringLiteral("nova-peer")), outsider));
         const WindowInfo outsiders = showWindow(outsider, SteamVR);
-        const WindowInfo steams = showWindow(QStringLiteral("opt/Steam/Steam.exe"), SteamVR);
+        const WindowInfo servers = showWindow(QStringLiteral("opt/SteamVR/bin/vrserver.exe"), SteamVR);
         const WindowInfo monitors = showWindow(QStringLiteral("opt/SteamVR/bin/vrmonitor.exe"), SteamVR);
         QVERIFY(outsiders.id);
-        QVERIFY(steams.id);
+        QVERIFY(servers.id);
         QVERIFY(monitors.id);
         QVERIFY(outsiders.imageName.isEmpty());
-        QCOMPARE(steams.imageName, QStringLiteral("Steam.exe"));
+        QCOMPARE(servers.imageName, QStringLiteral("vrserver.exe"));
 
         const WindowInfo found = Windows::find(SteamVR, Monitor);
         QCOMPARE(found.id, monitors.id);
         QCOMPARE(found.pid, monitors.pid);
         QCOMPARE(found.title, SteamVR);
-        QCOMPARE(Windows::find(SteamVR, QStringLiteral("Steam.exe")).id, steams.id);
-        QCOMPARE(Windows::find(SteamVR, QStringLiteral("vrserver.exe")).id, 0u);
+        QCOMPARE(Windows::find(SteamVR, QStringLiteral("vrserver.exe")).id, servers.id);
+        QCOMPARE(Windows::find(SteamVR, QStringLiteral("Steam.exe")).id, 0u);
         QCOMPARE(Windows::find(SteamVR, QStringLiteral("VRMonitor.exe")).id, 0u);
         QCOMPARE(Windows::find(QStringLiteral("SteamVR Status"), Monitor).id, 0u);
         QCOMPARE(Windows::find(QStringLiteral("steamvr"), Monitor).id, 0u);
@@ -204,10 +204,10 @@ private slots:
     void activateMakesTheWindowActive()
     {
         const WindowInfo monitors = showWindow(QStringLiteral("opt/SteamVR/bin/vrmonitor.exe"), SteamVR);
-        const WindowInfo steams = showWindow(QStringLiteral("opt/Steam/Steam.exe"), QStringLiteral("Steam"));
-        QVERIFY(monitors.id && steams.id);
+        const WindowInfo servers = showWindow(QStringLiteral("opt/SteamVR/bin/vrserver.exe"), QStringLiteral("Steam"));
+        QVERIFY(monitors.id && servers.id);
         XClient client(m_managed.name());
-        for (const quint32 id : { monitors.id, steams.id, monitors.id }) {
+        for (const quint32 id : { monitors.id, servers.id, monitors.id }) {
             QVERIFY(Windows::activate(id));
             QTRY_COMPARE_WITH_TIMEOUT(Windows::active(), id, WindowTimeoutMs);
             QCOMPARE(client.inputFocus(), id);

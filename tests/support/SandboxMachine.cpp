@@ -2,6 +2,7 @@
 
 #include "platform/Browser.h"
 #include "platform/Machine.h"
+#include "platform/Processes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,6 +31,12 @@ SandboxMachine::SandboxMachine()
 
 SandboxMachine::~SandboxMachine()
 {
+    // Stand-ins that run until they are ended (a Steam client, a window of SteamVR)
+    // must not outlive the machine they were started in.
+    for (const platform::ProcessInfo &process : platform::Processes::list()) {
+        if (process.pid != platform::Processes::currentPid())
+            platform::Processes::terminate(process.pid);
+    }
     if (m_previous.isNull())
         qunsetenv(platform::Machine::RootVariable);
     else

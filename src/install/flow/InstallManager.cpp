@@ -11,10 +11,13 @@
 #include "install/CAsyncNamedPipe.h"
 #include "install/InstallInfo.h"
 #include "install/NovaParser.h"
+#include "install/PipeThreadWin.h"
+#include "install/SteamParser.h"
 #include "install/TellerTable.h"
 #include "install/TimeTeller.h"
 #include "install/UpdaterRun.h"
 #include "install/flow/InstallWorker.h"
+#include "install/flow/SteamMonitor.h"
 #include "location/PathManager.h"
 #include "platform/Folders.h"
 #include "platform/Processes.h"
@@ -47,6 +50,10 @@ constexpr int UninstallerPollMs = 3000;
 // Half an hour: the remover of an earlier installation is done within minutes.
 constexpr int UninstallerPolls = 600;
 const QString UpdaterProgram = QStringLiteral("\\Updater\\Updater.exe");
+const QString SteamPipe = QStringLiteral("steam_pipe");
+const QString SteamProcess = QStringLiteral("Steam.exe");
+const QString VRMonitorProcess = QStringLiteral("vrmonitor.exe");
+constexpr int SteamTriggerWaitMs = 1000;
 const QString UpdateRequesterPipe = QStringLiteral("\\\\.\\pipe\\UpdateRequester");
 // Programs that may hold the guide's files open while it is replaced.
 const QStringList GuideLockers = { QStringLiteral("NovaTundraGuide.exe"), QStringLiteral("NovaLHGuide.exe"),
@@ -208,6 +215,8 @@ void InstallManager::startInstall()
     if (m_biService)
         m_biService->setInstallProgress(QStringLiteral("foreground installing"));
     qDebug("[InstallManager] startInstall(%lld)+", threadId());
+    if (m_steamLanguageSource)
+        m_steamLanguage = m_steamLanguageSource();
     doInstall();
     qDebug("[InstallManager] startInstall(%lld)-", threadId());
 }
@@ -585,8 +594,10 @@ void InstallManager::installSteamImpl()
     if (!waitForFirmwareCheck())
         return;
     callPage("startCruising", 90.0);
-    if (!m_pathManager->shouldUseStandaloneSteamVR())
-        return; // the Steam client's installation comes with its monitor
+    if (!m_pathManager->shouldUseStandaloneSteamVR()) {
+        installSteamClient();
+        return;
+    }
     QMetaObject::invokeMethod(
         this,
         [this] {
@@ -606,6 +617,134 @@ void InstallManager::installSteamImpl()
         QStringLiteral("SteamVR"), QStringLiteral("SteamVR"), 90.0, false, true, TellerName::StandaloneSteamVR,
         &InstallManager::updaterInstallSASteamVR, &InstallManager::onInstallSteamFinished,
         &InstallManager::onInstallSteamVRError });
+}
+
+void InstallManager::installSteamClient()
+{
+    if (!closeSteam()) {
+        qWarning("[InstallManager] ERROR: Failed to exit Steam");
+        steamStepFailed(QStringLiteral("IN006"));
+        return;
+    }
+    if (Mode::isPreload())
+        copyPreloadSteamVR();
+    qDebug("[InstallManager] Download and install Steam/SteamVR");
+    if (m_pathManager->steamPath().isEmpty()) {
+        qDebug("[InstallManager] No previous Steam installed on this PC, need Steam setup");
+        if (!setUpSteam()) {
+            qWarning("[InstallManager] ERROR: Steam setup failed");
+            steamStepFailed(QStringLiteral("IN006"));
+            return;
+        }
+    }
+    if (!registerSteamSignal()) {
+        qWarning("[InstallManager] ERROR: Failed to register Steam signal");
+        steamStepFailed(QStringLiteral("IN006"));
+        return;
+    }
+    triggerSteam();
+}
+
+bool InstallManager::closeSteam() const
+{
+    qDebug("[InstallManager] Close running Steam/SteamVR");
+    const QString toolFolder
+        = Utils::readPath(Utils::RegUpdater, Utils::ValueAppPath) + QStringLiteral("\\App\\OOBETool");
+    const QString command
+        = quoted(local(toolFolder + QStringLiteral("\\ExitSteam.exe"))) + QStringLiteral(" -CheckAndStopVRMonitor");
+    qDebug("[InstallManager] Invoking %s", qUtf8Printable(command));
+    int exitCode = -1;
+    const bool ran = Utils::launchAsUser(local(toolFolder), command, exitCode, true, true);
+    qDebug("[InstallManager] launchAsUser succ?%d", ran);
+    qDebug("[InstallManager] ExitSteam return code: %d", exitCode);
+    if (Utils::findProcessByName(SteamProcess)) {
+        qDebug("[InstallManager] Steam.exe still alive, terminate it.");
+        Utils::killProcessByName(SteamProcess);
+    }
+    if (Utils::findProcessByName(VRMonitorProcess)) {
+        qDebug("[InstallManager] vrmonitor.exe still alive, terminate it.");
+        Utils::killProcessByName(VRMonitorProcess);
+    }
+    return !Utils::findProcessByName(SteamProcess) && !Utils::findProcessByName(VRMonitorProcess);
+}
+
+void InstallManager::copyPreloadSteamVR() const
+{
+    if (m_pathManager->isSteamVRInstalled()) {
+        qDebug("[InstallManager] Had previous SteamVR installed. No need to overwrite it with preload version.");
+        return;
+    }
+    qDebug("[InstallManager] Copy preload SteamVR");
+    const QString steamApps = m_steamFolder + QStringLiteral("\\steamapps");
+    if (Utils::copyDir(local(m_programFolder + QStringLiteral("\\SteamAppsImage\\steamapps")), local(steamApps)))
+        return;
+    qDebug("[InstallManager] ERROR: Failed to copy preload SteamVR. Delete the copied cache file to trigger online "
+           "installation.");
+    const QString manifest = steamApps + QStringLiteral("\\appmanifest_250820.acf");
+    const bool deleted = QFile::remove(local(manifest));
+    qDebug("[InstallManager] Delete %s success?%d", qUtf8Printable(manifest), deleted);
+}
+
+bool InstallManager::setUpSteam() const
+{
+    const QString setup = local(m_programFolder + QStringLiteral("\\OOBETool\\SteamNovaSetup.exe"));
+    const QStringList arguments = { QStringLiteral("/S"), QStringLiteral("/LANGUAGE=") + m_steamLanguage,
+        QStringLiteral("/D=") + local(m_steamFolder) };
+    qDebug("[InstallManager] Steam setup: %s, %s", qUtf8Printable(setup),
+        qUtf8Printable(arguments.join(QLatin1Char(' '))));
+    return runHelper(setup, arguments) == 0;
+}
+
+bool InstallManager::registerSteamSignal() const
+{
+    const QString tool = local(m_updaterFolder + QStringLiteral("\\Tool\\SendSignal.exe"));
+    const QString argument = QStringLiteral("-register:") + SteamPipe + QLatin1Char(':');
+    qDebug("[InstallManager] Register Steam signal: %s %s", qUtf8Printable(tool), qUtf8Printable(argument));
+    return runHelper(tool, { argument }) == 0;
+}
+
+void InstallManager::triggerSteam()
+{
+    qDebug("[InstallManager] Trigger Steam update");
+    auto *monitor = new SteamMonitor(m_biService, m_pathManager, m_worker);
+    connect(monitor, &QThread::finished, monitor, &QObject::deleteLater);
+    // The monitor closes the pipe from its thread: the pipe and its parser go with the
+    // monitor, once that has ended, and not before.
+    auto *parser = new SteamParser;
+    auto *pipeThread = new PipeThreadWin(PipeThreadWin::pathFor(SteamPipe), parser, monitor);
+    parser->setParent(pipeThread);
+    connect(parser, &SteamParser::installFinished, this, &InstallManager::onInstallSteamFinished, Qt::QueuedConnection);
+    connect(monitor, &SteamMonitor::error, this, &InstallManager::onInstallSteamError, Qt::QueuedConnection);
+    connect(
+        monitor, &SteamMonitor::installFinished, this, &InstallManager::onInstallSteamFinished, Qt::QueuedConnection);
+    connect(monitor, &SteamMonitor::waitSteamLogin, this, &InstallManager::onWaitSteamLogin, Qt::QueuedConnection);
+    connect(monitor, &SteamMonitor::steamSigned, this, &InstallManager::onSteamSigned, Qt::QueuedConnection);
+    // Both run on the monitor's thread: the worker's own may be busy.
+    connect(monitor, &SteamMonitor::closePipe, pipeThread, &PipeThreadWin::closePipe, Qt::DirectConnection);
+    // A Steam that went away leaves the pipe free for the next try.
+    connect(monitor, &SteamMonitor::error, pipeThread, &PipeThreadWin::closePipe, Qt::DirectConnection);
+    connect(pipeThread, &QThread::finished, monitor, &SteamMonitor::doStop, Qt::DirectConnection);
+    pipeThread->start();
+
+    const QString steam = quoted(local(m_steamFolder + QStringLiteral("\\Steam.exe")))
+        + QStringLiteral(" -steaminstaller SteamNovaSetup.exe");
+    const int triggers = SteamLimits::current().triggers;
+    for (int attempt = 1; attempt <= triggers; ++attempt) {
+        if (!WorkerThread::sleepUnlessStopped(SteamTriggerWaitMs))
+            return;
+        int exitCode = -1;
+        if (Utils::launchAsUser(local(m_steamFolder), steam, exitCode, false, false)) {
+            if (TimeTeller *teller = m_tellers.value(TellerName::SteamClient))
+                QMetaObject::invokeMethod(teller, &TimeTeller::startWithoutDownload, Qt::QueuedConnection);
+            monitor->start();
+            return;
+        }
+        qDebug("[InstallManager] Failed to trigger Steam for %d times", attempt);
+    }
+    qWarning("[InstallManager] Failed to trigger Steam update, abort.");
+    pipeThread->closePipe();
+    delete monitor;
+    steamStepFailed(QStringLiteral("IN004"));
 }
 
 bool InstallManager::waitForFirmwareCheck() const
@@ -772,6 +911,28 @@ void InstallManager::onInstallSteamFinished()
     if (m_flags.guideStarted)
         sendToGuide(QStringLiteral("INSTALL_DONE:SteamVR"));
     checkParallelStatus();
+}
+
+void InstallManager::onInstallSteamError(const QString &errorId)
+{
+    qDebug("[InstallManager] Failed to install Steam, error");
+    m_flags.steamInstalling = false;
+    raiseError(errorId);
+}
+
+void InstallManager::onWaitSteamLogin()
+{
+    setPageProperty("downlaodState", 1);
+}
+
+void InstallManager::onSteamSigned()
+{
+    setPageProperty("downlaodState", 2);
+    if (TimeTeller *teller = m_tellers.value(TellerName::SteamClient))
+        teller->onFinished();
+    if (TimeTeller *teller = m_tellers.value(TellerName::SteamVR))
+        teller->startWithoutDownload();
+    endForeground();
 }
 
 void InstallManager::onInstallSteamVRError()

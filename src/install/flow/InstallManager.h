@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class BIService;
@@ -57,6 +58,8 @@ public:
     QString installLocation() const { return m_installLocation; }
     QString installFolderName() const { return m_installFolderName; }
     QString steamFolder() const { return m_steamFolder; }
+    // Where the Steam name of the user's language comes from, for Steam's set-up.
+    void setSteamLanguageSource(std::function<QString()> source) { m_steamLanguageSource = std::move(source); }
     bool needUninstall() const { return m_flags.needUninstall; }
     // The updater copy in the install folder, once prepared (backslash separated).
     QString updaterFolder() const { return m_updaterFolder; }
@@ -107,8 +110,13 @@ public slots:
     void onInstallGuideFinished();
     void onInstallNovaError();
     void onInstallNovaFinished();
+    void onInstallSteamError(const QString &errorId);
     void onInstallSteamVRError();
     void onInstallSteamFinished();
+    // Steam waits for its user to sign in; the install page asks for it.
+    void onWaitSteamLogin();
+    // Steam's user has signed in: SteamVR installs on, and the guide takes over.
+    void onSteamSigned();
     void onInstallNovaportError();
     void onInstallNovaportFinished();
     void onCheckUninstallFinished();
@@ -155,6 +163,18 @@ private:
     // Waits, on the worker thread, until the headset firmware check has run; false when
     // the program closes first.
     bool waitForFirmwareCheck() const;
+    // The Steam client's part of the Steam step, on the worker thread: Steam closed, its
+    // set-up when it is missing, then Steam asked to install SteamVR and watched.
+    void installSteamClient();
+    // Closes Steam and SteamVR; false when either still runs.
+    bool closeSteam() const;
+    // Copies the preloaded SteamVR into Steam unless Steam has one.
+    void copyPreloadSteamVR() const;
+    bool setUpSteam() const;
+    // Has Steam's signal tool report the end of SteamVR's installation on the Steam pipe.
+    bool registerSteamSignal() const;
+    // Starts Steam with its installer request and the watch on it.
+    void triggerSteam();
     // A failure of the Steam step, raised from the worker thread.
     void steamStepFailed(const QString &dialogId);
     // Adds the VR drivers to SteamVR's paths and checks they are there.
@@ -190,6 +210,9 @@ private:
     QString m_installLocation;
     QString m_installFolderName;
     QString m_steamFolder;
+    // Steam's name of the chosen language, taken as the installation starts.
+    QString m_steamLanguage;
+    std::function<QString()> m_steamLanguageSource;
     QString m_updaterFolder;
     QString m_preloadInstaller;
     QString m_lastErrorId;

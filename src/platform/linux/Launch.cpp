@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -64,15 +65,32 @@ QVector<char *> pointers(QByteArrayList &strings)
     return result;
 }
 
-// Waits for the child up to limitMs (< 0: no limit). True with its status once it ended.
-bool waitForChild(pid_t pid, int limitMs, int *status)
+// Appends what can be read now from a non-blocking descriptor.
+void drain(int fd, QByteArray *output)
+{
+    if (fd < 0)
+        return;
+    char buffer[4096];
+    ssize_t got;
+    while ((got = ::read(fd, buffer, sizeof(buffer))) > 0 || (got < 0 && errno == EINTR)) {
+        if (got > 0)
+            output->append(buffer, int(got));
+    }
+}
+
+// Waits for the child up to limitMs (< 0: no limit), collecting its output from
+// outputFd when one is given. True with its status once it ended.
+bool waitForChild(pid_t pid, int limitMs, int *status, int outputFd = -1, QByteArray *output = nullptr)
 {
     QElapsedTimer timer;
     timer.start();
     for (;;) {
+        drain(outputFd, output);
         const pid_t done = ::waitpid(pid, status, WNOHANG);
-        if (done == pid || (done < 0 && errno != EINTR))
+        if (done == pid || (done < 0 && errno != EINTR)) {
+            drain(outputFd, output);
             return done == pid;
+        }
         if (limitMs >= 0 && timer.elapsed() >= limitMs)
             return false;
         QThread::msleep(WaitPollMs);
@@ -94,7 +112,8 @@ bool hasLaunchUser()
     return findDesktopUser(&user) || runsAsCallerWithoutDesktopUser();
 }
 
-LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs)
+LaunchResult launchAsUser(
+    const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs, QByteArray *output)
 {
     LaunchResult result;
     const QStringList words = QProcess::splitCommand(commandLine);
@@ -128,11 +147,20 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
         return result;
     }
 
-    const pid_t pid = ::fork();
-    if (pid < 0) {
+    // The program's standard output, when the caller takes it.
+    int captured[2] = { -1, -1 };
+    if (wait && output && ::pipe2(captured, O_CLOEXEC) != 0) {
         result.error = errno;
         ::close(report[0]);
         ::close(report[1]);
+        return result;
+    }
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        result.error = errno;
+        for (int fd : { report[0], report[1], captured[0], captured[1] })
+            if (fd >= 0)
+                ::close(fd);
         return result;
     }
     if (pid == 0) {
@@ -145,6 +173,8 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
                 ::_exit(grandchild < 0 ? 127 : 0);
         }
         ::setsid();
+        if (captured[1] >= 0)
+            ::dup2(captured[1], STDOUT_FILENO);
         if ((asOther
                 && (::setgroups(user.groups.size(), user.groups.data()) != 0 || ::setgid(user.gid) != 0
                     || ::setuid(user.uid) != 0))
@@ -160,6 +190,15 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
     }
 
     ::close(report[1]);
+    if (captured[1] >= 0) {
+        ::close(captured[1]);
+        ::fcntl(captured[0], F_SETFL, O_NONBLOCK);
+    }
+    // Closes the output's end once the child is done with, whichever way this returns.
+    const auto closeOutput = qScopeGuard([&captured] {
+        if (captured[0] >= 0)
+            ::close(captured[0]);
+    });
     int childError = 0;
     ssize_t got;
     do {
@@ -180,7 +219,7 @@ LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine,
         result.status = LaunchResult::Started;
         return result;
     }
-    if (!waitForChild(pid, waitLimitMs, &status)) {
+    if (!waitForChild(pid, waitLimitMs, &status, captured[0], output)) {
         ::kill(pid, SIGKILL);
         waitForChild(pid, -1, &status);
         result.status = LaunchResult::TimedOut;
