@@ -77,20 +77,39 @@ QStringList SandboxMachine::openedUrls() const
     return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-NoDesktopUserNamed::NoDesktopUserNamed()
+ScopedEnvironment::~ScopedEnvironment()
 {
-    for (const char *name : { "SUDO_UID", "PKEXEC_UID", "DISPLAY" }) {
-        m_saved.append({ name, qgetenv(name) });
-        qunsetenv(name);
+    for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
+        if (it->second.isNull())
+            qunsetenv(it->first.constData());
+        else
+            qputenv(it->first.constData(), it->second);
     }
 }
 
-NoDesktopUserNamed::~NoDesktopUserNamed()
+void ScopedEnvironment::set(const char *name, const QByteArray &value)
 {
-    for (const auto &[name, value] : qAsConst(m_saved)) {
-        if (!value.isNull())
-            qputenv(name, value);
-    }
+    save(name);
+    qputenv(name, value);
+}
+
+void ScopedEnvironment::unset(const char *name)
+{
+    save(name);
+    qunsetenv(name);
+}
+
+void ScopedEnvironment::save(const char *name)
+{
+    // qgetenv gives a null array for a variable that is not set, an empty one for a set
+    // but empty one.
+    m_saved.append({ QByteArray(name), qgetenv(name) });
+}
+
+NoDesktopUserNamed::NoDesktopUserNamed()
+{
+    for (const char *name : { "SUDO_UID", "PKEXEC_UID", "DISPLAY" })
+        m_environment.unset(name);
 }
 
 QString builtProgram(const QString &name)

@@ -31,17 +31,32 @@ private:
     QByteArray m_previous;
 };
 
+// Changes to this process's environment (inherited by the processes it starts) that
+// are undone when the object goes, in reverse order.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment() = default;
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment &) = delete;
+    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+
+    void set(const char *name, const QByteArray &value);
+    void unset(const char *name);
+
+private:
+    void save(const char *name);
+
+    QList<QPair<QByteArray, QByteArray>> m_saved; // names and earlier values
+};
+
 // For its lifetime, no variable names a desktop user to root (SUDO_UID, PKEXEC_UID,
 // DISPLAY); they are restored afterwards.
 class NoDesktopUserNamed {
 public:
     NoDesktopUserNamed();
-    ~NoDesktopUserNamed();
-    NoDesktopUserNamed(const NoDesktopUserNamed &) = delete;
-    NoDesktopUserNamed &operator=(const NoDesktopUserNamed &) = delete;
 
 private:
-    QList<QPair<const char *, QByteArray>> m_saved;
+    ScopedEnvironment m_environment;
 };
 
 // A program built with the tests ("nova-pipe", "nova-test-helper", ...).

@@ -46,6 +46,8 @@ PeerWindow::PeerWindow(const QString &title)
     if (!xcb_ewmh_init_atoms_replies(&ewmh, xcb_ewmh_init_atoms(c, &ewmh), nullptr))
         return;
     const xcb_screen_t *screen = ewmh.screens[screenNumber];
+    // Others see the window only once it is whole, with its title and process id.
+    xcb_grab_server(c);
     const xcb_window_t window = xcb_generate_id(c);
     const uint32_t background = screen->white_pixel;
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, Width, Height, 0,
@@ -60,6 +62,7 @@ PeerWindow::PeerWindow(const QString &title)
     xcb_change_property(
         c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8, sizeof(WindowClass), WindowClass);
     xcb_map_window(c, window);
+    xcb_ungrab_server(c);
     xcb_ewmh_connection_wipe(&ewmh);
     if (xcb_flush(c) > 0)
         m_connection = std::move(connection);

@@ -218,7 +218,12 @@ bool Windows::activate(quint32 id)
     // should not refuse for focus stealing.
     xcb_ewmh_request_change_active_window(
         display.ewmh(), display.screen(), id, XCB_EWMH_CLIENT_SOURCE_TYPE_OTHER, XCB_CURRENT_TIME, XCB_NONE);
-    return xcb_flush(display.connection()) > 0;
+    // A round trip, not only a flush: the connection closes right after, and the server
+    // may drop requests that a closed connection left unread.
+    xcb_connection_t *connection = display.connection();
+    const std::unique_ptr<xcb_get_input_focus_reply_t, FreeReply> done(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    return done != nullptr;
 }
 
 quint32 Windows::active()
