@@ -95,7 +95,8 @@ void SteamVRLauncher::launchSteamVR()
         qWarning("[SteamVRLauncher] WARNING: Failed to launch SteamVR %d times. Last error=%d %s", attempt,
             result.error, qUtf8Printable(errorText(result)));
     }
-    // The sleeps end early only when the launcher goes, and then nothing follows.
+    // A sleep ends early when the thread is asked to stop (the launcher's own thread as
+    // the launcher goes), and then nothing follows.
     if (!WorkerThread::sleepUnlessStopped(AfterStartPauseMs))
         return;
     qDebug("[SteamVRLauncher] Start to launch RoomSetup");
