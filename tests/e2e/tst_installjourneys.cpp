@@ -217,7 +217,9 @@ private slots:
             !installIntoProgramFolder(machine, wizard, QStringLiteral("Updater/Tool"), QStringLiteral("SendSignal.exe"))
                  .isEmpty());
 
-        startOnHealthAndGoToFolder(wizard, *m_keyboard);
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
+        press({ QStringLiteral("Return") });
         QTRY_VERIFY_WITH_TIMEOUT(
             !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);
         press({ QStringLiteral("Return") }); // INSTALL
@@ -236,7 +238,7 @@ private slots:
                     QStringLiteral("[InstallManager] Trigger Steam update"),
                     asksToSignIn ? QStringLiteral("[pInstall] Steam sign-in state: 1")
                                  : QStringLiteral("[SteamMonitor] State change: Steam finds user signed in [case 1]"),
-                    signedIn, QStringLiteral("[InstallManager] FG has finished"),
+                    QStringLiteral("[InstallManager] FG has finished"), signedIn,
                     QStringLiteral("[InstallManager] Guide has started") },
                 &missing),
             qPrintable(missing));

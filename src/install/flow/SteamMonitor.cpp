@@ -191,6 +191,8 @@ void SteamMonitor::checkSteamVRInstalled()
 void SteamMonitor::succeed()
 {
     m_stop = true;
+    if (m_steamVR.getVRMonitorPath().isEmpty())
+        qWarning("[SteamMonitor] WARNING: SteamVR answers, but its monitor is not where Steam registered it");
     emit installFinished();
     emit closePipe();
 }

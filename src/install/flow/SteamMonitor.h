@@ -1,5 +1,7 @@
 #pragma once
 
+#include "companions/SteamVRLauncher.h"
+
 #include <QString>
 #include <QThread>
 
@@ -68,6 +70,8 @@ private:
     PathManager *const m_pathManager;
     const SteamLimits m_limits;
     QString m_toolFolder;
+    // Finds SteamVR's monitor once Steam has installed SteamVR.
+    SteamVRLauncher m_steamVR { false };
     State m_state = State::Before;
     bool m_signedIn = false;
     int m_curUserId = -1;
