@@ -72,10 +72,15 @@ void SteamVRLauncher::launchSteamVR()
 {
     if (onUserInterfaceThread()) {
         qWarning("[SteamVRLauncher] WARNING: launchSteamVR blocks, moved off the user-interface thread");
-        if (!m_launchContext)
-            m_launchContext = m_launchThread.start<QObject>();
-        if (m_launchContext)
-            QMetaObject::invokeMethod(m_launchContext, [this] { launchSteamVR(); });
+        if (!m_launchContext) {
+            // Connected before the thread starts, so that the thread sees the connection.
+            m_launchContext = m_launchThread.prepare<QObject>();
+            if (m_launchContext) {
+                connect(this, &SteamVRLauncher::launchHandedOver, m_launchContext, [this] { launchSteamVR(); });
+                m_launchThread.startThread();
+            }
+        }
+        emit launchHandedOver();
         return;
     }
     qDebug("[SteamVRLauncher] launchSteamVR+");

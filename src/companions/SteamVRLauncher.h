@@ -32,6 +32,8 @@ signals:
     // SteamVR has been started and the room-setup tool should follow: starts the
     // room-setup worker unless it runs.
     void launchVaroRoomSetup();
+    // A launch asked for on the user-interface thread, for the launcher's own thread.
+    void launchHandedOver();
 
 public slots:
     // Starts SteamVR and then emits launchVaroRoomSetup. Blocks its caller for at
