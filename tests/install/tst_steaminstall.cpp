@@ -1,10 +1,13 @@
 #include "InstallRun.h"
 #include "LogCapture.h"
+#include "SandboxMachine.h"
+#include "XvfbDisplay.h"
 
 #include "core/Utils.h"
 #include "install/flow/InstallManager.h"
 #include "install/flow/SteamMonitor.h"
 #include "platform/Registry.h"
+#include "platform/Windows.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,6 +132,45 @@ private slots:
         QVERIFY(starts.indexOf(QStringLiteral("ExitSteam.exe -CheckAndStopVRMonitor"))
             < starts.indexOf(QStringLiteral("Steam.exe -steaminstaller SteamNovaSetup.exe")));
         QCOMPARE(run.page->completions, 2);
+
+        // Steam's signal and the monitor may both report the end: the first one wins.
+        run.installs.onInstallSteamFinished();
+        QVERIFY(log.contains(
+            QStringLiteral("[InstallManager] WARNING: onInstallSteamFinished() has been invoked before, ignore.")));
+        QCOMPARE(log.count(QStringLiteral("[InstallManager] Finished installing Steam")), 1);
+        QCOMPARE(run.page->completions, 2);
+        QCOMPARE(quits.count(), 1);
+    }
+
+    // While Steam waits for its user, its window is brought to the front now and then,
+    // so that the sign-in is not hidden behind the wizard.
+    void steamWindowComesToTheFrontWhileTheSignInWaits()
+    {
+        XvfbDisplay display;
+        QVERIFY2(display.start() && display.startWindowManager(), qPrintable(display.errorString()));
+        ScopedEnvironment environment;
+        environment.set("DISPLAY", display.name().toUtf8());
+        LogCapture log;
+        // Long enough for twenty passes of the wait.
+        InstallRun run({},
+            { { QStringLiteral("Steam.exe"),
+                  QJsonObject { { QStringLiteral("signInMs"), 27000 }, { QStringLiteral("sendSignal"), false } } },
+                { QStringLiteral("CheckIfRegOpenvrDriver.exe"), QJsonObject() } });
+        QVERIFY(run.ready && run.prepareSteamClient());
+        run.paths.checkPath();
+        QTRY_COMPARE_WITH_TIMEOUT(run.paths.sizeCheckStatus(), int(PathManager::SizesKnown), StepsTimeoutMs);
+        run.installs.startInstall();
+
+        const QString found = QStringLiteral("[SteamMonitor] Found Steam window? 1");
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(found), StepsTimeoutMs);
+        QVERIFY(log.contains(QStringLiteral("[SteamMonitor] procEnumWindowCallback(). SetForegroundWindow succ? 1")));
+        const platform::WindowInfo steam
+            = platform::Windows::find(QStringLiteral("Steam"), QStringLiteral("Steam.exe"));
+        QVERIFY(steam.id);
+        QTRY_COMPARE_WITH_TIMEOUT(platform::Windows::active(), steam.id, StepsTimeoutMs);
+        QVERIFY(!log.contains(QStringLiteral("[SteamMonitor] State change: Steam finds user signed in [case 2]")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            log.contains(QStringLiteral("[InstallManager] Finished installing Steam")), StepsTimeoutMs);
     }
 
     void failureIsRaisedAndTryAgainResumes_data()
@@ -168,6 +210,10 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(run.dialogs.count(), 1, StepsTimeoutMs);
         QCOMPARE(run.dialogs.at(0).at(0).toString(), dialogId);
         QVERIFY(log.contains(failureLine));
+        // A Steam gone counts once it has been missing for more passes than the limit.
+        if (dialogId == QLatin1String("IN005"))
+            QCOMPARE(log.startingWith(QStringLiteral("[SteamMonitor] No Steam process running: ")).size(),
+                SteamLimits::current().passesWithoutSteam + 1);
         QVERIFY(!run.installs.flags().steamInstalling);
         run.installs.onReturnTryAgain(dialogId);
         QTRY_COMPARE_WITH_TIMEOUT(quits.count(), 1, StepsTimeoutMs);
