@@ -49,6 +49,19 @@ inline QString installIntoProgramFolder(
         QDir(machine.root()).relativeFilePath(wizard.programFolder() + QLatin1Char('/') + folder), name);
 }
 
+// The Steam client's set-up and the tools that close, read and ask Steam and SteamVR,
+// where the wizard finds them; false when one cannot be placed.
+inline bool installSteamClientTools(const SandboxMachine &machine, const WizardProcess &wizard)
+{
+    for (const char *tool :
+        { "ExitSteam.exe", "GetReg.exe", "SteamVRInit.exe", "SteamNovaSetup.exe", "CheckIfRegOpenvrDriver.exe" }) {
+        if (installIntoProgramFolder(machine, wizard, QStringLiteral("OOBETool"), QLatin1String(tool)).isEmpty())
+            return false;
+    }
+    return !installIntoProgramFolder(machine, wizard, QStringLiteral("Updater/Tool"), QStringLiteral("SendSignal.exe"))
+                .isEmpty();
+}
+
 // Each start of a stand-in program as the sandbox's peers.log records it.
 inline QList<QJsonObject> peerStartsOf(const SandboxMachine &machine, const QString &program)
 {

@@ -49,12 +49,15 @@ const QString GuideStarts = QStringLiteral("[InstallManager] Download and instal
 const QString GuideDone = QStringLiteral("[InstallManager] Finished installing Guide");
 const QString NovaStarts = QStringLiteral("[InstallManager] Download and install Nova software");
 
-// The updater's scenario: quick, small downloads, and the jobs' own settings.
+// The updater's scenario: quick, small downloads, and the jobs' own settings. Steam is
+// set up beside the software and then waits for a sign-in that never comes, so the
+// installation goes no further than the software.
 QJsonObject quickUpdater(const QJsonObject &jobs)
 {
     return { { QStringLiteral("Updater.exe"),
-        QJsonObject { { QStringLiteral("totalSize"), 4096 }, { QStringLiteral("speed"), 409600 },
-            { QStringLiteral("intervalMs"), 10 }, { QStringLiteral("tasks"), jobs } } } };
+                 QJsonObject { { QStringLiteral("totalSize"), 4096 }, { QStringLiteral("speed"), 409600 },
+                     { QStringLiteral("intervalMs"), 10 }, { QStringLiteral("tasks"), jobs } } },
+        { QStringLiteral("Steam.exe"), QJsonObject { { QStringLiteral("signInMs"), -1 } } } };
 }
 
 // A job whose first count attempts go as failure says; the attempts after succeed.
@@ -248,7 +251,7 @@ private slots:
             QVERIFY(QFile(installFolder).open(QIODevice::WriteOnly));
         }
         WizardProcess wizard(machine);
-        startInstalling(wizard);
+        startInstalling(machine, wizard);
         if (QTest::currentTestFailed())
             return;
 
@@ -314,7 +317,7 @@ private slots:
         platform::Registry::write(UninstallKey, QStringLiteral("UninstallString"),
             QString(QLatin1Char('"') + uninstaller + QStringLiteral("\" /S")));
         WizardProcess wizard(machine);
-        startInstalling(wizard);
+        startInstalling(machine, wizard);
         if (QTest::currentTestFailed())
             return;
         qint64 hanging = 0;
@@ -345,9 +348,10 @@ private:
 
     // With the stand-in updater in the program folder, from the health page of a
     // passing PC to the install page: the folder page's INSTALL once the sizes are known.
-    void startInstalling(WizardProcess &wizard)
+    void startInstalling(const SandboxMachine &machine, WizardProcess &wizard)
     {
         QVERIFY(wizard.installUpdater());
+        QVERIFY(installSteamClientTools(machine, wizard));
         startOnHealthAndGoToFolder(wizard, *m_keyboard);
         if (QTest::currentTestFailed())
             return;

@@ -209,13 +209,7 @@ private slots:
                 QJsonObject { { QStringLiteral("messages"), QJsonArray { QStringLiteral("DONE") } },
                     { QStringLiteral("runMs"), InstallTimeoutMs } } },
             { QStringLiteral("CheckIfRegOpenvrDriver.exe"), QJsonObject() } });
-        for (const char *tool :
-            { "ExitSteam.exe", "GetReg.exe", "SteamVRInit.exe", "SteamNovaSetup.exe", "CheckIfRegOpenvrDriver.exe" })
-            QVERIFY(
-                !installIntoProgramFolder(machine, wizard, QStringLiteral("OOBETool"), QLatin1String(tool)).isEmpty());
-        QVERIFY(
-            !installIntoProgramFolder(machine, wizard, QStringLiteral("Updater/Tool"), QStringLiteral("SendSignal.exe"))
-                 .isEmpty());
+        QVERIFY(installSteamClientTools(machine, wizard));
 
         QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
