@@ -101,8 +101,11 @@ KeltSignin::~KeltSignin()
     stopWaiting();
     // Also ends a wait that begins only now, as the thread was just started.
     requestInterruption();
-    if (!wait(StopLimitMs))
+    if (!wait(StopLimitMs)) {
         qWarning("[KeltSignin] WARNING: The sign-in thread did not stop within %lu ms", StopLimitMs);
+        return;
+    }
+    const std::lock_guard lock(m_accountMutex);
 }
 
 bool KeltSignin::checkComExist()
@@ -160,22 +163,19 @@ void KeltSignin::signIn(QDBusConnection &bus)
     if (!bus.isConnected())
         qWarning(
             "[KeltSignin] ERROR: Cannot connect to the session bus: %s", qUtf8Printable(bus.lastError().message()));
-    m_callback = std::make_unique<AccountManagerCallbackProxy>();
-    if (!bus.isConnected() || !bus.registerObject(CallbackPath, m_callback.get())) {
+    AccountManagerCallbackProxy callback;
+    if (!bus.isConnected() || !bus.registerObject(CallbackPath, &callback)) {
         qWarning("[KeltSignin] Failed to create callback for Account Manager, abort.");
-        m_callback.reset();
         return;
     }
-    m_accountManager = std::make_unique<AccountManagerInterface>(Service, ManagerPath, bus);
-    m_accountManager->setTimeout(CallTimeoutMs);
-    if (addAccount())
-        checkAccounts();
-    m_accountManager.reset();
+    AccountManagerInterface manager(Service, ManagerPath, bus);
+    manager.setTimeout(CallTimeoutMs);
+    if (addAccount(manager, callback))
+        checkAccounts(manager);
     bus.unregisterObject(CallbackPath);
-    m_callback.reset();
 }
 
-bool KeltSignin::addAccount()
+bool KeltSignin::addAccount(AccountManagerInterface &manager, AccountManagerCallbackProxy &callback)
 {
     qDebug("[KeltSignin]:: addAccount ::");
     m_resultCode = -1;
@@ -190,7 +190,7 @@ bool KeltSignin::addAccount()
     QTimer sliceEnd;
     sliceEnd.setSingleShot(true);
     connect(&sliceEnd, &QTimer::timeout, &slice, &QEventLoop::quit);
-    connect(m_callback.get(), &AccountManagerCallbackProxy::arrived, &slice, [this, &slice](int code) {
+    connect(&callback, &AccountManagerCallbackProxy::arrived, &slice, [this, &slice](int code) {
         m_resultCode = code;
         m_callbackArrived = true;
         slice.quit();
@@ -202,8 +202,7 @@ bool KeltSignin::addAccount()
         // Taken before the call, so that a request made during it is not lost.
         if (m_addAgain.exchange(false)) {
             qDebug("[KeltSignin] Ask Account Manager to add account");
-            if (!succeeded(m_accountManager->AddAccount(
-                               AccountType, TokenType, options, scopes, QDBusObjectPath(CallbackPath)),
+            if (!succeeded(manager.AddAccount(AccountType, TokenType, options, scopes, QDBusObjectPath(CallbackPath)),
                     "AddAccount"))
                 return false;
             qDebug("[KeltSignin] Wait for Account Manager callback");
@@ -220,11 +219,11 @@ bool KeltSignin::addAccount()
     return true;
 }
 
-void KeltSignin::checkAccounts()
+void KeltSignin::checkAccounts(AccountManagerInterface &manager)
 {
     qDebug("[KeltSignin] :: checkAccounts :: Check whether we have added account successfully");
     qDebug("[KeltSignin] Get accounts from Account Manager");
-    QDBusPendingReply<AccountList> reply = m_accountManager->GetAccounts(AccountType);
+    QDBusPendingReply<AccountList> reply = manager.GetAccounts(AccountType);
     if (!succeeded(reply, "GetAccounts"))
         return;
     const AccountList accounts = reply.value();

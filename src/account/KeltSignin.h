@@ -4,7 +4,6 @@
 #include <QThread>
 
 #include <atomic>
-#include <memory>
 #include <mutex>
 
 class AccountManagerCallbackProxy;
@@ -39,17 +38,14 @@ protected:
     void run() override;
 
 private:
-    // The sign-in on the thread's own connection.
+    // The sign-in on the thread's own connection. The account manager's interface and
+    // the callback object live on the sign-in's stack: made, used and dropped there.
     void signIn(QDBusConnection &bus);
     // Asks for the account, again whenever addAgain() says so, until the answer came or
     // the wait was stopped. False when a call failed.
-    bool addAccount();
+    bool addAccount(AccountManagerInterface &manager, AccountManagerCallbackProxy &callback);
     // Records the first listed account with an id.
-    void checkAccounts();
-
-    // Made and dropped by run(), on the sign-in thread.
-    std::unique_ptr<AccountManagerInterface> m_accountManager;
-    std::unique_ptr<AccountManagerCallbackProxy> m_callback;
+    void checkAccounts(AccountManagerInterface &manager);
 
     // Set from other threads while the sign-in waits.
     std::atomic<bool> m_callbackArrived { false };
@@ -58,8 +54,9 @@ private:
     std::atomic<bool> m_addAgain { false };
 
     // The signed-in account (id and display name): written by run(), read once it
-    // ended. The lock orders the two for a thread sanitizer, which cannot see
-    // QThread::wait() through the uninstrumented Qt.
+    // ended. The lock orders the two (and the end of the run before the destructor's
+    // end) for a thread sanitizer, which cannot see QThread::wait() through the
+    // uninstrumented Qt.
     mutable std::mutex m_accountMutex;
     QString m_accountId;
     QString m_accountName;
