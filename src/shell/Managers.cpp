@@ -111,8 +111,8 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(pages, &CPageManager::loadedPFolder, installManager.get(), &InstallManager::loadedPFolder);
     connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
     connect(pages, &CPageManager::loadedPInstall, installManager.get(), &InstallManager::startInstall);
-    connect(pages, &CPageManager::loadedPSignin, signinManager.get(), &SigninManager::loadedPSignin,
-        Qt::DirectConnection);
+    connect(
+        pages, &CPageManager::loadedPSignin, signinManager.get(), &SigninManager::loadedPSignin, Qt::DirectConnection);
     connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
     connect(pages, &CPageManager::canSkipInstall, pathManager.get(), &PathManager::onCanSkipInstall);
     connect(installManager.get(), &InstallManager::startGuide, closer.get(), &Closer::startGuide);

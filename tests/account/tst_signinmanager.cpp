@@ -31,11 +31,11 @@ private slots:
         QTest::addColumn<QString>("endLine");
         QTest::newRow("requested") << false << CNetFxUtil::RequiredRelease
                                    << QStringLiteral("[SigninManager] installAccountImpl-");
-        QTest::newRow("no account asked for")
-            << true << CNetFxUtil::RequiredRelease << QStringLiteral("[SigninManager] No need to install account, return");
-        QTest::newRow(".NET Framework too old") << false << CNetFxUtil::RequiredRelease - 1
-                                                << QStringLiteral(
-                                                       "[SigninManager] WARNING: .Net framework version not new enough, abort.");
+        QTest::newRow("no account asked for") << true << CNetFxUtil::RequiredRelease
+                                              << QStringLiteral("[SigninManager] No need to install account, return");
+        QTest::newRow(".NET Framework too old")
+            << false << CNetFxUtil::RequiredRelease - 1
+            << QStringLiteral("[SigninManager] WARNING: .Net framework version not new enough, abort.");
     }
 
     void accountRequest()
@@ -45,7 +45,8 @@ private slots:
         QFETCH(QString, endLine);
         SandboxMachine machine;
         platform::Registry::write(CNetFxUtil::ReleaseKey, QStringLiteral("Release"), release);
-        platform::Registry::write(Utils::RegKeltNova, QStringLiteral("SystemPath"), machine.path(QStringLiteral("opt/NOVA")));
+        platform::Registry::write(
+            Utils::RegKeltNova, QStringLiteral("SystemPath"), machine.path(QStringLiteral("opt/NOVA")));
         LogCapture log;
         QObject root;
         CNetFxUtil netFx(&root, nullptr, machine.root());
@@ -55,7 +56,8 @@ private slots:
         QStringList folders;
         connect(&signins, &SigninManager::updaterInstallAccount, &launcher, &UpdaterLauncher::installAccount,
             Qt::DirectConnection);
-        connect(&signins, &SigninManager::updaterInstallAccount, this,
+        connect(
+            &signins, &SigninManager::updaterInstallAccount, this,
             [&](QProcess *process, const QString &folder, const QString &pipe) {
                 processes.append(process);
                 folders.append(folder + QLatin1Char('|') + pipe);

@@ -21,8 +21,8 @@ class SigninManager : public QObject {
     Q_OBJECT
 
 public:
-    SigninManager(QObject *root, const CNetFxUtil *netFxUtil, BIService *biService, bool isNoAccount,
-        QObject *parent = nullptr);
+    SigninManager(
+        QObject *root, const CNetFxUtil *netFxUtil, BIService *biService, bool isNoAccount, QObject *parent = nullptr);
     ~SigninManager() override;
 
     // Run by the worker on its thread.
