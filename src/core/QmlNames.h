@@ -35,6 +35,7 @@ inline constexpr char pDotNet[] = "pDotNet";
 inline constexpr char pDriver[] = "pDriver";
 inline constexpr char pFolder[] = "pFolder";
 inline constexpr char pInstall[] = "pInstall";
+inline constexpr char pKeltSignin[] = "pKeltSignin";
 // Pages of other page sets that the dialog manager and the dialog agent still serve.
 inline constexpr char pFinal01[] = "pFinal01";
 inline constexpr char pInit03[] = "pInit03";
@@ -60,6 +61,7 @@ inline constexpr char dotNetBtnState[] = "dotNetBtnState";
 inline constexpr char driverVersionNv[] = "driverVersionNv";
 inline constexpr char driverVersionAMD[] = "driverVersionAMD";
 inline constexpr char bNeedLaunchNovaport[] = "bNeedLaunchNovaport";
+inline constexpr char signinState[] = "signinState";
 // Root functions.
 inline constexpr char setPCChecked[] = "setPCChecked";
 inline constexpr char setGpuType[] = "setGpuType";
@@ -133,6 +135,8 @@ inline constexpr char selectPathSignal[] = "selectPath(QString)"; // pFolder
 inline constexpr char decidePathSignal[] = "decidePath(QString,QString)"; // pFolder
 inline constexpr char completed[] = "completed"; // pInstall
 inline constexpr char bDialogReturned[] = "bDialogReturned"; // pInstall
+inline constexpr char handleState[] = "handleState"; // pKeltSignin
+inline constexpr char signinKeltSignal[] = "signinKelt()"; // pKeltSignin
 inline constexpr char isDialogFIN004[] = "isDialogFIN004"; // pFinal01
 inline constexpr char askToAcceptPInit03Signal[] = "askToAcceptPInit03()"; // pInit03
 
@@ -142,7 +146,7 @@ inline const std::initializer_list<Contract> contracts = {
     { "",
         { primScWidth, primScHeight, productName, sku, bPublic, version, bIsDKV, bIsSWOA, bIsOtherDev, videoPath,
             productSite, languages, defaultLangIndex, styledTextLang, urlLocale, bIsLangAr, dotNetBtnState,
-            driverVersionNv, driverVersionAMD, bNeedLaunchNovaport },
+            driverVersionNv, driverVersionAMD, bNeedLaunchNovaport, signinState },
         { setPCChecked, setGpuType },
         { showDialogSignal, firstActiveSignal, skipInstallSignal, initPagesSignal, initDialogSignal, languageBISignal,
             prepareToQuitSignal, regOpenVRDriverSignal, hideWindowSlot } },
@@ -161,6 +165,7 @@ inline const std::initializer_list<Contract> contracts = {
         { canSkipInstall, defaultNovaLoc, defaultNovaFolderName, prevNovaLoc, prevNovaFolderName, prevSteamPath },
         { setSizeInfo, returnSelectedPath }, { selectPathSignal, decidePathSignal } },
     { pInstall, { completed, bDialogReturned }, {}, {} },
+    { pKeltSignin, {}, { handleState }, { signinKeltSignal } },
 };
 
 // The object of that name below parent (itself when it has that name), or null.

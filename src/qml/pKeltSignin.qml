@@ -15,6 +15,7 @@ WizardPage {
     // caller: 0 the page has loaded, 1 the sign-in button, 2 the state changed.
     function handleState(caller) {
         var state = mainWindow.signinState
+        console.log("[pKeltSignin] handleState(" + caller + "), signinState:", state)
         if (caller === 1)
             pending = true
         if (state === 3) {

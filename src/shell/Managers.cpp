@@ -1,5 +1,6 @@
 #include "shell/Managers.h"
 
+#include "account/flow/SigninManager.h"
 #include "bi/BIService.h"
 #include "checks/GraphicsChecker.h"
 #include "checks/UrlChecker.h"
@@ -61,6 +62,7 @@ Managers::Managers(
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
     installManager = std::make_unique<InstallManager>(
         root, biService.get(), pathManager.get(), Mode::flags().productName, programFolder);
+    signinManager = std::make_unique<SigninManager>(root, netFxUtil.get(), biService.get(), Mode::isNoAccount());
     guard = std::make_unique<Guard>(SingleInstanceLock, OtherSetupPrograms, Mode::isCN(), testMode);
     updaterLauncher = std::make_unique<UpdaterLauncher>(Mode::isCN());
     novaportLauncher = std::make_unique<NovaportLauncher>(CheckingWorker::InstallCheck);
@@ -109,23 +111,30 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(pages, &CPageManager::loadedPFolder, installManager.get(), &InstallManager::loadedPFolder);
     connect(pages, &CPageManager::setPCCheckReady, biService.get(), &BIService::setPCCheckReady);
     connect(pages, &CPageManager::loadedPInstall, installManager.get(), &InstallManager::startInstall);
+    connect(
+        pages, &CPageManager::loadedPSignin, signinManager.get(), &SigninManager::loadedPSignin, Qt::DirectConnection);
     connect(pages, &CPageManager::startGuide, closer.get(), &Closer::startGuide);
     connect(pages, &CPageManager::canSkipInstall, pathManager.get(), &PathManager::onCanSkipInstall);
     connect(installManager.get(), &InstallManager::startGuide, closer.get(), &Closer::startGuide);
     connect(m_root, skipInstallSignal, pages, "skipInstall()");
     connect(m_root, initPagesSignal, pages, "initPages()");
     connect(m_root, initDialogSignal, dialogs, "initDialog()");
+    connect(dialogs, &DialogManager::installAccount, signinManager.get(), &SigninManager::installAccount);
     connect(pathManager.get(), &PathManager::showDialog, dialogs, &DialogManager::showDialog);
+    connect(netFxUtil.get(), &CNetFxUtil::installAccount, signinManager.get(), &SigninManager::installAccount);
     connect(installManager.get(), &InstallManager::showDialog, dialogs, &DialogManager::showDialog);
     connect(dialogs, &DialogManager::returnTryAgain, installManager.get(), &InstallManager::onReturnTryAgain);
     connect(guard.get(), &Guard::showDialog, dialogs, &DialogManager::showDialog);
     connect(dialogs, &DialogManager::killAnotherInstance, guard.get(), &Guard::killAnotherInstance);
     connect(guard.get(), &Guard::checkUpdaterPassed, predownloader.get(), &Predownloader::predownload);
     connect(guard.get(), &Guard::checkUpdaterPassed, installManager.get(), &InstallManager::checkPath);
+    connect(guard.get(), &Guard::checkUpdaterPassed, signinManager.get(), &SigninManager::installAccount);
     connect(m_root, languageBISignal, biService.get(), "setInstallLanguage(QString)");
     connect(closer.get(), &Closer::guideStarted, installManager.get(), &InstallManager::onGuideStarted);
     connect(pathManager.get(), &PathManager::updaterCheckSize, updaterLauncher.get(), &UpdaterLauncher::checkSize,
         Qt::DirectConnection);
+    connect(signinManager.get(), &SigninManager::updaterInstallAccount, updaterLauncher.get(),
+        &UpdaterLauncher::installAccount, Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::updaterPredownload, updaterLauncher.get(),
         &UpdaterLauncher::predownload, Qt::DirectConnection);
     connect(predownloader.get(), &Predownloader::downloadFinished, checkManager.get(), &CheckManager::checkGpuDriver);

@@ -20,6 +20,7 @@ class ParamHandler;
 class PathManager;
 class Predownloader;
 class ShortCut;
+class SigninManager;
 class QObject;
 class QQmlApplicationEngine;
 class UpdaterLauncher;
@@ -54,6 +55,7 @@ public:
     std::unique_ptr<CheckManager> checkManager;
     std::unique_ptr<CDialogAgent> dialogAgent;
     std::unique_ptr<InstallManager> installManager;
+    std::unique_ptr<SigninManager> signinManager;
     std::unique_ptr<Guard> guard;
     std::unique_ptr<UpdaterLauncher> updaterLauncher;
     std::unique_ptr<NovaportLauncher> novaportLauncher;

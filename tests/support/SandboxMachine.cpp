@@ -124,6 +124,18 @@ QString builtProgram(const QString &name)
     return qEnvironmentVariable("NOVA_BIN_DIR") + QLatin1Char('/') + name;
 }
 
+void stopProcess(QProcess &process)
+{
+    constexpr int StopWaitMs = 5000;
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(StopWaitMs)) {
+        process.kill();
+        process.waitForFinished(StopWaitMs);
+    }
+}
+
 bool startAndWaitForLine(
     QProcess &process, const QString &program, const QStringList &arguments, const QByteArray &readyLine, int timeoutMs)
 {

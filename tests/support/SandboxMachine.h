@@ -62,6 +62,10 @@ private:
 // A program built with the tests ("nova-pipe", "nova-test-helper", ...).
 QString builtProgram(const QString &name);
 
+// Ends a running program: asks it to end, and kills it when it is still there after a
+// few seconds.
+void stopProcess(QProcess &process);
+
 // Starts a program and waits until it printed a line starting with readyLine.
 bool startAndWaitForLine(QProcess &process, const QString &program, const QStringList &arguments,
     const QByteArray &readyLine, int timeoutMs = 10000);

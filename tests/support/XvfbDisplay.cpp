@@ -4,23 +4,6 @@
 
 #include <QDeadlineTimer>
 
-namespace {
-
-constexpr int StopWaitMs = 5000;
-
-void stopProcess(QProcess &process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(StopWaitMs)) {
-        process.kill();
-        process.waitForFinished(StopWaitMs);
-    }
-}
-
-} // namespace
-
 XvfbDisplay::~XvfbDisplay()
 {
     stop();

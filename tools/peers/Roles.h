@@ -64,3 +64,8 @@ int runSendSignal(const QStringList &arguments, const Scenario &scenario);
 
 // "SteamVRInit.exe": exits with 0 when SteamVR is installed and its client runs, else 1.
 int runSteamVRInit(const QStringList &arguments, const Scenario &scenario);
+
+// The account manager, "KeltAccountManager.exe": serves com.kelt.Identity on the session
+// bus and answers each sign-in as the scenario's "answer" says, until it is killed or
+// "runMs" have passed.
+int runAccountManager(const QStringList &arguments, const Scenario &scenario);

@@ -21,8 +21,8 @@ const QHash<QString, Role> &roles()
             { QStringLiteral("getreg.exe"), runGetReg }, { QStringLiteral("firmwareupdatekit.exe"), runFirmwareKit },
             { QStringLiteral("novaupdateservice.exe"), runUpdateService }, { QStringLiteral("steam.exe"), runSteam },
             { QStringLiteral("steamnovasetup.exe"), runSteamSetup }, { QStringLiteral("exitsteam.exe"), runExitSteam },
-            { QStringLiteral("sendsignal.exe"), runSendSignal },
-            { QStringLiteral("steamvrinit.exe"), runSteamVRInit } };
+            { QStringLiteral("sendsignal.exe"), runSendSignal }, { QStringLiteral("steamvrinit.exe"), runSteamVRInit },
+            { QStringLiteral("keltaccountmanager.exe"), runAccountManager } };
         const QStringList guides = guideProgramNames();
         for (const QString &guide : guides)
             roles.insert(guide.toLower(), runGuide);
