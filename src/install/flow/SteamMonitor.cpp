@@ -2,12 +2,11 @@
 
 #include "bi/BIService.h"
 #include "core/Utils.h"
+#include "core/WorkerThread.h"
 #include "location/PathManager.h"
 #include "platform/Folders.h"
 #include "platform/Processes.h"
 #include "platform/Windows.h"
-
-#include <QElapsedTimer>
 
 namespace {
 
@@ -52,6 +51,8 @@ void SteamMonitor::doStop()
 {
     qDebug("[SteamMonitor] doStop");
     m_stop = true;
+    // Also ends a sleep of the run at once.
+    requestInterruption();
 }
 
 void SteamMonitor::run()
@@ -65,7 +66,7 @@ void SteamMonitor::run()
     qDebug("[SteamMonitor] current user id:%d", m_curUserId);
     while (!m_stop) {
         pass();
-        sleepUnlessStopped(PassMs);
+        WorkerThread::sleepUnlessStopped(PassMs);
     }
     qDebug("[SteamMonitor] Monitor ends, delete later");
 }
@@ -142,7 +143,7 @@ void SteamMonitor::checkSignIn(qint64 steamPid, int registryPid)
         qDebug("[SteamMonitor] SteamVR is installed and Steam account has signed-in. Sleep for %d secs for Steam "
                "message window.",
             SignInSettleMs / 1000);
-        if (!sleepUnlessStopped(SignInSettleMs))
+        if (!WorkerThread::sleepUnlessStopped(SignInSettleMs))
             return;
         qDebug("[SteamMonitor] End of sleeping %d secs.", SignInSettleMs / 1000);
         m_signedIn = true;
@@ -150,8 +151,7 @@ void SteamMonitor::checkSignIn(qint64 steamPid, int registryPid)
     }
     if (steamVRInstalled)
         return;
-    const int steamVRUpdating = readValue(SteamVRAppKey, QStringLiteral("Updating"));
-    const int steamworksUpdating = readValue(SteamworksAppKey, QStringLiteral("Updating"));
+    const auto [steamVRUpdating, steamworksUpdating] = readUpdating();
     qDebug("[SteamMonitor] isSteamVRUpdating, isSteamWorkUpdateing [%d, %d].", steamVRUpdating, steamworksUpdating);
     // Only a signed-in user's Steam installs apps.
     if (steamVRUpdating > 0 || steamworksUpdating > 0) {
@@ -163,8 +163,7 @@ void SteamMonitor::checkSignIn(qint64 steamPid, int registryPid)
 
 void SteamMonitor::checkSteamVRInstalled()
 {
-    const int steamVRUpdating = readValue(SteamVRAppKey, QStringLiteral("Updating"));
-    const int steamworksUpdating = readValue(SteamworksAppKey, QStringLiteral("Updating"));
+    const auto [steamVRUpdating, steamworksUpdating] = readUpdating();
     qDebug("[SteamMonitor] SteamVR updating?%d, SteamWork updating?%d", steamVRUpdating, steamworksUpdating);
     if (steamVRUpdating > 0 || steamworksUpdating > 0) {
         m_idlePasses = 0;
@@ -221,6 +220,12 @@ void SteamMonitor::report(const QString &progress) const
         service, [service, progress] { service->setSteamVRProgress(progress); }, Qt::QueuedConnection);
 }
 
+std::pair<int, int> SteamMonitor::readUpdating() const
+{
+    return { readValue(SteamVRAppKey, QStringLiteral("Updating")),
+        readValue(SteamworksAppKey, QStringLiteral("Updating")) };
+}
+
 int SteamMonitor::readValue(const QString &key, const QString &valueName, bool *ran) const
 {
     // The reader prints the value, as exit codes here keep only their low eight bits.
@@ -235,13 +240,4 @@ int SteamMonitor::readValue(const QString &key, const QString &valueName, bool *
     bool ok = false;
     const int value = output.trimmed().toInt(&ok);
     return started && ok ? value : -1;
-}
-
-bool SteamMonitor::sleepUnlessStopped(int ms) const
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!m_stop && timer.elapsed() < ms)
-        QThread::msleep(qMin<qint64>(50, ms - timer.elapsed()));
-    return !m_stop;
 }

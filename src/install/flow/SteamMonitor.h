@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <utility>
 
 class BIService;
 class PathManager;
@@ -62,9 +63,10 @@ private:
     void bringSteamToFront(qint64 steamPid) const;
     void succeed();
     void report(const QString &progress) const;
+    // Whether SteamVR and the Steamworks redistributables are updating, in that order.
+    std::pair<int, int> readUpdating() const;
     // The value through the registry reader; -1 when it cannot be read.
     int readValue(const QString &key, const QString &valueName, bool *ran = nullptr) const;
-    bool sleepUnlessStopped(int ms) const;
 
     BIService *const m_biService;
     PathManager *const m_pathManager;
