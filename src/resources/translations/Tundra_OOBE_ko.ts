@@ -787,7 +787,7 @@
 <context>
     <name>InstallManager</name>
     <message>
-        <location filename="../../install/flow/InstallManager.cpp" line="+222"/>
+        <location filename="../../install/flow/InstallManager.cpp" line="+277"/>
         <source>Installing NOVAPORT Desktop App</source>
         <translation type="unfinished"></translation>
     </message>
@@ -797,18 +797,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+112"/>
+        <source>Uninstalling NOVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+187"/>
         <source>%1 Setup Guide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+429"/>
         <location filename="../../install/InstallInfo.cpp" line="+21"/>
         <source>Installing %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+73"/>
+        <source>Finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+175"/>
         <source>NOVAPORT Desktop App</source>
         <translation type="unfinished"></translation>
     </message>
@@ -849,7 +859,7 @@
 <context>
     <name>PathManager</name>
     <message>
-        <location filename="../../location/PathManager.cpp" line="+327"/>
+        <location filename="../../location/PathManager.cpp" line="+321"/>
         <source>Please choose a folder</source>
         <translation>폴더를 선택하세요</translation>
     </message>
@@ -1210,7 +1220,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+106"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1233,7 +1243,7 @@
 <context>
     <name>pKeltSignin</name>
     <message>
-        <location filename="../../qml/pKeltSignin.qml" line="+30"/>
+        <location filename="../../qml/pKeltSignin.qml" line="+31"/>
         <location line="+13"/>
         <location line="+18"/>
         <source>SIGN IN</source>

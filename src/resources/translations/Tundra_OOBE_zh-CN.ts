@@ -787,7 +787,7 @@
 <context>
     <name>InstallManager</name>
     <message>
-        <location filename="../../install/flow/InstallManager.cpp" line="+222"/>
+        <location filename="../../install/flow/InstallManager.cpp" line="+277"/>
         <source>Installing NOVAPORT Desktop App</source>
         <translation>正在安装 NOVAPORT Desktop App</translation>
     </message>
@@ -797,18 +797,28 @@
         <translation>正在安装 %1 软件</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+112"/>
+        <source>Uninstalling NOVA</source>
+        <translation>正在卸载 NOVA</translation>
+    </message>
+    <message>
+        <location line="+187"/>
         <source>%1 Setup Guide</source>
         <translation>%1 设置指南</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+429"/>
         <location filename="../../install/InstallInfo.cpp" line="+21"/>
         <source>Installing %1</source>
         <translation>正在安装 %1</translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+73"/>
+        <source>Finished</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <location line="+175"/>
         <source>NOVAPORT Desktop App</source>
         <translation>NOVAPORT Desktop App</translation>
     </message>
@@ -849,7 +859,7 @@
 <context>
     <name>PathManager</name>
     <message>
-        <location filename="../../location/PathManager.cpp" line="+327"/>
+        <location filename="../../location/PathManager.cpp" line="+321"/>
         <source>Please choose a folder</source>
         <translation>请选择文件夹</translation>
     </message>
@@ -1210,7 +1220,7 @@
         <translation>正在准备</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+106"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>登录或注册 Steam 帐户</translation>
     </message>
@@ -1233,7 +1243,7 @@
 <context>
     <name>pKeltSignin</name>
     <message>
-        <location filename="../../qml/pKeltSignin.qml" line="+30"/>
+        <location filename="../../qml/pKeltSignin.qml" line="+31"/>
         <location line="+13"/>
         <location line="+18"/>
         <source>SIGN IN</source>
