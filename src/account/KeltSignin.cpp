@@ -111,9 +111,10 @@ KeltSignin::~KeltSignin()
 bool KeltSignin::checkComExist()
 {
     const QString connectionName = newConnectionName();
+    const platform::SessionBusLink link;
     QString failure;
     {
-        const QDBusConnection bus = QDBusConnection::connectToBus(platform::sessionBusAddress(), connectionName);
+        const QDBusConnection bus = QDBusConnection::connectToBus(link.address(), connectionName);
         failure = whyNoAccountManager(bus);
     }
     QDBusConnection::disconnectFromBus(connectionName);
@@ -151,8 +152,9 @@ void KeltSignin::run()
         m_accountName.clear();
     }
     const QString connectionName = newConnectionName();
+    const platform::SessionBusLink link;
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(platform::sessionBusAddress(), connectionName);
+        QDBusConnection bus = QDBusConnection::connectToBus(link.address(), connectionName);
         signIn(bus);
     }
     QDBusConnection::disconnectFromBus(connectionName);

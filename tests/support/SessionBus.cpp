@@ -1,6 +1,9 @@
 #include "SessionBus.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
+
+#include <unistd.h>
 
 SessionBus::~SessionBus()
 {
@@ -9,13 +12,28 @@ SessionBus::~SessionBus()
 
 bool SessionBus::start(int timeoutMs)
 {
+    return startDaemon({}, timeoutMs);
+}
+
+bool SessionBus::startAs(uint uid, int timeoutMs)
+{
+    if (m_dir.isValid() && ::chown(QFile::encodeName(m_dir.path()).constData(), uid, uid) != 0)
+        return fail(QStringLiteral("cannot give the bus folder to uid %1").arg(uid));
+    const QString id = QString::number(uid);
+    return startDaemon({ QStringLiteral("setpriv"), QStringLiteral("--reuid=") + id, QStringLiteral("--regid=") + id,
+                           QStringLiteral("--clear-groups") },
+        timeoutMs);
+}
+
+bool SessionBus::startDaemon(QStringList command, int timeoutMs)
+{
     if (!m_dir.isValid())
         return fail(QStringLiteral("no temporary folder for the bus: ") + m_dir.errorString());
     // The session configuration, listening in our folder instead of its own; the
     // daemon prints its address once it accepts connections.
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-        { QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-            QStringLiteral("--address=unix:dir=") + m_dir.path() });
+    command << QStringLiteral("dbus-daemon") << QStringLiteral("--session") << QStringLiteral("--nofork")
+            << QStringLiteral("--print-address") << QStringLiteral("--address=unix:dir=") + m_dir.path();
+    m_daemon.start(command.takeFirst(), command);
     if (!m_daemon.waitForStarted(timeoutMs))
         return fail(QStringLiteral("dbus-daemon does not start: ") + m_daemon.errorString());
     const QDeadlineTimer deadline(timeoutMs);

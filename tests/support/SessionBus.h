@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A session bus of the test's own: a dbus-daemon listening in a temporary folder, named
@@ -18,10 +19,15 @@ public:
 
     // Starts the daemon and waits until it names its address.
     bool start(int timeoutMs = 10000);
+    // The same, with the daemon running as another user (for a test run by root): the
+    // bus of a desktop user whom root works for.
+    bool startAs(uint uid, int timeoutMs = 10000);
     QString address() const { return m_address; }
     QString errorString() const { return m_error; }
 
 private:
+    // Runs the daemon after a command prefix: none, or one that runs it as another user.
+    bool startDaemon(QStringList command, int timeoutMs);
     bool fail(const QString &error);
 
     QTemporaryDir m_dir;
