@@ -9,7 +9,7 @@ set(NOVA_SANITIZER_OPTIONS
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
     "TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 function(nova_add_test name)
-    cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+    cmake_parse_arguments(T "X11" "TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     if(NOT T_LABELS)
         set(T_LABELS unit)
     endif()
@@ -18,11 +18,19 @@ function(nova_add_test name)
     endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test nova_testsupport ${T_LIBRARIES})
-    add_test(NAME ${name} COMMAND ${name})
+    # X11: the test runs as an X client on a virtual X server of its own, for what the
+    # offscreen platform cannot do (reading the screen back).
+    if(T_X11)
+        add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1280x800x24" $<TARGET_FILE:${name}>)
+        set(platform xcb)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set(platform offscreen)
+    endif()
     set_tests_properties(${name} PROPERTIES
         LABELS "${T_LABELS}"
         TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "NOVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QT_QPA_PLATFORM=offscreen;${NOVA_SANITIZER_OPTIONS}")
+        ENVIRONMENT "NOVA_BIN_DIR=${CMAKE_BINARY_DIR}/bin;QT_QPA_PLATFORM=${platform};${NOVA_SANITIZER_OPTIONS}")
     if("threaded" IN_LIST T_LABELS)
         add_dependencies(nova_threaded_tests ${name})
     endif()

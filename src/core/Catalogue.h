@@ -30,6 +30,12 @@ public:
         return std::nullopt;
     }
 
+    QVector<Entry> entries() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_entries;
+    }
+
 private:
     mutable std::mutex m_mutex;
     QVector<Entry> m_entries;

@@ -27,6 +27,7 @@ inline constexpr char pageLoader[] = "pageLoader";
 inline constexpr char pageDialog[] = "pageDialog";
 inline constexpr char waitingDialog[] = "waitingDialog";
 inline constexpr char languageSelector[] = "languageSelector"; // inside pLegal
+inline constexpr char aboutQt[] = "aboutQt"; // inside pLegal
 
 // Pages, found below the root or the page loader once loaded.
 inline constexpr char pLegal[] = "pLegal";
@@ -84,6 +85,7 @@ inline constexpr char minimizeButtonClickedSignal[] = "minimizeButtonClicked()";
 // Footer.
 inline constexpr char nHelpClicked[] = "nHelpClicked";
 inline constexpr char bScreenshot[] = "bScreenshot";
+inline constexpr char doScreenshotSignal[] = "doScreenshot(QString)";
 inline constexpr char setBackStatus[] = "setBackStatus";
 inline constexpr char setNextStatus[] = "setNextStatus";
 inline constexpr char update[] = "update";
@@ -107,6 +109,10 @@ inline constexpr char abandonDialogSignal[] = "abandonDialog(QString)";
 inline constexpr char openUrlLinkSignal[] = "openUrlLink(QString)";
 inline constexpr char launchNovaportSignal[] = "launchNovaport()";
 
+// Waiting overlay.
+inline constexpr char show[] = "show";
+inline constexpr char dismiss[] = "dismiss";
+
 // Page dialog.
 inline constexpr char visible[] = "visible";
 inline constexpr char dialogID[] = "dialogID";
@@ -115,6 +121,8 @@ inline constexpr char positivePressedSignal[] = "positivePressed()";
 
 // Pages.
 inline constexpr char setDefaultLang[] = "setDefaultLang"; // language selector
+inline constexpr char open[] = "open"; // language selector
+inline constexpr char expanded[] = "expanded"; // the Qt notice
 inline constexpr char clicksSteamVRTest[] = "clicksSteamVRTest"; // pCheck
 inline constexpr char clicksReadyPC[] = "clicksReadyPC"; // pCheck
 inline constexpr char setCheckResult[] = "setCheckResult"; // pCheck
@@ -151,13 +159,15 @@ inline const std::initializer_list<Contract> contracts = {
         { showDialogSignal, firstActiveSignal, skipInstallSignal, initPagesSignal, initDialogSignal, languageBISignal,
             prepareToQuitSignal, regOpenVRDriverSignal, hideWindowSlot } },
     { pageHeader, {}, { setVisibility }, { minimizeButtonClickedSignal } },
-    { pageFooter, { nHelpClicked, bScreenshot }, { setBackStatus, setNextStatus, update }, {} },
+    { pageFooter, { nHelpClicked, bScreenshot }, { setBackStatus, setNextStatus, update }, { doScreenshotSignal } },
     { pageLoader, { source, item }, { load, setFullWindow, showDialogImpl, closeDialog, quit },
         { jumpNextSignal, jumpBackSignal, loadedSignal, setBackStatusSignal, setNextStatusSignal, abandonDialogSignal,
             openUrlLinkSignal, launchNovaportSignal } },
+    { waitingDialog, {}, { show, dismiss }, {} },
     { pageDialog, { visible, dialogID }, {}, { negativePressedSignal, positivePressedSignal } },
     { pLegal, {}, {}, {} },
-    { languageSelector, {}, { setDefaultLang }, {} },
+    { languageSelector, { open }, { setDefaultLang }, {} },
+    { aboutQt, { expanded }, {}, {} },
     { pCheck, { clicksSteamVRTest, clicksReadyPC }, { setCheckResult }, {} },
     { pDotNet, {}, { decideNextText }, { installNetFxSignal, rebootSignal, closeSetupSignal } },
     { pDriver, {}, { openUrl }, {} },

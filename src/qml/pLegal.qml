@@ -101,6 +101,7 @@ WizardPage {
     }
 
     ContentAboutQT {
+        objectName: "aboutQt"
         anchors.bottom: parent.bottom
         width: parent.width
     }

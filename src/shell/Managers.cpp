@@ -7,6 +7,7 @@
 #include "checks/flow/CheckManager.h"
 #include "checks/flow/NetFxUtil.h"
 #include "companions/NovaportLauncher.h"
+#include "companions/ScreenShot.h"
 #include "companions/ShortCut.h"
 #include "core/ModeFlags.h"
 #include "core/QmlNames.h"
@@ -38,8 +39,8 @@ const QStringList WebSchemes = { QStringLiteral("http"), QStringLiteral("https")
 
 } // namespace
 
-Managers::Managers(
-    QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params, bool testMode)
+Managers::Managers(QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params,
+    bool testMode, QObject *language)
     : m_root(root)
 {
     biService = std::make_unique<BIService>(version);
@@ -59,6 +60,7 @@ Managers::Managers(
     netFxUtil = std::make_unique<CNetFxUtil>(root, pageManager.get(), programFolder);
     checkManager = std::make_unique<CheckManager>(
         root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
+    screenShot = std::make_unique<ScreenShot>(root, pageManager.get(), language, dialogManager.get());
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
     installManager = std::make_unique<InstallManager>(
         root, biService.get(), pathManager.get(), Mode::flags().productName, programFolder);
@@ -98,6 +100,7 @@ void Managers::connectAll(QQmlApplicationEngine &engine, ParamHandler &params)
     connect(dialog, positivePressedSignal, pages, "positivePressed()");
     connect(dialog, negativePressedSignal, dialogs, "negativePressed()");
     connect(dialog, positivePressedSignal, dialogs, "positivePressed()");
+    connect(find(m_root, pageFooter), doScreenshotSignal, screenShot.get(), "onDoScreenshot(QString)");
     connect(m_root, showDialogSignal, dialogs, "showDialog(QString)");
     connect(dialogs, &DialogManager::jumpNext, pages, &CPageManager::jumpNext);
     const auto queuedUnique = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);

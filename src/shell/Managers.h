@@ -20,6 +20,7 @@ class ParamHandler;
 class PathManager;
 class Predownloader;
 class ShortCut;
+class ScreenShot;
 class SigninManager;
 class QObject;
 class QQmlApplicationEngine;
@@ -32,9 +33,10 @@ class Managers {
 public:
     // root: the loaded QML window; version: the program's version text; programFolder:
     // the folder the program and its data files were installed in; testMode: the run
-    // takes the screenshot tour and asks no country service.
-    Managers(
-        QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params, bool testMode);
+    // takes the screenshot tour and asks no country service; language: the language
+    // object that the window knows as "langProp".
+    Managers(QObject *root, const QString &version, const QString &programFolder, const ParamHandler &params,
+        bool testMode, QObject *language);
     ~Managers();
     Managers(const Managers &) = delete;
     Managers &operator=(const Managers &) = delete;
@@ -53,6 +55,7 @@ public:
     std::unique_ptr<CPageManager> pageManager;
     std::unique_ptr<CNetFxUtil> netFxUtil;
     std::unique_ptr<CheckManager> checkManager;
+    std::unique_ptr<ScreenShot> screenShot;
     std::unique_ptr<CDialogAgent> dialogAgent;
     std::unique_ptr<InstallManager> installManager;
     std::unique_ptr<SigninManager> signinManager;

@@ -211,7 +211,7 @@ int main(int argc, char *argv[])
     qDebug("[main] Init other objects");
     const bool testMode = detectTestMode();
 
-    Managers managers(root, Version, programFolder, params, testMode);
+    Managers managers(root, Version, programFolder, params, testMode, &language);
     managers.installManager->setSteamLanguageSource([&language] { return language.steamLang(); });
 
     QObject *pageFooter = QmlNames::find(root, QmlNames::pageFooter);
@@ -221,6 +221,10 @@ int main(int argc, char *argv[])
     qDebug("[main] Connect signal-slots");
     managers.connectAll(engine, params);
     managers.pageManager->start();
+    // Test mode's unattended tour (scripts/screenshots): the footer's button, pressed at once.
+    if (testMode && pageFooter && QCoreApplication::arguments().contains(QStringLiteral("-SCREENSHOTS")))
+        QMetaObject::invokeMethod(pageFooter, "doScreenshot", Qt::QueuedConnection,
+            Q_ARG(QString, pageFooter->property("screenshotFolder").toString()));
 
     app.setQuitOnLastWindowClosed(false);
     qDebug("[main] Execute app");

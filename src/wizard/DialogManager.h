@@ -29,6 +29,7 @@ public:
 
     // The catalogue's entry, from any thread.
     std::optional<DialogEntry> dialogEntry(const QString &dialogID) const;
+    QVector<DialogEntry> dialogEntries() const { return m_catalogue.entries(); }
     // On the worker thread: shows the dialog (the big variant where the window has one),
     // blocks until the user answers and reports the answer through dialogReturn.
     void showAndReport(const QString &dialogID, bool big);

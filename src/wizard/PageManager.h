@@ -44,6 +44,7 @@ public:
     int showDialogInt(const PageDialogEntry &entry);
     // The catalogue's entry, from any thread.
     std::optional<PageDialogEntry> dialogEntry(const QString &messageId) const;
+    QVector<PageDialogEntry> dialogEntries() const { return m_dialogs.entries(); }
     // Ends every wait for a blocking dialog unanswered (-1), now and from now on; for
     // the end of the program, when no answer will come.
     void closeDialogs();

@@ -25,7 +25,8 @@ WizardFixture::WizardFixture(const ModeFlags &flags, bool closes, const QString 
 {
     Mode::set(flags); // over what the command line gave
     managers = std::make_unique<Managers>(harness.root(), QStringLiteral("NovaTundraInstall_1.0.121.0"),
-        programFolder.isEmpty() ? qEnvironmentVariable("NOVA_BIN_DIR") : programFolder, params, false);
+        programFolder.isEmpty() ? qEnvironmentVariable("NOVA_BIN_DIR") : programFolder, params, false,
+        &harness.language);
     managers->connectAll(harness.engine, params);
     // The start-up gate takes the machine's single-instance lock and starts the updater:
     // its own tests and the end-to-end runs cover it, and fixtures run side by side.
