@@ -11,6 +11,8 @@
 #include "core/ModeFlags.h"
 #include "core/QmlNames.h"
 #include "core/Wiring.h"
+#include "device/NOVAControl.h"
+#include "device/NovaDetect.h"
 #include "device/OEMProcess.h"
 #include "install/UpdaterLauncher.h"
 #include "install/flow/InstallManager.h"
@@ -60,6 +62,9 @@ Managers::Managers(
     checkManager = std::make_unique<CheckManager>(
         root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
+    // The headset pages are not in this page set: both wait for their slots to be called.
+    novaControl = std::make_unique<NOVAControl>(graphicsChecker.get());
+    novaDetect = std::make_unique<CNovaDetect>(root, graphicsChecker.get());
     installManager = std::make_unique<InstallManager>(
         root, biService.get(), pathManager.get(), Mode::flags().productName, programFolder);
     signinManager = std::make_unique<SigninManager>(root, netFxUtil.get(), biService.get(), Mode::isNoAccount());
