@@ -5,12 +5,14 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 
 // The one object that asks the graphics drivers: whether an NVIDIA driver or an AMD
 // adapter is there, whether the installed driver meets the minimum version of the
 // updater's "gpu_driver_ver.ini" (read on every query, so a file that arrives later
 // counts), whether the headset's display is attached, and switching it to direct mode.
-// Created at start-up and used from the user-interface thread.
+// Created at start-up and used from the user-interface thread, except isDisplayConnected,
+// which the headset detection also asks from its worker thread.
 class GraphicsChecker : public QObject {
     Q_OBJECT
 
@@ -53,8 +55,10 @@ private:
     bool IsDisplayConnectedAMD();
     int headsetModelOf(const QString &monitorId) const;
 
-    bool m_nvAvailable = false;
-    bool m_amdFound = false;
+    // Read by the headset detection's thread too (isDisplayConnected), while Init() may
+    // set them here.
+    std::atomic<bool> m_nvAvailable { false };
+    std::atomic<bool> m_amdFound { false };
     quint32 m_nvDriverVersion = 0;
     AmdVersion m_amdDriverVersion {};
     QStringList m_supportedList; // monitor id texts of the headset models 0, 1, 2

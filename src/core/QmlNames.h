@@ -40,6 +40,7 @@ inline constexpr char pKeltSignin[] = "pKeltSignin";
 // Pages of other page sets that the dialog manager and the dialog agent still serve.
 inline constexpr char pFinal01[] = "pFinal01";
 inline constexpr char pInit03[] = "pInit03";
+inline constexpr char pHead04[] = "pHead04";
 
 // Root properties.
 inline constexpr char primScWidth[] = "primScWidth";
@@ -147,6 +148,7 @@ inline constexpr char handleState[] = "handleState"; // pKeltSignin
 inline constexpr char signinKeltSignal[] = "signinKelt()"; // pKeltSignin
 inline constexpr char isDialogFIN004[] = "isDialogFIN004"; // pFinal01
 inline constexpr char askToAcceptPInit03Signal[] = "askToAcceptPInit03()"; // pInit03
+inline constexpr char setStatus[] = "setStatus"; // pHead04: (USB complete, display connected)
 
 // Everything above, object by object, for the contract test. Pages of other page sets
 // are left out: this window cannot load them.

@@ -58,7 +58,8 @@ QList<qint64> memoryBanks(const QString &root);
 // /sys/module/nvidia/version, else /proc/driver/nvidia/version.
 QString nvidiaDriverVersion(const QString &root);
 // The DRM cards in /sys/class/drm and the monitors with a readable EDID on their
-// connected connectors.
+// connected connectors; whether one is kept off the desktop comes from the card's
+// device node below root (/dev/dri/cardN), and is false without access to it.
 QList<DisplayAdapter> displayAdapters(const QString &root);
 
 } // namespace HardwareReader

@@ -12,6 +12,8 @@
 #include "core/ModeFlags.h"
 #include "core/QmlNames.h"
 #include "core/Wiring.h"
+#include "device/NOVAControl.h"
+#include "device/NovaDetect.h"
 #include "device/OEMProcess.h"
 #include "install/UpdaterLauncher.h"
 #include "install/flow/InstallManager.h"
@@ -62,6 +64,9 @@ Managers::Managers(QObject *root, const QString &version, const QString &program
         root, pageManager.get(), netFxUtil.get(), graphicsChecker.get(), biService.get(), programFolder);
     screenShot = std::make_unique<ScreenShot>(root, pageManager.get(), language, dialogManager.get());
     dialogAgent = std::make_unique<CDialogAgent>(root, pageManager.get());
+    // The headset pages are not in this page set: both wait for their slots to be called.
+    novaControl = std::make_unique<NOVAControl>(graphicsChecker.get());
+    novaDetect = std::make_unique<CNovaDetect>(root, graphicsChecker.get());
     installManager = std::make_unique<InstallManager>(
         root, biService.get(), pathManager.get(), Mode::flags().productName, programFolder);
     signinManager = std::make_unique<SigninManager>(root, netFxUtil.get(), biService.get(), Mode::isNoAccount());

@@ -1,4 +1,7 @@
+#include "LogCapture.h"
 #include "SandboxMachine.h"
+
+#include "platform/Devices.h"
 
 #include "platform/Hardware.h"
 #include "platform/HardwareParsers.h"
@@ -315,6 +318,24 @@ private slots:
         QVERIFY(adapters.at(1).monitors.isEmpty());
     }
 
+    // A card without a readable device node: nothing is in direct mode, and the log
+    // says why once per node, not at every look.
+    void noDrmAccessLoggedOnce()
+    {
+        FakeTree tree;
+        QDir().mkpath(tree.root() + QStringLiteral("/sys/class/drm/card0"));
+        tree.addConnector(QStringLiteral("card0-DP-1"), "connected", edid(0x68B0, 0xAA01));
+        LogCapture log;
+        for (int look = 0; look < 2; ++look) {
+            const QList<DisplayAdapter> adapters = HardwareReader::displayAdapters(tree.root());
+            QCOMPARE(adapters.value(0).monitors.size(), 1);
+            QVERIFY(!adapters.at(0).monitors.at(0).nonDesktop);
+        }
+        const QString line = QStringLiteral("[Hardware] No access to the DRM device ") + tree.root()
+            + QStringLiteral("/dev/dri/card0 (No such file or directory): no display is found in direct mode");
+        QCOMPARE(log.lines(), QStringList { line });
+    }
+
     void memoryFromTheBestSource()
     {
         FakeTree tree;
@@ -388,11 +409,33 @@ private slots:
         for (qint64 bank : banks)
             qInfo("memory: %lld bytes", bank);
         qInfo("NVIDIA driver: '%s'", qUtf8Printable(HardwareReader::nvidiaDriverVersion(QStringLiteral("/"))));
-        for (const DisplayAdapter &adapter : HardwareReader::displayAdapters(QStringLiteral("/"))) {
+        const QList<DisplayAdapter> adapters = HardwareReader::displayAdapters(QStringLiteral("/"));
+        qInfo("DRM cards: %d", int(adapters.size()));
+        for (const DisplayAdapter &adapter : adapters) {
             for (const Monitor &monitor : adapter.monitors)
                 qInfo("%s: %s%s", qUtf8Printable(adapter.name), qUtf8Printable(monitor.id),
                     monitor.nonDesktop ? " (non-desktop)" : "");
         }
+        const DeviceList<UsbHub> hubs = DeviceReader::usbHubs(QStringLiteral("/"));
+        qInfo("USB hubs: %d, listing error %d", int(hubs.items.size()), hubs.error);
+        for (const UsbHub &hub : hubs.items) {
+            const int ports = DeviceReader::hubPortCount(QStringLiteral("/"), hub.name);
+            QStringList attached;
+            for (int port = 1; port <= ports; ++port) {
+                UsbPortConnection connection;
+                int error = 0;
+                if (DeviceReader::hubPortConnection(QStringLiteral("/"), hub.name, port, &connection, &error)
+                    && connection.attached)
+                    attached.append(
+                        QString::number(port) + (connection.interfacesBound ? QString() : QStringLiteral("?")));
+            }
+            qInfo("hub %s: %s, %d ports, attached on %s", qUtf8Printable(hub.name), qUtf8Printable(hub.devicePath),
+                ports, qUtf8Printable(attached.join(QLatin1Char(','))));
+        }
+        const DeviceList<QString> hid = DeviceReader::hidInterfaces(QStringLiteral("/"));
+        qInfo("HID interfaces: %d, listing error %d", int(hid.items.size()), hid.error);
+        for (const QString &path : hid.items)
+            qInfo("HID %s", qUtf8Printable(path));
         QVERIFY(!banks.isEmpty());
     }
 };

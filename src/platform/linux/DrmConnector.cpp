@@ -1,85 +1,77 @@
 #include "DrmConnector.h"
 
 #include <QFile>
-#include <QVector>
+#include <QSet>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/ioctl.h>
+#include <mutex>
 #include <unistd.h>
+#include <xf86drm.h>
+#include <xf86drmMode.h>
 
 namespace platform {
 
 namespace {
 
-// The two mode-setting requests of the kernel's DRM interface (include/uapi/drm/
-// drm_mode.h) that read an object's properties. Declared here because Debian ships the
-// DRM headers only with libdrm's development package; the layout is kernel ABI.
-struct ObjectProperties {
-    quint64 propsPtr;
-    quint64 propValuesPtr;
-    quint32 countProps;
-    quint32 objId;
-    quint32 objType;
-};
-
-struct PropertyInfo {
-    quint64 valuesPtr;
-    quint64 enumBlobPtr;
-    quint32 propId;
-    quint32 flags;
-    char name[32];
-    quint32 countValues;
-    quint32 countEnumBlobs;
-};
-
-static_assert(sizeof(ObjectProperties) == 32 && sizeof(PropertyInfo) == 64, "DRM ioctl layout");
-
-constexpr unsigned long ObjGetProperties = _IOWR('d', 0xB9, ObjectProperties);
-constexpr unsigned long GetProperty = _IOWR('d', 0xAA, PropertyInfo);
-constexpr quint32 ObjectConnector = 0xc0c0c0c0;
-
-int request(int fd, unsigned long code, void *argument)
+void logNoAccessOnce(const QString &cardNode, int error)
 {
-    int result;
-    do {
-        result = ::ioctl(fd, code, argument);
-    } while (result == -1 && errno == EINTR);
-    return result;
+    static std::mutex mutex;
+    static QSet<QString> logged;
+    const std::lock_guard lock(mutex);
+    if (logged.contains(cardNode))
+        return;
+    logged.insert(cardNode);
+    qInfo("[Hardware] No access to the DRM device %s (%s): no display is found in direct mode",
+        qUtf8Printable(cardNode), std::strerror(error));
+}
+
+bool hasNonDesktop(int fd, quint32 connectorId)
+{
+    drmModeObjectProperties *properties = drmModeObjectGetProperties(fd, connectorId, DRM_MODE_OBJECT_CONNECTOR);
+    if (!properties)
+        return false;
+    bool nonDesktop = false;
+    for (quint32 i = 0; i < properties->count_props; ++i) {
+        drmModePropertyRes *property = drmModeGetProperty(fd, properties->props[i]);
+        const bool found = property && std::strcmp(property->name, "non-desktop") == 0;
+        drmModeFreeProperty(property);
+        if (found) {
+            nonDesktop = properties->prop_values[i] != 0;
+            break;
+        }
+    }
+    drmModeFreeObjectProperties(properties);
+    return nonDesktop;
 }
 
 } // namespace
 
-bool isNonDesktopConnector(const QString &cardNode, quint32 connectorId)
+QHash<QString, bool> nonDesktopConnectors(const QString &cardNode)
 {
     const int fd = ::open(QFile::encodeName(cardNode).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool nonDesktop = false;
-    ObjectProperties object {};
-    object.objId = connectorId;
-    object.objType = ObjectConnector;
-    if (request(fd, ObjGetProperties, &object) == 0 && object.countProps > 0) {
-        QVector<quint32> ids(int(object.countProps));
-        QVector<quint64> values(int(object.countProps));
-        object.propsPtr = quint64(quintptr(ids.data()));
-        object.propValuesPtr = quint64(quintptr(values.data()));
-        if (request(fd, ObjGetProperties, &object) == 0) {
-            const int count = qMin(int(object.countProps), ids.size());
-            for (int i = 0; i < count; ++i) {
-                PropertyInfo property {};
-                property.propId = ids.at(i);
-                if (request(fd, GetProperty, &property) == 0
-                    && std::strncmp(property.name, "non-desktop", sizeof(property.name)) == 0) {
-                    nonDesktop = values.at(i) != 0;
-                    break;
-                }
-            }
+    if (fd < 0) {
+        logNoAccessOnce(cardNode, errno);
+        return {};
+    }
+    QHash<QString, bool> connectors;
+    if (drmModeRes *resources = drmModeGetResources(fd)) {
+        for (int i = 0; i < resources->count_connectors; ++i) {
+            // The current state only: probing the outputs again is the compositor's job.
+            drmModeConnector *connector = drmModeGetConnectorCurrent(fd, resources->connectors[i]);
+            if (!connector)
+                continue;
+            const char *type = drmModeGetConnectorTypeName(connector->connector_type);
+            const QString name = QString::fromLatin1(type ? type : "Unknown") + QLatin1Char('-')
+                + QString::number(connector->connector_type_id);
+            connectors.insert(name, hasNonDesktop(fd, connector->connector_id));
+            drmModeFreeConnector(connector);
         }
+        drmModeFreeResources(resources);
     }
     ::close(fd);
-    return nonDesktop;
+    return connectors;
 }
 
 } // namespace platform

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 namespace platform {
 
-// The DRM connector property "non-desktop" of a connector of a card device node
-// ("/dev/dri/card0"): set for head-mounted displays, which the desktop leaves alone so
-// that a headset runtime can lease them. False when the node or the property cannot be
-// read.
-bool isNonDesktopConnector(const QString &cardNode, quint32 connectorId);
+// The connectors of a DRM card device node ("/dev/dri/card0") by the name sysfs gives
+// them after the card's ("HDMI-A-1"), each with its "non-desktop" property: set for
+// head-mounted displays, which the desktop leaves alone so that a headset runtime can
+// lease them. Empty when the node cannot be opened (no DRM device, or no access to it:
+// the node needs the video group), which is logged once per node.
+QHash<QString, bool> nonDesktopConnectors(const QString &cardNode);
 
 } // namespace platform

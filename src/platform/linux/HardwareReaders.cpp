@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <optional>
 
 namespace platform::HardwareReader {
 
@@ -114,8 +115,10 @@ QList<DisplayAdapter> displayAdapters(const QString &root)
             continue;
         DisplayAdapter adapter;
         adapter.name = cardName;
-        const QString node = root + QStringLiteral("/dev/dri/") + cardName;
-        for (const QString &connector : sortedEntries(drm, { cardName + QStringLiteral("-*") })) {
+        // Asked only once a monitor is found: a card without one needs no DRM access.
+        std::optional<QHash<QString, bool>> nonDesktop;
+        const QString prefix = cardName + QLatin1Char('-');
+        for (const QString &connector : sortedEntries(drm, { prefix + QLatin1Char('*') })) {
             const QString path = drm + connector;
             if (readTrimmed(path + QStringLiteral("/status")) != "connected")
                 continue;
@@ -123,8 +126,9 @@ QList<DisplayAdapter> displayAdapters(const QString &root)
             monitor.id = monitorIdFromEdid(readFile(path + QStringLiteral("/edid")));
             if (monitor.id.isEmpty())
                 continue;
-            monitor.nonDesktop
-                = isNonDesktopConnector(node, readTrimmed(path + QStringLiteral("/connector_id")).toUInt());
+            if (!nonDesktop)
+                nonDesktop = nonDesktopConnectors(root + QStringLiteral("/dev/dri/") + cardName);
+            monitor.nonDesktop = nonDesktop->value(connector.mid(prefix.size()));
             adapter.monitors.append(monitor);
         }
         adapters.append(adapter);
