@@ -34,7 +34,7 @@
     <message>
         <location line="+1"/>
         <source>You don&apos;t have necessary permissions to install software on this computer. Sign in as an administrator to continue with NOVA Tundra Setup.</source>
-        <translation>Vous ne disposez pas des autorisations nécessaires pour installer des logiciels sur cet ordinateur. Connectez-vous en tant qu&apos;administrateur pour poursuivre avec NOVA Tundra Setup.</translation>
+        <translation>Vous ne disposez pas des autorisations nécessaires pour installer des logiciels sur cet ordinateur. Connectez-vous en tant qu&apos;administrateur pour continuer à utiliser NOVA Tundra Setup.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -776,7 +776,7 @@
     <message>
         <location filename="../../qml/InstallInfo.qml" line="+27"/>
         <source>About %1 min left</source>
-        <translation>Environ %1 min restantes</translation>
+        <translation>Temps restant : environ %1 min</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -810,7 +810,7 @@
         <location line="+429"/>
         <location filename="../../install/InstallInfo.cpp" line="+21"/>
         <source>Installing %1</source>
-        <translation>Installation de %1</translation>
+        <translation>Installation en cours : %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -835,17 +835,17 @@
     <message>
         <location line="+16"/>
         <source>Installing %1 (%2/%3 MB)</source>
-        <translation>Installation de %1 (%2/%3 Mo)</translation>
+        <translation>Installation en cours : %1 (%2/%3 Mo)</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Installing %1%2</source>
-        <translation>Installation de %1%2</translation>
+        <translation>Installation en cours : %1%2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Installing %1%2 and %3</source>
-        <translation>Installation de %1%2 et de %3</translation>
+        <translation>Installation en cours : %1%2 et %3</translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1149,7 @@
     <message>
         <location line="+1"/>
         <source>Keep the space around you free of obstacles, people and pets.</source>
-        <translation>Veillez à ce que l&apos;espace autour de vous soit libre de tout obstacle, de toute personne et de tout animal.</translation>
+        <translation>Veillez à ce que l&apos;espace autour de vous soit libre d&apos;obstacles, de personnes et d&apos;animaux.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1179,7 +1179,7 @@
     <message>
         <location line="+1"/>
         <source>Rest for 10 to 15 minutes at least every 30 minutes.</source>
-        <translation>Reposez-vous 10 à 15 minutes au moins toutes les 30 minutes.</translation>
+        <translation>Toutes les 30 minutes au moins, reposez-vous 10 à 15 minutes.</translation>
     </message>
     <message>
         <location line="+1"/>
