@@ -776,7 +776,7 @@
     <message>
         <location filename="../../qml/InstallInfo.qml" line="+27"/>
         <source>About %1 min left</source>
-        <translation>Circa %1 min rimanenti</translation>
+        <translation>Tempo rimanente: circa %1 min</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -810,7 +810,7 @@
         <location line="+429"/>
         <location filename="../../install/InstallInfo.cpp" line="+21"/>
         <source>Installing %1</source>
-        <translation>Installazione di %1</translation>
+        <translation>Installazione in corso: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -835,17 +835,17 @@
     <message>
         <location line="+16"/>
         <source>Installing %1 (%2/%3 MB)</source>
-        <translation>Installazione di %1 (%2/%3 MB)</translation>
+        <translation>Installazione in corso: %1 (%2/%3 MB)</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Installing %1%2</source>
-        <translation>Installazione di %1%2</translation>
+        <translation>Installazione in corso: %1%2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Installing %1%2 and %3</source>
-        <translation>Installazione di %1%2 e %3</translation>
+        <translation>Installazione in corso: %1%2 e %3</translation>
     </message>
 </context>
 <context>
