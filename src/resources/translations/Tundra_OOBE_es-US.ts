@@ -151,7 +151,7 @@
     <message>
         <location line="+2"/>
         <source>Sign in to KELT | NOVA Account</source>
-        <translation>Iniciar sesión en KELT | NOVA Account</translation>
+        <translation>Inicia sesión en KELT | NOVA Account</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -362,7 +362,7 @@
     <message>
         <location line="+1"/>
         <source>SKIP ANYWAY</source>
-        <translation>OMITIR DE TODOS MODOS</translation>
+        <translation>OMITIR IGUALMENTE</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -467,7 +467,7 @@
     <message>
         <location line="+2"/>
         <source>Close Steam</source>
-        <translation>Cerrar Steam</translation>
+        <translation>Cierra Steam</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -776,7 +776,7 @@
     <message>
         <location filename="../../qml/InstallInfo.qml" line="+27"/>
         <source>About %1 min left</source>
-        <translation>Quedan unos %1 min</translation>
+        <translation>Tiempo restante: aprox. %1 min</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -794,7 +794,7 @@
     <message>
         <location line="+0"/>
         <source>Installing %1 Software</source>
-        <translation>Instalando el software %1</translation>
+        <translation>Instalando el software de %1</translation>
     </message>
     <message>
         <location line="+112"/>
@@ -825,7 +825,7 @@
     <message>
         <location line="+0"/>
         <source>%1 Software</source>
-        <translation>Software %1</translation>
+        <translation>Software de %1</translation>
     </message>
     <message>
         <location filename="../../install/InstallInfo.cpp" line="-5"/>
@@ -1012,7 +1012,7 @@
     <message>
         <location line="+29"/>
         <source>Install required software</source>
-        <translation>Instalar el software necesario</translation>
+        <translation>Instala el software necesario</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1232,7 +1232,7 @@
     <message>
         <location line="+30"/>
         <source>The download speed is very slow. Please check your network connection</source>
-        <translation>La velocidad de descarga es muy lenta. Comprueba tu conexión de red</translation>
+        <translation>La velocidad de descarga es muy lenta. Verifica tu conexión de red</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1252,7 +1252,7 @@
     <message>
         <location line="-6"/>
         <source>Sign in to KELT | NOVA Account</source>
-        <translation>Iniciar sesión en KELT | NOVA Account</translation>
+        <translation>Inicia sesión en KELT | NOVA Account</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1270,7 +1270,7 @@
     <message>
         <location line="+22"/>
         <source>%1 Setup installs the software your headset needs and checks that your computer is ready for it.</source>
-        <translation>%1 Setup instala el software que necesita tu visor y verifica que tu computadora esté lista para él.</translation>
+        <translation>%1 Setup instala el software que necesita tu visor y verifica si tu computadora está lista.</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -1301,7 +1301,7 @@
     <message>
         <location filename="../../qml/pSw01.qml" line="+7"/>
         <source>Install the NOVA software</source>
-        <translation>Instalar el software de NOVA</translation>
+        <translation>Instala el software de NOVA</translation>
     </message>
     <message>
         <location line="+5"/>
