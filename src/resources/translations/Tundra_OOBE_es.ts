@@ -6,7 +6,7 @@
     <message>
         <location filename="../../qml/AnimDialog.qml" line="+8"/>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera…</translation>
     </message>
 </context>
 <context>
@@ -14,284 +14,284 @@
     <message>
         <location filename="../../wizard/PageDialogCatalogue.cpp" line="+14"/>
         <source>QUIT SETUP</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>QUIT SETUP&lt;span id=&quot;downloader-00&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR&lt;span id=&quot;downloader-00&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TRY AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>REINTENTAR</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sign in as an administrator</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia sesión como administrador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You don&apos;t have necessary permissions to install software on this computer. Sign in as an administrator to continue with NOVA Tundra Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tienes los permisos necesarios para instalar software en este ordenador. Inicia sesión como administrador para continuar con NOVA Tundra Setup.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unsupported region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región no admitida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This version of NOVA Tundra Setup is not supported in your region. Please download your region&apos;s version at </source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de NOVA Tundra Setup no se admite en tu región. Descarga la versión para tu región en </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Compatibility mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de compatibilidad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NOVA Tundra Setup can&apos;t run under compatibility mode, so we&apos;ve disabled compatibility mode for it. Close and relaunch NOVA Tundra Setup to continue.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVA Tundra Setup no puede ejecutarse en modo de compatibilidad, así que hemos desactivado este modo para el programa. Cierra NOVA Tundra Setup y vuelve a abrirlo para continuar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cancelar la instalación?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>.Net framework is still installing. After installation, you could need to &lt;br&gt;restart PC and re-launch NOVA Tundra Setup manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>.NET Framework aún se está instalando. Después de la instalación, es posible que tengas que &lt;br&gt;reiniciar el PC y volver a abrir NOVA Tundra Setup manualmente.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Terms and conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Términos y condiciones</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To continue setup, accept the terms and conditions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para continuar con la instalación, acepta los términos y condiciones.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+14"/>
         <location filename="../../wizard/PageList.cpp" line="+27"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>Download driver?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descargar el controlador?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NOVA Tundra Setup will close. After updating your graphics card driver, reopen it from the desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVA Tundra Setup se cerrará. Después de actualizar el controlador de la tarjeta gráfica, vuelve a abrirlo desde el escritorio.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CANCEL&lt;span id=&quot;driver-00&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR&lt;span id=&quot;driver-00&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DOWNLOAD&lt;span id=&quot;driver-01&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DESCARGAR&lt;span id=&quot;driver-01&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel installation?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cancelar la instalación?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NOVA Tundra Setup will quit if you choose to cancel software installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVA Tundra Setup se cerrará si decides cancelar la instalación del software.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CANCEL SETUP</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ATRÁS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Algo ha salido mal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please try to sign in to KELT | NOVA Account again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a intentar iniciar sesión en KELT | NOVA Account.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The specified path is not available or do not have enough space.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta especificada no está disponible o no tiene suficiente espacio.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sign in to KELT | NOVA Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia sesión en KELT | NOVA Account</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To download and install the NOVA software suite, sign in to KELT | NOVA Account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para descargar e instalar el paquete de software de NOVA, inicia sesión en KELT | NOVA Account.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>SIGN IN</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR SESIÓN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Couldn&apos;t connect to NOVA server</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido conectar con el servidor de NOVA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong while trying to connect with the NOVA server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al intentar conectar con el servidor de NOVA.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QUIT SETUP&lt;span id=&quot;downloader-24&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR&lt;span id=&quot;downloader-24&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TRY AGAIN&lt;span id=&quot;downloader-25&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>REINTENTAR&lt;span id=&quot;downloader-25&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Couldn&apos;t download SteamVR&lt;span id=&quot;downloader-16&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido descargar SteamVR&lt;span id=&quot;downloader-16&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong while downloading SteamVR. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al descargar SteamVR. Vuelve a intentarlo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QUIT SETUP&lt;span id=&quot;downloader-17&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR&lt;span id=&quot;downloader-17&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TRY AGAIN&lt;span id=&quot;downloader-18&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>REINTENTAR&lt;span id=&quot;downloader-18&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close SteamVR to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra SteamVR para continuar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NOVA Tundra Setup installs the latest version of SteamVR. To continue software installation, close SteamVR.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVA Tundra Setup instala la versión más reciente de SteamVR. Para continuar con la instalación del software, cierra SteamVR.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Reopen NOVA Tundra Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a abrir NOVA Tundra Setup</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong while trying to stop SteamVR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al intentar detener SteamVR.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Just a sec...</source>
-        <translation type="unfinished"></translation>
+        <translation>Un momento…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo un momento: la descarga del software de NOVA está terminando. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación de escritorio de NOVA aún se está descargando. Espera, por favor. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CONTINUE</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTINUAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit NOVA Tundra Setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de NOVA Tundra Setup?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installation is not complete. You may run NOVA Tundra Setup to complete the installation later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación no se ha completado. Puedes ejecutar NOVA Tundra Setup más tarde para completarla.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>QUIT SETUP&lt;span id=&quot;common-01&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR&lt;span id=&quot;common-01&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BACK&lt;span id=&quot;common-02&quot;&gt;&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ATRÁS&lt;span id=&quot;common-02&quot;&gt;&lt;/span&gt;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Quit NOVAPORT Setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de NOVAPORT Setup?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installation is not complete. You may run NOVAPORT Setup to complete the installation later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación no se ha completado. Puedes ejecutar NOVAPORT Setup más tarde para completarla.</translation>
     </message>
     <message>
         <location filename="../../wizard/PageList.cpp" line="-11"/>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>SIGUIENTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INSTALL</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALAR</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>I UNDERSTAND</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTENDIDO</translation>
     </message>
 </context>
 <context>
@@ -299,12 +299,12 @@
     <message>
         <location filename="../../qml/ContentAboutQT.qml" line="+15"/>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Qt</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa utiliza las bibliotecas Qt, versión 5.15, bajo la GNU Lesser General Public License versión 3. Consulta &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; para obtener la licencia y el código fuente.</translation>
     </message>
 </context>
 <context>
@@ -312,412 +312,412 @@
     <message>
         <location filename="../../wizard/DialogCatalogue.cpp" line="+15"/>
         <source>QUIT SETUP</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TRY AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>REINTENTAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ATRÁS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ACEPTAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CONTINUE</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTINUAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RETRY</source>
-        <translation type="unfinished"></translation>
+        <translation>REINTENTAR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installation failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la instalación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Are you sure you want to skip?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres omitir este paso?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SKIP ANYWAY</source>
-        <translation type="unfinished"></translation>
+        <translation>OMITIR IGUALMENTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CONTINUE ANYWAY</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTINUAR IGUALMENTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>QUIT</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit %1 Setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de %1 Setup?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Couldn&apos;t install Steam</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido instalar Steam</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya se está ejecutando</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Another instance of %1 Setup is already running. Would you like to close this one or force to resume?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se está ejecutando otra instancia de %1 Setup. ¿Quieres cerrar esta o forzar la reanudación?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>FORCE TO RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>FORZAR REANUDACIÓN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Updating NOVA desktop app...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando la aplicación de escritorio de NOVA…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is being updated. Please wait until the update has been installed before running %1 Setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación de escritorio de NOVA se está actualizando. Espera a que se instale la actualización antes de ejecutar %1 Setup.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Unsupported region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región no admitida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This version of %1 Setup is not supported in your region. Please download your region&apos;s version at </source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión de %1 Setup no se admite en tu región. Descarga la versión para tu región en </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Installation is not complete. You may run %1 Setup to complete the installation later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación no se ha completado. Puedes ejecutar %1 Setup más tarde para completarla.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Software installation is in progress. Closing %1 Setup will also stop ongoing installation process. You&apos;ll need to run %1 Setup again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación del software está en curso. Si cierras %1 Setup, también se detendrá el proceso de instalación en curso. Tendrás que volver a ejecutar %1 Setup.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Invalid installation folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de instalación no válida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please avoid special non-English characters as installation path. It may cause content compatibility issues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Evita usar caracteres especiales o que no sean del inglés en la ruta de instalación. Pueden causar problemas de compatibilidad con el contenido.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn&apos;t install NOVA software</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido instalar el software de NOVA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make sure that you have sufficient permissions to install on the selected folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrate de que tienes permisos suficientes para instalar en la carpeta seleccionada.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Couldn&apos;t download NOVA software</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido descargar el software de NOVA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong while downloading NOVA software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al descargar el software de NOVA.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close Steam</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra Steam</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Confirm that you&apos;ve closed the Steam client, and then click &quot;Continue&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirma que has cerrado el cliente de Steam y, a continuación, haz clic en «Continuar».</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Something went wrong while trying to open Steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al intentar abrir Steam.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Something went wrong while installing Steam.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al instalar Steam.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CLOSE SETUP</source>
-        <translation type="unfinished"></translation>
+        <translation>CERRAR</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please close your SteamVR and press &quot;Continue&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra SteamVR y haz clic en «Continuar».</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Couldn&apos;t download SteamVR</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido descargar SteamVR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong while downloading SteamVR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al descargar SteamVR.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Openvr driver register fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al registrar el controlador de OpenVR.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zeph runtime register fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al registrar el entorno de ejecución de Zeph.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Both openvr driver and zeph runtime register fail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al registrar el controlador de OpenVR y el entorno de ejecución de Zeph.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Restart required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario reiniciar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer needs to be restarted to finish the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario reiniciar el ordenador para finalizar la instalación.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RESTART LATER</source>
-        <translation type="unfinished"></translation>
+        <translation>REINICIAR MÁS TARDE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>RESTART NOW</source>
-        <translation type="unfinished"></translation>
+        <translation>REINICIAR AHORA</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>An error occurred during installation, please try again. If the error persists, go to %1FAQ%2 to check for possible solutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error durante la instalación. Vuelve a intentarlo. Si el error persiste, consulta las %1preguntas frecuentes%2 para ver posibles soluciones.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Another installation is in progress. Wait a few minutes and try again. If the problem persists, go to %1FAQ%2 to check for possible solutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay otra instalación en curso. Espera unos minutos y vuelve a intentarlo. Si el problema persiste, consulta las %1preguntas frecuentes%2 para ver posibles soluciones.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>An error occurred during installation. Go to %1FAQ%2 to check for possible solutions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error durante la instalación. Consulta las %1preguntas frecuentes%2 para ver posibles soluciones.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Terms and conditions</source>
-        <translation type="unfinished"></translation>
+        <translation>Términos y condiciones</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To continue, accept the KELT EULA, terms of use, and privacy policy by selecting the check box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para continuar, acepta el CLUF, las condiciones de uso y la política de privacidad de KELT marcando la casilla.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Computer update recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Se recomienda actualizar el ordenador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer may not work well with NOVA. For the best experience, update your system before installing NOVA.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es posible que tu ordenador no funcione bien con NOVA. Para disfrutar de la mejor experiencia, actualiza el sistema antes de instalar NOVA.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cancelar la instalación?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>.NET framework is still installing. After the installation, restart your computer and relaunch %1 Setup manually.</source>
-        <translation type="unfinished"></translation>
+        <translation>.NET Framework aún se está instalando. Después de la instalación, reinicia el ordenador y vuelve a abrir %1 Setup manualmente.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Driver update required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario actualizar el controlador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer may not work well with NOVA. Update your graphics card driver before installing NOVA.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es posible que tu ordenador no funcione bien con NOVA. Actualiza el controlador de la tarjeta gráfica antes de instalar NOVA.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Exit setup and update driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del instalador y actualizar el controlador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Setup will now close and open your web browser to the driver update page. After updating the driver, run %1 Setup again by double-clicking its shortcut on the computer desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Setup se cerrará y abrirá la página de actualización del controlador en el navegador web. Después de actualizar el controlador, vuelve a ejecutar %1 Setup haciendo doble clic en su acceso directo del escritorio.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The USB / %1 connection is not yet detected. You can return to this screen later to confirm the connection status.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha detectado la conexión USB / %1. Puedes volver a esta pantalla más tarde para confirmar el estado de la conexión.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The headset has a dual front cameras that lets you see through or interact with the actual environment outside of VR. For the best experience, you need to connect using USB 3.0 port or higher.</source>
-        <translation type="unfinished"></translation>
+        <translation>El visor tiene dos cámaras frontales que te permiten ver el entorno real e interactuar con él fuera de la realidad virtual. Para disfrutar de la mejor experiencia, debes conectarlo a un puerto USB 3.0 o superior.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>To troubleshoot USB connection issues, try the following:&lt;ul&gt;&lt;li&gt;Open Windows Device Manager and check that no USB devices are still installing. USB driver installation may take about 5-10 minutes.&lt;/li&gt;&lt;li&gt;Unplug the headset&apos;s USB cable from the computer, wait a few seconds, and plug it in again.&lt;/li&gt;&lt;li&gt;Connect the USB cable to another USB 3.0 port, preferably one on the back of the computer.&lt;/li&gt;&lt;li&gt;If you use a USB hub or an extension cable, connect the headset directly to the computer.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Para solucionar problemas con la conexión USB, prueba lo siguiente:&lt;ul&gt;&lt;li&gt;Abre el Administrador de dispositivos de Windows y comprueba que no quede ningún dispositivo USB instalándose. La instalación de los controladores USB puede tardar entre 5 y 10 minutos.&lt;/li&gt;&lt;li&gt;Desconecta el cable USB del visor del ordenador, espera unos segundos y vuelve a conectarlo.&lt;/li&gt;&lt;li&gt;Conecta el cable USB a otro puerto USB 3.0, preferiblemente a uno de la parte trasera del ordenador.&lt;/li&gt;&lt;li&gt;Si utilizas un concentrador USB o un alargador, conecta el visor directamente al ordenador.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>HMD is not ready and will not work appropriately later.</source>
-        <translation type="unfinished"></translation>
+        <translation>El visor no está listo y no funcionará correctamente más adelante.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Oops...</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Vaya!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Something went wrong when downloading required component.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error al descargar un componente necesario.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>One or both controllers are not yet detected. You will need the controllers to complete the setup. You can pair the controllers using the NOVA Console if you choose to skip the step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno o ambos mandos aún no se han detectado. Necesitarás los mandos para completar la configuración. Si decides omitir este paso, podrás emparejar los mandos desde NOVA Console.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Left controller is paired.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mando izquierdo está emparejado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Now let&apos;s pair your right controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora vamos a emparejar el mando derecho.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Right controller paired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mando derecho emparejado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your right controller is paired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu mando derecho está emparejado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Launching roomsetup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando la configuración de la sala…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Waiting for HMD ready...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que el visor esté listo…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Could not find the headset</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el visor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please make sure the headset is connected and powered on and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asegúrate de que el visor está conectado y encendido, y vuelve a intentarlo.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres salir?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NOVA won&apos;t work until the room setup is completed. Are you sure you want to quit? You can still resume the room settings in NOVA Console after leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVA no funcionará hasta que se complete la configuración de la sala. ¿Seguro que quieres salir? Podrás reanudar la configuración de la sala en NOVA Console más adelante.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Couldn&apos;t launch room setup</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la configuración de la sala</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Room setup could not be launched because steamVR is not installed completely. After installing steamVR, you can still resume the room settings in NOVA Console.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido iniciar la configuración de la sala porque SteamVR no está instalado por completo. Después de instalar SteamVR, podrás reanudar la configuración de la sala en NOVA Console.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Quit %1 Hardware Setup Guide?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de %1 Hardware Setup Guide?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You may run %1 Hardware Setup Guide to set up the hardware later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes ejecutar %1 Hardware Setup Guide más tarde para configurar el hardware.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit NOVAPORT Setup?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Salir de NOVAPORT Setup?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installation is not complete. You may run NOVAPORT Setup to complete the installation later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación no se ha completado. Puedes ejecutar NOVAPORT Setup más tarde para completarla.</translation>
     </message>
 </context>
 <context>
@@ -725,22 +725,22 @@
     <message>
         <location filename="../base/Footer.qml" line="+85"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Take screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer capturas de pantalla</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ATRÁS</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>SIGUIENTE</translation>
     </message>
 </context>
 <context>
@@ -748,27 +748,27 @@
     <message>
         <location filename="../base/Header.qml" line="+35"/>
         <source>Install software</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación de software</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Get ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Check your PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobación del PC</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -776,12 +776,12 @@
     <message>
         <location filename="../../qml/InstallInfo.qml" line="+27"/>
         <source>About %1 min left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante: aprox. %1 min</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Installation will finish in a few minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación terminará en unos minutos</translation>
     </message>
 </context>
 <context>
@@ -789,63 +789,63 @@
     <message>
         <location filename="../../install/flow/InstallManager.cpp" line="+277"/>
         <source>Installing NOVAPORT Desktop App</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando NOVAPORT Desktop App</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Installing %1 Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando el software de %1</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>Uninstalling NOVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Desinstalando NOVA</translation>
     </message>
     <message>
         <location line="+187"/>
         <source>%1 Setup Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Setup Guide</translation>
     </message>
     <message>
         <location line="+429"/>
         <location filename="../../install/InstallInfo.cpp" line="+21"/>
         <source>Installing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando %1</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalizado</translation>
     </message>
     <message>
         <location line="+175"/>
         <source>NOVAPORT Desktop App</source>
-        <translation type="unfinished"></translation>
+        <translation>NOVAPORT Desktop App</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software de %1</translation>
     </message>
     <message>
         <location filename="../../install/InstallInfo.cpp" line="-5"/>
         <source>%1 MB/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB/s</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Installing %1 (%2/%3 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando %1 (%2/%3 MB)</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Installing %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando %1%2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Installing %1%2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando %1%2 y %3</translation>
     </message>
 </context>
 <context>
@@ -853,7 +853,7 @@
     <message>
         <location filename="../../qml/LanguageSelector.qml" line="+49"/>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma: %1</translation>
     </message>
 </context>
 <context>
@@ -869,7 +869,7 @@
     <message>
         <location filename="../../qml/Progress.qml" line="+72"/>
         <source>Installation progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la instalación</translation>
     </message>
 </context>
 <context>
@@ -877,7 +877,7 @@
     <message>
         <location filename="../../qml/ReplayBtn.qml" line="+4"/>
         <source>Replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a reproducir</translation>
     </message>
 </context>
 <context>
@@ -885,7 +885,7 @@
     <message>
         <location filename="../../qml/SigninButton.qml" line="+6"/>
         <source>SIGN IN</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR SESIÓN</translation>
     </message>
 </context>
 <context>
@@ -893,12 +893,12 @@
     <message>
         <location filename="../../qml/main.qml" line="+128"/>
         <source>%1 Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Setup</translation>
     </message>
     <message>
         <location line="+217"/>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
@@ -906,72 +906,72 @@
     <message>
         <location filename="../../qml/pCheck.qml" line="+30"/>
         <source>Your PC might not be NOVA ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Es posible que tu PC no esté preparado para NOVA</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Some parts of your computer don&apos;t meet what NOVA needs. You can go on, but NOVA may not run well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos componentes de tu ordenador no cumplen los requisitos de NOVA. Puedes continuar, pero es posible que NOVA no funcione bien.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Graphics card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta gráfica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your graphics card may not work well with NOVA.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es posible que tu tarjeta gráfica no funcione bien con NOVA.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Processor</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your processor doesn&apos;t match our list of compatible processors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu procesador no figura en nuestra lista de procesadores compatibles.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>We recommended at least %1 GB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendamos al menos %1 GB.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Operating system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema operativo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Windows 7 SP1, Windows 8.1 or above (64-bit) is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se requiere Windows 7 SP1, Windows 8.1 o posterior (64 bits).</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>We recommended at USB 3.0 or higher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendamos USB 3.0 o superior.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>See NOVA-ready PCs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver PC compatibles con NOVA</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Test your PC with SteamVR</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar tu PC con SteamVR</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>QUIT SETUP</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
 </context>
 <context>
@@ -979,12 +979,12 @@
     <message>
         <location filename="../../qml/pComplete.qml" line="+14"/>
         <source>Install completed! Thanks for your waiting.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Instalación completada! Gracias por tu paciencia.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The %1 software is ready. Press OK to close setup.</source>
-        <translation type="unfinished"></translation>
+        <translation>El software de %1 está listo. Haz clic en Aceptar para cerrar el instalador.</translation>
     </message>
 </context>
 <context>
@@ -992,57 +992,57 @@
     <message>
         <location filename="../../qml/pDotNet.qml" line="+18"/>
         <source>INSTALL REQUIRED SOFTWARE AGAIN</source>
-        <translation type="unfinished"></translation>
+        <translation>REINSTALAR EL SOFTWARE NECESARIO</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RESTART COMPUTER</source>
-        <translation type="unfinished"></translation>
+        <translation>REINICIAR EL ORDENADOR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>SIGUIENTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INSTALL</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALAR</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Install required software</source>
-        <translation type="unfinished"></translation>
+        <translation>Instala el software necesario</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>NOVA software needs Microsoft .NET Framework 4.6 or later. Setup downloads and installs it for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>El software de NOVA necesita Microsoft .NET Framework 4.6 o posterior. El instalador lo descarga y lo instala por ti.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Installing .NET Framework. This can take a few minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalando .NET Framework. Esto puede tardar unos minutos.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The installation did not finish. Try again to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación no ha finalizado. Vuelve a intentarlo para continuar.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Restart your computer to finish the installation, then open setup again from its desktop shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicia el ordenador para finalizar la instalación y, después, vuelve a abrir el instalador desde su acceso directo del escritorio.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>.NET Framework is installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>.NET Framework está instalado.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>QUIT SETUP</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIR</translation>
     </message>
 </context>
 <context>
@@ -1050,22 +1050,22 @@
     <message>
         <location filename="../../qml/pDriver.qml" line="+25"/>
         <source>Update your graphics card driver</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiza el controlador de la tarjeta gráfica</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Your graphics card driver is out of date. For the best experience with NOVA, update it to version %1 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador de tu tarjeta gráfica está obsoleto. Para disfrutar de la mejor experiencia con NOVA, actualízalo a la versión %1 o posterior.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Setup closes while you update. Afterwards, open it again with the %1 shortcut on your desktop.</source>
-        <translation type="unfinished"></translation>
+        <translation>El instalador se cierra mientras actualizas. Después, vuelve a abrirlo con el acceso directo %1 del escritorio.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>UPDATE DRIVER</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTUALIZAR CONTROLADOR</translation>
     </message>
 </context>
 <context>
@@ -1076,62 +1076,62 @@
         <location line="+7"/>
         <location line="+13"/>
         <source>INSTALL</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALAR</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Choose where to install</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige dónde instalar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>NOVA software will be installed in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El software de NOVA se instalará en esta carpeta.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Steam and SteamVR will be installed in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam y SteamVR se instalarán en esta carpeta.</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Install folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de instalación: %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>CHANGE</source>
-        <translation type="unfinished"></translation>
+        <translation>CAMBIAR</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Space required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio necesario: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>There isn&apos;t enough free space on this drive. Choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre en esta unidad. Elige otra carpeta.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The software is already installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El software ya está instalado en este ordenador.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>SKIP INSTALLATION</source>
-        <translation type="unfinished"></translation>
+        <translation>OMITIR INSTALACIÓN</translation>
     </message>
 </context>
 <context>
@@ -1139,77 +1139,77 @@
     <message>
         <location filename="../../qml/pHealth.qml" line="+15"/>
         <source>I UNDERSTAND</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTENDIDO</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Clear your play area</source>
-        <translation type="unfinished"></translation>
+        <translation>Despeja tu zona de juego</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keep the space around you free of obstacles, people and pets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantén el espacio a tu alrededor libre de obstáculos, personas y mascotas.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mind the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuidado con el cable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Watch where the headset cable runs so that you don&apos;t trip over it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fíjate por dónde pasa el cable del visor para no tropezar con él.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wear it right</source>
-        <translation type="unfinished"></translation>
+        <translation>Póntelo bien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Adjust the head strap until the headset sits firmly and comfortably.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta la correa para la cabeza hasta que el visor quede firme y cómodo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Take regular breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Descansa con regularidad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rest for 10 to 15 minutes at least every 30 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descansa entre 10 y 15 minutos al menos cada 30 minutos.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Supervise children</source>
-        <translation type="unfinished"></translation>
+        <translation>Supervisa a los niños</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Children should use the headset only with an adult nearby.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los niños solo deben usar el visor con un adulto cerca.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Listen to your body</source>
-        <translation type="unfinished"></translation>
+        <translation>Escucha a tu cuerpo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop at once if you feel dizzy, sick or uncomfortable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detente de inmediato si sientes mareo, náuseas o malestar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Health and safety</source>
-        <translation type="unfinished"></translation>
+        <translation>Salud y seguridad</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Read these warnings before you use your headset. They help you enjoy VR safely.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee estas advertencias antes de usar el visor. Te ayudarán a disfrutar de la realidad virtual de forma segura.</translation>
     </message>
 </context>
 <context>
@@ -1217,27 +1217,27 @@
     <message>
         <location filename="../../qml/pInstall.qml" line="+12"/>
         <source>Preparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Sign in or sign up for a Steam account</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia sesión en Steam o crea una cuenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Steam has opened its sign-in window. Sign in, or create a free account, to go on with the installation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam ha abierto su ventana de inicio de sesión. Inicia sesión o crea una cuenta gratuita para continuar con la instalación.</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>The download speed is very slow. Please check your network connection</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad de descarga es muy lenta. Comprueba tu conexión de red</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Installation completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalación completada</translation>
     </message>
 </context>
 <context>
@@ -1247,17 +1247,17 @@
         <location line="+13"/>
         <location line="+18"/>
         <source>SIGN IN</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR SESIÓN</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Sign in to KELT | NOVA Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia sesión en KELT | NOVA Account</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>To download and install the NOVA software suite, sign in to KELT | NOVA Account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para descargar e instalar el paquete de software de NOVA, inicia sesión en KELT | NOVA Account.</translation>
     </message>
 </context>
 <context>
@@ -1265,22 +1265,22 @@
     <message>
         <location filename="../../qml/pLegal.qml" line="+38"/>
         <source>Welcome to NOVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Te damos la bienvenida a NOVA</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 Setup installs the software your headset needs and checks that your computer is ready for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Setup instala el software que necesita tu visor y comprueba si tu ordenador está preparado.</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>I have read and accept the KELT &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;terms of use&lt;/a&gt; and &lt;a href=&quot;%3&quot;&gt;privacy policy&lt;/a&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>He leído y acepto el &lt;a href=&quot;%1&quot;&gt;CLUF&lt;/a&gt;, las &lt;a href=&quot;%2&quot;&gt;condiciones de uso&lt;/a&gt; y la &lt;a href=&quot;%3&quot;&gt;política de privacidad&lt;/a&gt; de KELT.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>GET STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>EMPEZAR</translation>
     </message>
 </context>
 <context>
@@ -1288,12 +1288,12 @@
     <message>
         <location filename="../../qml/pSignin.qml" line="+7"/>
         <source>Sign in or sign up for a Steam account</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia sesión en Steam o crea una cuenta</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Steam opens its sign-in window during the installation. Sign in, or create a free account, so that SteamVR can finish installing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steam abre su ventana de inicio de sesión durante la instalación. Inicia sesión o crea una cuenta gratuita para que SteamVR pueda terminar de instalarse.</translation>
     </message>
 </context>
 <context>
@@ -1301,12 +1301,12 @@
     <message>
         <location filename="../../qml/pSw01.qml" line="+7"/>
         <source>Install the NOVA software</source>
-        <translation type="unfinished"></translation>
+        <translation>Instala el software de NOVA</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Setup downloads and installs the NOVA software suite and SteamVR. Depending on your connection, this can take a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>El instalador descarga e instala el paquete de software de NOVA y SteamVR. Según tu conexión, esto puede tardar un rato.</translation>
     </message>
 </context>
 </TS>
