@@ -304,7 +304,7 @@
     <message>
         <location line="+29"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
-        <translation>Tento program používá knihovny Qt verze 5.15 v rámci licence GNU Lesser General Public License verze 3. Licenci a zdrojový kód najdete na &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt;.</translation>
+        <translation>Tento program používá knihovny Qt verze 5.15 za podmínek licence GNU Lesser General Public License verze 3. Licenci a zdrojový kód najdete na &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt;.</translation>
     </message>
 </context>
 <context>
@@ -612,7 +612,7 @@
     <message>
         <location line="+5"/>
         <source>The headset has a dual front cameras that lets you see through or interact with the actual environment outside of VR. For the best experience, you need to connect using USB 3.0 port or higher.</source>
-        <translation>Headset má dvojici předních kamer, díky kterým můžete vidět skutečné okolí mimo VR a pracovat s ním. Pro nejlepší zážitek jej připojte k portu USB 3.0 nebo novějšímu.</translation>
+        <translation>Headset má dvojici předních kamer, díky kterým můžete vidět skutečné okolí mimo VR a interagovat s ním. Pro nejlepší zážitek jej připojte k portu USB 3.0 nebo novějšímu.</translation>
     </message>
     <message>
         <location line="+5"/>
