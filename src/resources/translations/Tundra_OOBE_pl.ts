@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Jeszcze chwila – trwa kończenie pobierania oprogramowania NOVA. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>Jeszcze chwila – pobieranie oprogramowania NOVA dobiega końca. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -532,7 +532,7 @@
     <message>
         <location line="+1"/>
         <source>RESTART LATER</source>
-        <translation>URUCHOM PONOWNIE PÓŹNIEJ</translation>
+        <translation>PÓŹNIEJ</translation>
     </message>
     <message>
         <location line="+0"/>
