@@ -211,7 +211,7 @@
     <message>
         <location line="+1"/>
         <source>NOVA Tundra Setup installs the latest version of SteamVR. To continue software installation, close SteamVR.</source>
-        <translation>Программа установки NOVA Tundra устанавливает последнюю версию SteamVR. Чтобы продолжить установку программ, закройте SteamVR.</translation>
+        <translation>Программа установки NOVA Tundra устанавливает последнюю версию SteamVR. Чтобы продолжить установку программного обеспечения, закройте SteamVR.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Еще немного — скачивание программ NOVA почти завершено. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>Еще немного — скачивание программного обеспечения NOVA почти завершено. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -402,7 +402,7 @@
     <message>
         <location line="+2"/>
         <source>FORCE TO RESUME</source>
-        <translation>ПРОДОЛЖИТЬ ПРИНУДИТЕЛЬНО</translation>
+        <translation>ПРОДОЛЖИТЬ</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -532,7 +532,7 @@
     <message>
         <location line="+1"/>
         <source>RESTART LATER</source>
-        <translation>ПЕРЕЗАГРУЗИТЬ ПОЗЖЕ</translation>
+        <translation>ПОЗЖЕ</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -911,7 +911,7 @@
     <message>
         <location line="+15"/>
         <source>Some parts of your computer don&apos;t meet what NOVA needs. You can go on, but NOVA may not run well.</source>
-        <translation>Некоторые компоненты вашего компьютера не соответствуют требованиям NOVA. Вы можете продолжить, но NOVA может работать нестабильно.</translation>
+        <translation>Некоторые компоненты вашего компьютера не соответствуют требованиям NOVA. Вы можете продолжить, но NOVA может работать неправильно.</translation>
     </message>
     <message>
         <location line="+9"/>
