@@ -612,7 +612,7 @@
     <message>
         <location line="+5"/>
         <source>The headset has a dual front cameras that lets you see through or interact with the actual environment outside of VR. For the best experience, you need to connect using USB 3.0 port or higher.</source>
-        <translation>헤드셋에는 전면 듀얼 카메라가 있어 VR 밖의 실제 환경을 보거나 상호 작용할 수 있습니다. 최상의 환경을 위해 USB 3.0 이상의 포트에 연결해야 합니다.</translation>
+        <translation>헤드셋에는 전면 듀얼 카메라가 있어 VR 밖의 실제 환경을 보거나 실제 환경과 상호 작용할 수 있습니다. 최상의 환경을 위해 USB 3.0 이상의 포트에 연결해야 합니다.</translation>
     </message>
     <message>
         <location line="+5"/>
