@@ -835,7 +835,7 @@
     <message>
         <location line="+16"/>
         <source>Installing %1 (%2/%3 MB)</source>
-        <translation>正在安裝 %1 (%2/%3 MB)</translation>
+        <translation>正在安裝 %1（%2/%3 MB）</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -1055,7 +1055,7 @@
     <message>
         <location line="+9"/>
         <source>Your graphics card driver is out of date. For the best experience with NOVA, update it to version %1 or later.</source>
-        <translation>您的顯示卡驅動程式已過時。為獲得最佳 NOVA 體驗，請更新至 %1 或更新版本。</translation>
+        <translation>您的顯示卡驅動程式已過時。為獲得最佳 NOVA 體驗，請將其更新至 %1 版或更新版本。</translation>
     </message>
     <message>
         <location line="+7"/>
