@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Det tager kun et øjeblik, før NOVA-softwaren er færdig med at blive downloadet. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>Vent et øjeblik, mens download af NOVA-softwaren bliver fuldført. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>NOVA-skrivebordsappen er stadig ved at blive downloadet. Vent venligst. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>NOVA-skrivebordsappen er stadig ved at blive downloadet. Vent venligst. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -753,7 +753,7 @@
     <message>
         <location line="+1"/>
         <source>Get ready</source>
-        <translation>Gør klar</translation>
+        <translation>Gør dig klar</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1149,7 +1149,7 @@
     <message>
         <location line="+1"/>
         <source>Keep the space around you free of obstacles, people and pets.</source>
-        <translation>Hold området omkring dig fri for forhindringer, personer og kæledyr.</translation>
+        <translation>Hold området omkring dig frit for forhindringer, personer og kæledyr.</translation>
     </message>
     <message>
         <location line="+1"/>

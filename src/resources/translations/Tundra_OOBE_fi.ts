@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Hetkinen, NOVA-ohjelmiston lataus valmistuu pian. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>Hetkinen, NOVA-ohjelmiston lataus valmistuu pian. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>NOVA-työpöytäsovellusta ladataan vielä. Odota. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>NOVA-työpöytäsovellusta ladataan vielä. Odota. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -637,7 +637,7 @@
     <message>
         <location line="+3"/>
         <source>One or both controllers are not yet detected. You will need the controllers to complete the setup. You can pair the controllers using the NOVA Console if you choose to skip the step.</source>
-        <translation>Toista ohjainta tai kumpaakaan ohjainta ei ole vielä havaittu. Tarvitset ohjaimia määrityksen viimeistelyyn. Jos ohitat tämän vaiheen, voit muodostaa ohjaimille pariliitoksen NOVA Console -sovelluksessa.</translation>
+        <translation>Yhtä tai molempia ohjaimia ei ole vielä havaittu. Tarvitset ohjaimia määrityksen viimeistelyyn. Jos ohitat tämän vaiheen, voit muodostaa ohjaimille pariliitoksen NOVA Console -sovelluksessa.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1232,7 +1232,7 @@
     <message>
         <location line="+30"/>
         <source>The download speed is very slow. Please check your network connection</source>
-        <translation>Latausnopeus on hyvin hidas. Tarkista verkkoyhteys</translation>
+        <translation>Lataus on hyvin hidas. Tarkista verkkoyhteys</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Det tar bare et øyeblikk før NOVA-programvaren er ferdig nedlastet. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>Det tar bare et øyeblikk før NOVA-programvaren er ferdig nedlastet. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>NOVA-skrivebordsappen lastes fortsatt ned. Vent litt. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>NOVA-skrivebordsappen lastes fortsatt ned. Vent litt. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -753,7 +753,7 @@
     <message>
         <location line="+1"/>
         <source>Get ready</source>
-        <translation>Gjør klar</translation>
+        <translation>Gjør deg klar</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1189,7 +1189,7 @@
     <message>
         <location line="+1"/>
         <source>Children should use the headset only with an adult nearby.</source>
-        <translation>Barn skal bare bruke headsettet når en voksen er i nærheten.</translation>
+        <translation>Barn bør bare bruke headsettet når en voksen er i nærheten.</translation>
     </message>
     <message>
         <location line="+1"/>

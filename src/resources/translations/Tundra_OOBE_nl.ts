@@ -44,7 +44,7 @@
     <message>
         <location line="+1"/>
         <source>This version of NOVA Tundra Setup is not supported in your region. Please download your region&apos;s version at </source>
-        <translation>Deze versie van NOVA Tundra Setup wordt niet ondersteund in jouw regio. Download de versie voor jouw regio via </translation>
+        <translation>Deze versie van NOVA Tundra Setup wordt niet ondersteund in je regio. Download de versie voor je regio via </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -422,7 +422,7 @@
     <message>
         <location line="+1"/>
         <source>This version of %1 Setup is not supported in your region. Please download your region&apos;s version at </source>
-        <translation>Deze versie van %1 Setup wordt niet ondersteund in jouw regio. Download de versie voor jouw regio via </translation>
+        <translation>Deze versie van %1 Setup wordt niet ondersteund in je regio. Download de versie voor je regio via </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -532,7 +532,7 @@
     <message>
         <location line="+1"/>
         <source>RESTART LATER</source>
-        <translation>LATER OPNIEUW OPSTARTEN</translation>
+        <translation>LATER</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -567,12 +567,12 @@
     <message>
         <location line="+3"/>
         <source>Computer update recommended</source>
-        <translation>Update van computer aanbevolen</translation>
+        <translation>Update van de computer aanbevolen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Your computer may not work well with NOVA. For the best experience, update your system before installing NOVA.</source>
-        <translation>Je computer werkt mogelijk niet goed met NOVA. Werk je systeem bij voordat je NOVA installeert, voor de beste ervaring.</translation>
+        <translation>Je computer werkt mogelijk niet goed met NOVA. Werk voor de beste ervaring je systeem bij voordat je NOVA installeert.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -587,7 +587,7 @@
     <message>
         <location line="+4"/>
         <source>Driver update required</source>
-        <translation>Update van stuurprogramma vereist</translation>
+        <translation>Update van het stuurprogramma vereist</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -984,7 +984,7 @@
     <message>
         <location line="+5"/>
         <source>The %1 software is ready. Press OK to close setup.</source>
-        <translation>De %1-software is klaar. Klik op OK om de installatie te sluiten.</translation>
+        <translation>De %1-software is klaar. Klik op OK om het installatieprogramma te sluiten.</translation>
     </message>
 </context>
 <context>

@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Vänta ett ögonblick medan nedladdningen av NOVA-programvaran slutförs. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>Vänta ett ögonblick medan nedladdningen av NOVA-programvaran slutförs. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>NOVA-skrivbordsappen laddas fortfarande ned. Vänta. (&lt;b&gt;%1%&lt;/b&gt;)</translation>
+        <translation>NOVA-skrivbordsappen laddas fortfarande ned. Vänta. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -753,7 +753,7 @@
     <message>
         <location line="+1"/>
         <source>Get ready</source>
-        <translation>Förbered</translation>
+        <translation>Gör dig redo</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -1144,7 +1144,7 @@
     <message>
         <location line="+35"/>
         <source>Clear your play area</source>
-        <translation>Röj ditt spelområde</translation>
+        <translation>Rensa ditt spelområde</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1159,7 +1159,7 @@
     <message>
         <location line="+1"/>
         <source>Watch where the headset cable runs so that you don&apos;t trip over it.</source>
-        <translation>Håll koll på var headsetkabeln ligger så att du inte snubblar på den.</translation>
+        <translation>Håll koll på var headsetkabeln ligger så att du inte snubblar över den.</translation>
     </message>
     <message>
         <location line="+1"/>
