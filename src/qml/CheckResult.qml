@@ -31,7 +31,7 @@ Item {
         anchors.leftMargin: mainWindow.scx(14)
         anchors.top: found.top
         anchors.topMargin: mainWindow.scx(3)
-        width: mainWindow.scx(150)
+        width: mainWindow.scx(160)
         text: result.label
         fstyle: "F6"
         cstyle: "C8"

@@ -21,7 +21,7 @@ Item {
         field.forceActiveFocus()
     }
 
-    implicitWidth: mainWindow.scx(220)
+    implicitWidth: mainWindow.scx(240)
     implicitHeight: field.height
     z: 10
 
