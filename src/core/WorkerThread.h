@@ -12,9 +12,11 @@
 // this object goes.
 class WorkerThread {
 public:
-    // tag: the owner's log tag, "[PageManager]".
-    explicit WorkerThread(const char *tag)
+    // tag: the owner's log tag, "[PageManager]"; workerName: how the log names the
+    // worker, its class name when null.
+    explicit WorkerThread(const char *tag, const char *workerName = nullptr)
         : m_tag(tag)
+        , m_workerName(workerName)
     {
     }
     ~WorkerThread();
@@ -33,7 +35,8 @@ public:
         }
         auto *worker = new (std::nothrow) Worker(std::forward<Args>(args)...);
         if (!worker) {
-            qWarning("%s Unable to allocate memory for %s", m_tag, Worker::staticMetaObject.className());
+            qWarning("%s Unable to allocate memory for %s", m_tag,
+                m_workerName ? m_workerName : Worker::staticMetaObject.className());
             return nullptr;
         }
         worker->moveToThread(m_thread.get());
@@ -68,6 +71,7 @@ public:
 
 private:
     const char *m_tag;
+    const char *m_workerName;
     std::unique_ptr<QThread> m_thread;
     QObject *m_worker = nullptr;
     bool m_started = false;
