@@ -56,8 +56,12 @@ namespace HardwareReader {
 inline const QStringList PciIdsPaths { QStringLiteral("/usr/share/misc/pci.ids"),
     QStringLiteral("/usr/share/hwdata/pci.ids"), QStringLiteral("/usr/share/pci.ids") };
 
-// Display controllers in /sys/bus/pci/devices, named from the first pci.ids file that
-// exists among the candidates (paths of the running system, not below root).
+// The first of the candidates that exists (paths of the running system, not below a
+// root); empty when none does.
+QString pciIdsPath(const QStringList &candidates = PciIdsPaths);
+
+// Display controllers in /sys/bus/pci/devices, named from the pci.ids file that
+// pciIdsPath chooses among the candidates.
 QList<GpuAdapter> gpus(const QString &root, const QStringList &pciIdsCandidates = PciIdsPaths);
 // From udev's record of the DMI memory devices, else the online memory blocks, else
 // MemTotal rounded up to whole GiB (the kernel keeps part of the memory for itself).

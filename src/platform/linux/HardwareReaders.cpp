@@ -41,15 +41,6 @@ QStringList sortedEntries(const QString &folder, const QStringList &filters = {}
     return QDir(folder).entryList(filters, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-QByteArray readFirstExisting(const QStringList &candidates)
-{
-    for (const QString &path : candidates) {
-        if (QFileInfo::exists(path))
-            return readFile(path);
-    }
-    return {};
-}
-
 // The version of the adapter's driver.
 QString driverVersionOf(const QString &root, const QString &device, const QString &driver)
 {
@@ -63,6 +54,15 @@ QString driverVersionOf(const QString &root, const QString &device, const QStrin
 
 } // namespace
 
+QString pciIdsPath(const QStringList &candidates)
+{
+    for (const QString &path : candidates) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
 QList<GpuAdapter> gpus(const QString &root, const QStringList &pciIdsCandidates)
 {
     const QString devices = root + QStringLiteral("/sys/bus/pci/devices/");
@@ -74,7 +74,7 @@ QList<GpuAdapter> gpus(const QString &root, const QStringList &pciIdsCandidates)
         if (!readTrimmed(device + QStringLiteral("/class")).startsWith("0x03"))
             continue;
         if (pciIds.isNull())
-            pciIds = readFirstExisting(pciIdsCandidates);
+            pciIds = readFile(pciIdsPath(pciIdsCandidates));
         GpuAdapter adapter;
         adapter.slot = slot;
         adapter.vendorId = readHexId(device + QStringLiteral("/vendor"));
