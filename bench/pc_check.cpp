@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
         overall = lib.overallRank();
 
         clock.restart();
-        QFile ids(platform::HardwareReader::DefaultPciIds);
+        QFile ids(platform::HardwareReader::pciIdsPath());
         const QByteArray text = ids.open(QIODevice::ReadOnly) ? ids.readAll() : QByteArray();
         if (platform::pciNames(text, 0x10de, 0x2684).device.isEmpty())
             std::printf("pci.ids does not name 10de:2684\n");

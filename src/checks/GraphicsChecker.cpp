@@ -69,6 +69,7 @@ void GraphicsChecker::InitAMD()
             continue;
         }
         m_amdFound = true;
+        m_amdInKernel = adapter.driver == QLatin1String("amdgpu");
         m_amdDriverVersion = amdVersionFromText(adapter.driverVersion);
         const AmdVersion &v = m_amdDriverVersion;
         qDebug("[GraphicsChecker] The AMD driver version is %u.%u.%u.%u", v[0], v[1], v[2], v[3]);
@@ -135,6 +136,18 @@ bool GraphicsChecker::IsSupportVersionAMD()
         minimum = amdVersionFromText(text);
     }
     qDebug("[GraphicsChecker] CHECK_VERSION_AMD: %u.%u.%u.%u", minimum[0], minimum[1], minimum[2], minimum[3]);
+    // The Windows minimum means nothing to amdgpu, the kernel's own driver: neither its
+    // kernel's release nor the Mesa release of the user-space stack is numbered like the
+    // vendor's Windows driver, and Mesa's version would have to be asked of whichever
+    // package manager installed it. What a headset needs of the driver is a display kept
+    // off the desktop and leased to its runtime (DRM leasing and the non-desktop
+    // connector), which amdgpu offers from kernel 4.15 on; so the kernel is measured
+    // against that instead.
+    if (m_amdInKernel) {
+        minimum = MinimumAmdgpuKernel;
+        qDebug("[IsSupportVersionAMD] in-kernel amdgpu, kernel minimum: %u.%u.%u.%u", minimum[0], minimum[1],
+            minimum[2], minimum[3]);
+    }
     for (size_t i = 0; i < minimum.size(); ++i) {
         const unsigned installed = m_amdDriverVersion[i];
         if (installed > minimum[i]) {

@@ -24,6 +24,8 @@ public:
     static constexpr quint16 HeadsetVendorCode = 0x68B0;
     static constexpr quint32 DefaultNvidiaVersion = 43160;
     static constexpr AmdVersion DefaultAmdVersion { 25, 20, 15031, 5004 };
+    // The oldest kernel whose amdgpu driver is good enough (see IsSupportVersionAMD).
+    static constexpr AmdVersion MinimumAmdgpuKernel { 4, 15, 0, 0 };
 
     explicit GraphicsChecker(QObject *parent = nullptr);
 
@@ -59,6 +61,7 @@ private:
     // set them here.
     std::atomic<bool> m_nvAvailable { false };
     std::atomic<bool> m_amdFound { false };
+    bool m_amdInKernel = false; // driven by amdgpu, whose version is its kernel's release
     quint32 m_nvDriverVersion = 0;
     AmdVersion m_amdDriverVersion {};
     QStringList m_supportedList; // monitor id texts of the headset models 0, 1, 2

@@ -37,6 +37,7 @@ bool usbComplete(const DEVICE_INFO &status)
 CNovaDetect::CNovaDetect(QObject *root, GraphicsChecker *graphicsChecker, QObject *parent)
     : QObject(parent)
     , m_root(root)
+    , m_removeDriver(root)
 {
     qRegisterMetaType<DEVICE_INFO>("DEVICE_INFO");
     if (auto *worker = m_workerThread.prepare<DetectWorker>(graphicsChecker)) {

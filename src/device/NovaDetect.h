@@ -2,6 +2,7 @@
 
 #include "core/WorkerThread.h"
 #include "device/DeviceInfo.h"
+#include "device/RemoveDriver.h"
 
 #include <QObject>
 
@@ -34,6 +35,8 @@ protected:
 
 private:
     QObject *const m_root;
+    // Removes stale headset drivers when asked; outlives the detection's thread.
+    CRemoveDriver m_removeDriver;
     WorkerThread m_workerThread { "[NovaDetect]", "worker thread" };
     int m_timerId = 0;
     DEVICE_INFO m_status;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -11,7 +12,10 @@ struct GpuAdapter {
     QString slot; // the PCI address, "0000:01:00.0"
     QString pnpDeviceId; // "PCI\VEN_10DE&DEV_1B80&SUBSYS_85AA1043&REV_A1"
     quint16 vendorId = 0;
-    QString driverVersion; // the bound driver module's version; empty for drivers without one
+    QString driver; // the bound driver's name ("amdgpu", "nvidia"); empty when none is bound
+    // The bound driver module's version; for amdgpu, which comes with the kernel, the
+    // kernel's release ("6.1.0"); empty for drivers without one.
+    QString driverVersion;
     double memoryMiB = 0; // dedicated memory where the driver reports it, else 0
 };
 
@@ -47,11 +51,18 @@ public:
 // point them at a fake tree.
 namespace HardwareReader {
 
-inline const QString DefaultPciIds = QStringLiteral("/usr/share/misc/pci.ids");
+// Where distributions keep the PCI id database: Debian's place, then that of the
+// distributions whose hwdata package holds it, then an older common one.
+inline const QStringList PciIdsPaths { QStringLiteral("/usr/share/misc/pci.ids"),
+    QStringLiteral("/usr/share/hwdata/pci.ids"), QStringLiteral("/usr/share/pci.ids") };
 
-// Display controllers in /sys/bus/pci/devices, named from the pci.ids file (a path of
-// the running system, not below root).
-QList<GpuAdapter> gpus(const QString &root, const QString &pciIdsPath = DefaultPciIds);
+// The first of the candidates that exists (paths of the running system, not below a
+// root); empty when none does.
+QString pciIdsPath(const QStringList &candidates = PciIdsPaths);
+
+// Display controllers in /sys/bus/pci/devices, named from the pci.ids file that
+// pciIdsPath chooses among the candidates.
+QList<GpuAdapter> gpus(const QString &root, const QStringList &pciIdsCandidates = PciIdsPaths);
 // From udev's record of the DMI memory devices, else the online memory blocks, else
 // MemTotal rounded up to whole GiB (the kernel keeps part of the memory for itself).
 QList<qint64> memoryBanks(const QString &root);

@@ -100,6 +100,12 @@ QString nvidiaVersionFromProc(const QByteArray &text)
     return version.match(firstLine).captured(1);
 }
 
+QString kernelVersionFromRelease(const QByteArray &release)
+{
+    static const QRegularExpression version(QStringLiteral("^\\d+(?:\\.\\d+)*"));
+    return version.match(QString::fromLatin1(release.trimmed())).captured();
+}
+
 quint32 nvidiaVersionNumber(const QString &version)
 {
     const QStringList parts = version.trimmed().split(QLatin1Char('.'));

@@ -43,6 +43,10 @@ QString nvidiaVersionFromProc(const QByteArray &text);
 // gives 0.
 quint32 nvidiaVersionNumber(const QString &version);
 
+// The numeric part of a kernel release ("6.1.0-18-amd64" gives "6.1.0"), as
+// /proc/sys/kernel/osrelease holds it; empty when the text does not start with one.
+QString kernelVersionFromRelease(const QByteArray &release);
+
 // Sizes in bytes of the populated memory slots in udev's database entry of the DMI
 // device (lines "E:MEMORY_DEVICE_<n>_SIZE=<bytes>", empty slots "..._PRESENT=0").
 QList<qint64> memoryBanksFromUdev(const QByteArray &udevData);

@@ -7,6 +7,8 @@ namespace platform {
 // Facts about the PC. A sandbox machine's profile overrides each of them.
 class SystemInfo {
 public:
+    enum class Architecture { X86, X64, Unknown };
+
     static QString cpuBrand();
     static QString osName();
     // The operating system's version text, as Windows reports its product version
@@ -23,6 +25,10 @@ public:
     // "locale", else the system's.
     static QString localeName();
     static bool is64Bit();
+    // The processor architecture of the operating system itself, whatever this program
+    // was built for: the profile's "nativeArchitecture" ("x86", "x64"), else the kernel's
+    // machine name.
+    static Architecture nativeArchitecture();
     static bool isAdministrator();
 
     // Pure parsers, exposed for tests.
@@ -30,6 +36,9 @@ public:
     static QString prettyNameFromOsRelease(const QByteArray &osRelease);
     // The unquoted value of one os-release field, empty when it is missing.
     static QString osReleaseValue(const QByteArray &osRelease, const QByteArray &field);
+    // "x64", "x86_64" and "amd64" give X64; "x86" and "i386" to "i686" give X86, ignoring
+    // case; anything else (arm64 among them) is Unknown.
+    static Architecture architectureFromName(const QString &name);
     // A 32-digit machine id ("/etc/machine-id") as an upper-case UUID, or empty.
     static QString uuidFromMachineId(const QByteArray &machineId);
 };

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QSignalSpy>
 #include <QTest>
@@ -46,6 +47,11 @@ void writeIni(const QByteArray &content)
     // when its time stamp or size changed; rows write files of one size within moments.
     static int written = 0;
     file.setFileTime(QDateTime::currentDateTime().addSecs(++written), QFileDevice::FileModificationTime);
+}
+
+QString kernelMinimumLine()
+{
+    return QStringLiteral("[IsSupportVersionAMD] in-kernel amdgpu, kernel minimum: 4.15.0.0");
 }
 
 } // namespace
@@ -168,6 +174,67 @@ private slots:
             QCOMPARE(versions.at(0).at(1).toString(), QStringLiteral("AMD"));
         for (const QString &line : lines)
             QVERIFY2(log.contains(line), qPrintable(log.lines().join(QLatin1Char('\n'))));
+    }
+
+    // An AMD adapter as the hardware readers find it, with no profile: amdgpu has no
+    // version of its own, so its kernel is measured against the kernel minimum.
+    void amdgpuIsJudgedByItsKernel_data()
+    {
+        QTest::addColumn<QString>("driver");
+        QTest::addColumn<QByteArray>("release");
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("supported");
+        QTest::addColumn<QStringList>("lines");
+        const QString kernelMinimum = kernelMinimumLine();
+        QTest::newRow("Debian 12's kernel")
+            << QStringLiteral("amdgpu") << QByteArray("6.1.0-18-amd64\n") << QByteArray() << true
+            << QStringList { QStringLiteral("[GraphicsChecker] The AMD driver version is 6.1.0.0"), kernelMinimum,
+                   QStringLiteral("[IsSupportVersionAMD] Supported !!! mAMDVersion 6 is 0") };
+        QTest::newRow("the first kernel good enough") << QStringLiteral("amdgpu") << QByteArray("4.15.0-213-generic\n")
+                                                      << QByteArray() << true << QStringList { kernelMinimum };
+        QTest::newRow("a kernel too old")
+            << QStringLiteral("amdgpu") << QByteArray("4.14.336\n") << QByteArray() << false
+            << QStringList { kernelMinimum, QStringLiteral("[IsSupportVersionAMD] NOT Supported :((((( mAMDVersion 14"),
+                   QStringLiteral("[IsSupportVersionAMD] supportAMDVersion 15") };
+        QTest::newRow("the INI's Windows minimum does not apply")
+            << QStringLiteral("amdgpu") << QByteArray("6.1.0-18-amd64\n")
+            << QByteArray("[AMD]\nversion=25.20.15031.5004\n") << true
+            << QStringList { QStringLiteral("[GraphicsChecker] CHECK_VERSION_AMD: 25.20.15031.5004"), kernelMinimum };
+        QTest::newRow("radeon has no version")
+            << QStringLiteral("radeon") << QByteArray("6.1.0-18-amd64\n") << QByteArray() << false
+            << QStringList { QStringLiteral("[GraphicsChecker] The AMD driver version is 0.0.0.0"),
+                   QStringLiteral("[IsSupportVersionAMD] NOT Supported :((((( mAMDVersion 0") };
+    }
+    void amdgpuIsJudgedByItsKernel()
+    {
+        QFETCH(QString, driver);
+        QFETCH(QByteArray, release);
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, supported);
+        QFETCH(QStringList, lines);
+        const QString hw = m_machine->path(QStringLiteral("hw"));
+        const QString device = hw + QStringLiteral("/sys/bus/pci/devices/0000:03:00.0");
+        QVERIFY(QDir().mkpath(device));
+        QVERIFY(QDir().mkpath(hw + QStringLiteral("/sys/bus/pci/drivers/") + driver));
+        QVERIFY(QFile::link(QStringLiteral("../../drivers/") + driver, device + QStringLiteral("/driver")));
+        const QList<QPair<QString, QByteArray>> files { { device + QStringLiteral("/class"), "0x030000\n" },
+            { device + QStringLiteral("/vendor"), "0x1002\n" }, { device + QStringLiteral("/device"), "0x67df\n" },
+            { hw + QStringLiteral("/proc/sys/kernel/osrelease"), release } };
+        for (const auto &[path, content] : files) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        if (!ini.isEmpty())
+            writeIni(ini);
+        LogCapture log;
+        GraphicsChecker checker;
+        QVERIFY(checker.isAmd());
+        QCOMPARE(checker.isDriverSupported(), supported);
+        for (const QString &line : lines)
+            QVERIFY2(log.contains(line), qPrintable(log.lines().join(QLatin1Char('\n'))));
+        QCOMPARE(log.contains(kernelMinimumLine()), driver == QLatin1String("amdgpu"));
     }
 
     void intelOnlyPcHasNoSupportedDriver()

@@ -130,6 +130,7 @@ const FakePci Nvidia3D { QStringLiteral("0000:01:00.0"), "0x030200", 0x10de, 0x1
 
 } // namespace
 
+Q_DECLARE_METATYPE(FakePci)
 Q_DECLARE_METATYPE(QList<FakePci>)
 
 class TestHardware : public QObject {
@@ -273,7 +274,7 @@ private slots:
         FakeTree tree;
         for (const FakePci &device : devices)
             tree.addPci(device);
-        const QList<GpuAdapter> gpus = HardwareReader::gpus(tree.root(), tree.pciIds());
+        const QList<GpuAdapter> gpus = HardwareReader::gpus(tree.root(), { tree.pciIds() });
         QStringList foundNames, foundIds, foundVersions;
         QList<double> foundMemory;
         for (const GpuAdapter &gpu : gpus) {
@@ -286,6 +287,101 @@ private slots:
         QCOMPARE(foundIds, pnpIds);
         QCOMPARE(foundVersions, driverVersions);
         QCOMPARE(foundMemory, memory);
+    }
+
+    void kernelReleases_data()
+    {
+        QTest::addColumn<QByteArray>("release");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("Debian") << QByteArray("6.1.0-18-amd64\n") << QStringLiteral("6.1.0");
+        QTest::newRow("Ubuntu") << QByteArray("5.15.0-91-generic\n") << QStringLiteral("5.15.0");
+        QTest::newRow("four parts") << QByteArray("5.15.153.1-microsoft-standard-WSL2") << QStringLiteral("5.15.153.1");
+        QTest::newRow("two parts, suffix with digits") << QByteArray("4.15-rc8+") << QStringLiteral("4.15");
+        QTest::newRow("no number") << QByteArray("linux\n") << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void kernelReleases()
+    {
+        QFETCH(QByteArray, release);
+        QTEST(kernelVersionFromRelease(release), "version");
+    }
+
+    // amdgpu comes with the kernel: its version is the kernel's release, whatever module
+    // version a build for that kernel carries; other drivers report their module's.
+    void amdDriverVersionIsTheKernels_data()
+    {
+        QTest::addColumn<FakePci>("device");
+        QTest::addColumn<QByteArray>("release"); // empty: no osrelease file
+        QTest::addColumn<QString>("driver");
+        QTest::addColumn<QString>("version");
+        FakePci dkms = Amd;
+        dkms.moduleVersion = "6.3.6";
+        FakePci radeon = Amd;
+        radeon.driver = QStringLiteral("radeon");
+        FakePci unbound = Amd;
+        unbound.driver.clear();
+        QTest::newRow("in-kernel amdgpu")
+            << Amd << QByteArray("6.1.0-18-amd64\n") << QStringLiteral("amdgpu") << QStringLiteral("6.1.0");
+        QTest::newRow("amdgpu built for the kernel")
+            << dkms << QByteArray("5.15.0-91-generic\n") << QStringLiteral("amdgpu") << QStringLiteral("5.15.0");
+        QTest::newRow("kernel release unreadable") << Amd << QByteArray() << QStringLiteral("amdgpu") << QString();
+        QTest::newRow("radeon") << radeon << QByteArray("6.1.0-18-amd64\n") << QStringLiteral("radeon") << QString();
+        QTest::newRow("no driver bound") << unbound << QByteArray("6.1.0-18-amd64\n") << QString() << QString();
+        QTest::newRow("NVIDIA keeps its module's")
+            << Nvidia << QByteArray("6.1.0-18-amd64\n") << QStringLiteral("nvidia") << QStringLiteral("550.54.15");
+    }
+    void amdDriverVersionIsTheKernels()
+    {
+        QFETCH(FakePci, device);
+        QFETCH(QByteArray, release);
+        FakeTree tree;
+        tree.addPci(device);
+        if (!release.isEmpty())
+            tree.write(QStringLiteral("/proc/sys/kernel/osrelease"), release);
+        const QList<GpuAdapter> gpus = HardwareReader::gpus(tree.root(), { tree.pciIds() });
+        QCOMPARE(gpus.size(), 1);
+        QTEST(gpus.at(0).driver, "driver");
+        QTEST(gpus.at(0).driverVersion, "version");
+    }
+
+    // The first candidate that exists names the GPUs, wherever it lies in the list.
+    void pciIdsFromTheFirstExistingPlace_data()
+    {
+        QTest::addColumn<QStringList>("present"); // of misc, hwdata, share
+        QTest::addColumn<QString>("name");
+        const QString listed = QStringLiteral("NVIDIA Corporation GP104 [GeForce GTX 1080]");
+        QTest::newRow("Debian's place wins")
+            << QStringList { QStringLiteral("misc"), QStringLiteral("hwdata"), QStringLiteral("share") } << listed;
+        QTest::newRow("hwdata only") << QStringList { QStringLiteral("hwdata") }
+                                     << listed + QStringLiteral(" (hwdata)");
+        QTest::newRow("last place only") << QStringList { QStringLiteral("share") }
+                                         << listed + QStringLiteral(" (share)");
+        QTest::newRow("earlier place wins") << QStringList { QStringLiteral("hwdata"), QStringLiteral("share") }
+                                            << listed + QStringLiteral(" (hwdata)");
+        QTest::newRow("none: raw ids") << QStringList() << QStringLiteral("Vendor 10de Device 1b80");
+    }
+    void pciIdsFromTheFirstExistingPlace()
+    {
+        QFETCH(QStringList, present);
+        FakeTree tree;
+        tree.addPci(Nvidia);
+        const QStringList places { QStringLiteral("misc"), QStringLiteral("hwdata"), QStringLiteral("share") };
+        QStringList candidates;
+        for (const QString &place : places)
+            candidates.append(tree.root() + QStringLiteral("/usr/share/") + place + QStringLiteral("/pci.ids"));
+        // Each place's copy but Debian's marks the device name, so the test sees which one
+        // was read.
+        for (const QString &place : present) {
+            QByteArray ids = SmallPciIds;
+            if (place == QLatin1String("hwdata"))
+                ids.replace("GP104 [GeForce GTX 1080]", "GP104 [GeForce GTX 1080] (hwdata)");
+            if (place == QLatin1String("share"))
+                ids.replace("GP104 [GeForce GTX 1080]", "GP104 [GeForce GTX 1080] (share)");
+            tree.write(QStringLiteral("/usr/share/") + place + QStringLiteral("/pci.ids"), ids);
+        }
+        const QList<GpuAdapter> gpus = HardwareReader::gpus(tree.root(), candidates);
+        QCOMPARE(gpus.size(), 1);
+        QTEST(gpus.at(0).name, "name");
     }
 
     void nvidiaDriverFromModuleOrProc()

@@ -20,6 +20,8 @@
 using platform::Folders;
 using platform::SystemInfo;
 
+Q_DECLARE_METATYPE(platform::SystemInfo::Architecture)
+
 namespace {
 
 bool isPrivate(const QString &folder)
@@ -103,6 +105,39 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(file.fileName()).constData(), &info), 0);
         QCOMPARE(info.st_uid, uid_t(65534));
         QVERIFY(Folders::desktop() != desktop);
+    }
+
+    void architectureNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<SystemInfo::Architecture>("architecture");
+        QTest::newRow("profile x64") << QStringLiteral("x64") << SystemInfo::Architecture::X64;
+        QTest::newRow("profile x86") << QStringLiteral("x86") << SystemInfo::Architecture::X86;
+        QTest::newRow("kernel x86_64") << QStringLiteral("x86_64") << SystemInfo::Architecture::X64;
+        QTest::newRow("AMD64, any case") << QStringLiteral("AMD64") << SystemInfo::Architecture::X64;
+        QTest::newRow("kernel i686") << QStringLiteral("i686") << SystemInfo::Architecture::X86;
+        QTest::newRow("kernel i386") << QStringLiteral("i386") << SystemInfo::Architecture::X86;
+        QTest::newRow("i786 is no name") << QStringLiteral("i786") << SystemInfo::Architecture::Unknown;
+        QTest::newRow("arm64 kernel") << QStringLiteral("aarch64") << SystemInfo::Architecture::Unknown;
+        QTest::newRow("arm64") << QStringLiteral("arm64") << SystemInfo::Architecture::Unknown;
+        QTest::newRow("x86_64 with more") << QStringLiteral("x86_64_v2") << SystemInfo::Architecture::Unknown;
+        QTest::newRow("empty") << QString() << SystemInfo::Architecture::Unknown;
+    }
+    void architectureNames()
+    {
+        QFETCH(QString, name);
+        QTEST(SystemInfo::architectureFromName(name), "architecture");
+    }
+
+    void nativeArchitectureFromProfileElseKernel()
+    {
+        // Without the key, the kernel answers: a 64-bit x86 build runs on a 64-bit kernel.
+        if (QSysInfo::currentCpuArchitecture() == QLatin1String("x86_64"))
+            QCOMPARE(SystemInfo::nativeArchitecture(), SystemInfo::Architecture::X64);
+        m_machine->writeProfile({ { QStringLiteral("nativeArchitecture"), QStringLiteral("x86") } });
+        QCOMPARE(SystemInfo::nativeArchitecture(), SystemInfo::Architecture::X86);
+        m_machine->writeProfile({ { QStringLiteral("nativeArchitecture"), QStringLiteral("ARM64") } });
+        QCOMPARE(SystemInfo::nativeArchitecture(), SystemInfo::Architecture::Unknown);
     }
 
     void profileOverridesTheHostsFacts()

@@ -73,6 +73,52 @@ private slots:
             QStringList({ QStringLiteral("Uninstall.exe -NoUI"), QStringLiteral("Uninstaller.exe -NoUI") }));
     }
 
+    // Each name of the six tools plays the same role; the removal is left only on 0.
+    void driverUninstallToolRecordsItsRemoval_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QJsonObject>("settings");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("recorded");
+        QTest::newRow("removed") << QStringLiteral("uninstallWin10_64.exe") << QJsonObject() << QStringList() << 0
+                                 << true;
+        QTest::newRow("another name, any case")
+            << QStringLiteral("UNINSTALLWIN7_32.EXE") << QJsonObject() << QStringList() << 0 << true;
+        QTest::newRow("failed") << QStringLiteral("uninstallWin81_64.exe")
+                                << QJsonObject { { QStringLiteral("exitCode"), 5 } } << QStringList() << 5 << false;
+        QTest::newRow("arguments refused") << QStringLiteral("uninstallWin10_32.exe") << QJsonObject()
+                                           << QStringList { QStringLiteral("/S") } << 2 << false;
+    }
+    void driverUninstallToolRecordsItsRemoval()
+    {
+        QFETCH(QString, program);
+        QFETCH(QJsonObject, settings);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, recorded);
+        m_machine->writeScenario({ { program, settings } });
+        QProcess tool;
+        tool.start(m_machine->installPeer(QStringLiteral("opt/OOBETool/RemoveDriver"), program), arguments);
+        QVERIFY(tool.waitForFinished(20000));
+        QTEST(tool.exitCode(), "exitCode");
+        QFile record(m_machine->path(QStringLiteral("driver-removals.log")));
+        QCOMPARE(record.open(QIODevice::ReadOnly) ? record.readAll() : QByteArray(),
+            recorded ? program.toUtf8() + '\n' : QByteArray());
+    }
+
+    void driverUninstallToolHangsUntilKilled()
+    {
+        const QString program = QStringLiteral("uninstallWin10_64.exe");
+        m_machine->writeScenario({ { program, QJsonObject { { QStringLiteral("hang"), true } } } });
+        QProcess tool;
+        tool.start(m_machine->installPeer(QStringLiteral("opt/OOBETool/RemoveDriver"), program), QStringList());
+        QVERIFY(tool.waitForStarted());
+        QVERIFY(!tool.waitForFinished(1500));
+        tool.kill();
+        QVERIFY(tool.waitForFinished(5000));
+        QVERIFY(!QFile::exists(m_machine->path(QStringLiteral("driver-removals.log"))));
+    }
+
     void installHelperLeavesResultAndHandler_data()
     {
         QTest::addColumn<QString>("program");

@@ -38,6 +38,11 @@ int runGetReg(const QStringList &arguments, const Scenario &scenario);
 // with "exitCode"; started outside its own folder it exits with 3.
 int runFirmwareKit(const QStringList &arguments, const Scenario &scenario);
 
+// The headset driver uninstall tools, every "uninstallWin*" program: take no arguments,
+// stay alive for "runMs" (or until killed with "hang"), exit with "exitCode" and, on 0,
+// record their name in the sandbox's driver-removals.log.
+int runDriverUninstall(const QStringList &arguments, const Scenario &scenario);
+
 // The store app's installer, every "UpdaterInstallHelper*" program: stays alive for
 // "runMs", leaves its result ("installHelper") in the registry, places the store app
 // next to itself and registers its protocol handler, and exits with "exitCode".

@@ -36,6 +36,8 @@ Role roleOf(const QString &program)
 {
     if (program.startsWith(QLatin1String("UpdaterInstallHelper"), Qt::CaseInsensitive))
         return runInstallHelper;
+    if (program.startsWith(QLatin1String("uninstallWin"), Qt::CaseInsensitive))
+        return runDriverUninstall;
     return roles().value(program.toLower(), runScripted);
 }
 

@@ -9,7 +9,7 @@
 namespace platform {
 
 // Profile entries:
-//   "gpus": [{"name", "pnpDeviceId", "driverVersion", "memoryMiB"}, ...]
+//   "gpus": [{"name", "pnpDeviceId", "driver", "driverVersion", "memoryMiB"}, ...]
 //   "memoryBanks": [bytes, ...]
 //   "nvidiaDriver": "431.60"
 //   "monitors": [{"id": "MONITOR\\TSB8888", "nonDesktop": false}, ...] (on one adapter)
@@ -26,6 +26,7 @@ QList<GpuAdapter> Hardware::gpus()
         adapter.name = entry.value(QLatin1String("name")).toString();
         adapter.pnpDeviceId = entry.value(QLatin1String("pnpDeviceId")).toString();
         adapter.vendorId = quint16(pnpField(adapter.pnpDeviceId, QStringLiteral("VEN_")).toUInt(nullptr, 16));
+        adapter.driver = entry.value(QLatin1String("driver")).toString();
         adapter.driverVersion = entry.value(QLatin1String("driverVersion")).toString();
         adapter.memoryMiB = entry.value(QLatin1String("memoryMiB")).toDouble();
         adapters.append(adapter);

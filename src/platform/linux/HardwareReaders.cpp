@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -41,9 +42,29 @@ QStringList sortedEntries(const QString &folder, const QStringList &filters = {}
     return QDir(folder).entryList(filters, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// The version of the adapter's driver.
+QString driverVersionOf(const QString &root, const QString &device, const QString &driver)
+{
+    // amdgpu, from the kernel or built for it, has no version in the numbering of the
+    // vendor's Windows driver, and neither has the Mesa release above it; the kernel it
+    // runs in says what it can do for a headset (see the graphics checker).
+    if (driver == QLatin1String("amdgpu"))
+        return kernelVersionFromRelease(readFile(root + QStringLiteral("/proc/sys/kernel/osrelease")));
+    return QString::fromUtf8(readTrimmed(device + QStringLiteral("/driver/module/version")));
+}
+
 } // namespace
 
-QList<GpuAdapter> gpus(const QString &root, const QString &pciIdsPath)
+QString pciIdsPath(const QStringList &candidates)
+{
+    for (const QString &path : candidates) {
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+QList<GpuAdapter> gpus(const QString &root, const QStringList &pciIdsCandidates)
 {
     const QString devices = root + QStringLiteral("/sys/bus/pci/devices/");
     QByteArray pciIds;
@@ -54,7 +75,7 @@ QList<GpuAdapter> gpus(const QString &root, const QString &pciIdsPath)
         if (!readTrimmed(device + QStringLiteral("/class")).startsWith("0x03"))
             continue;
         if (pciIds.isNull())
-            pciIds = readFile(pciIdsPath);
+            pciIds = readFile(pciIdsPath(pciIdsCandidates));
         GpuAdapter adapter;
         adapter.slot = slot;
         adapter.vendorId = readHexId(device + QStringLiteral("/vendor"));
@@ -66,7 +87,8 @@ QList<GpuAdapter> gpus(const QString &root, const QString &pciIdsPath)
         const PciNames names = pciNames(pciIds, adapter.vendorId, deviceId);
         adapter.name = name(names.vendor, "Vendor", adapter.vendorId) + QLatin1Char(' ')
             + name(names.device, "Device", deviceId);
-        adapter.driverVersion = QString::fromUtf8(readTrimmed(device + QStringLiteral("/driver/module/version")));
+        adapter.driver = QFileInfo(QFileInfo(device + QStringLiteral("/driver")).canonicalFilePath()).fileName();
+        adapter.driverVersion = driverVersionOf(root, device, adapter.driver);
         // Only amdgpu reports its video memory in sysfs.
         adapter.memoryMiB = std::ldexp(readTrimmed(device + QStringLiteral("/mem_info_vram_total")).toDouble(), -20);
         adapters.append(adapter);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSysInfo>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <sys/utsname.h>
 #include <unistd.h>
 
 namespace platform {
@@ -154,6 +156,26 @@ bool SystemInfo::is64Bit()
     if (profiled.isBool())
         return profiled.toBool();
     return QSysInfo::currentCpuArchitecture().contains(QLatin1String("64"));
+}
+
+SystemInfo::Architecture SystemInfo::architectureFromName(const QString &name)
+{
+    static const QRegularExpression x86(QStringLiteral("^(x86|i[3-6]86)$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression x64(
+        QStringLiteral("^(x64|x86_64|amd64)$"), QRegularExpression::CaseInsensitiveOption);
+    if (x64.match(name).hasMatch())
+        return Architecture::X64;
+    return x86.match(name).hasMatch() ? Architecture::X86 : Architecture::Unknown;
+}
+
+SystemInfo::Architecture SystemInfo::nativeArchitecture()
+{
+    const QJsonValue profiled = Machine::profile().value(QLatin1String("nativeArchitecture"));
+    if (profiled.isString())
+        return architectureFromName(profiled.toString());
+    // The kernel's name, not the build's: a 32-bit program on a 64-bit system gets x86_64.
+    struct utsname host;
+    return ::uname(&host) == 0 ? architectureFromName(QString::fromLatin1(host.machine)) : Architecture::Unknown;
 }
 
 bool SystemInfo::isAdministrator()
