@@ -241,10 +241,8 @@ private slots:
     // the ticks queue; each release completes exactly one pass, in order.
     void slowPassesQueue()
     {
-        QVERIFY(FakeDevices::load(headset(Complete), hardwareRoot()));
-        const QString maxchild = hardwareRoot() + QStringLiteral("/sys") + HubPath + QStringLiteral("/maxchild");
-        QVERIFY(QFile::remove(maxchild));
-        QCOMPARE(::mkfifo(QFile::encodeName(maxchild).constData(), 0600), 0);
+        const QString maxchild = heldHub();
+        QVERIFY(!maxchild.isEmpty());
         QVERIFY(start(PageQml));
         QSignalSpy ticks(m_detect.get(), &CNovaDetect::detectStatus);
         QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 6000);
@@ -267,10 +265,8 @@ private slots:
     // A pass that never ends holds the thread: the owner goes within its limit anyway.
     void destructionIsBounded()
     {
-        QVERIFY(FakeDevices::load(headset(Complete), hardwareRoot()));
-        const QString maxchild = hardwareRoot() + QStringLiteral("/sys") + HubPath + QStringLiteral("/maxchild");
-        QVERIFY(QFile::remove(maxchild));
-        QCOMPARE(::mkfifo(QFile::encodeName(maxchild).constData(), 0600), 0);
+        const QString maxchild = heldHub();
+        QVERIFY(!maxchild.isEmpty());
         QVERIFY(start(PageQml));
         QSignalSpy ticks(m_detect.get(), &CNovaDetect::detectStatus);
         QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 1, 5000);
@@ -308,6 +304,17 @@ private slots:
     }
 
 private:
+    // A complete headset whose hub's port count comes through a pipe that the test
+    // writes, so that a pass waits until it is let through; the pipe's path.
+    QString heldHub() const
+    {
+        if (!FakeDevices::load(headset(Complete), hardwareRoot()))
+            return QString();
+        const QString maxchild = hardwareRoot() + QStringLiteral("/sys") + HubPath + QStringLiteral("/maxchild");
+        if (!QFile::remove(maxchild) || ::mkfifo(QFile::encodeName(maxchild).constData(), 0600) != 0)
+            return QString();
+        return maxchild;
+    }
     QString hardwareRoot() const { return m_machine->path(QStringLiteral("hw")); }
 
     // The page tree and the detection polling it, from a graphics checker of this sandbox.
