@@ -49,17 +49,10 @@ inline QString installIntoProgramFolder(
         QDir(machine.root()).relativeFilePath(wizard.programFolder() + QLatin1Char('/') + folder), name);
 }
 
-// The Steam client's set-up and the tools that close, read and ask Steam and SteamVR,
-// where the wizard finds them; false when one cannot be placed.
+// The Steam client's tools where this wizard finds them; false when one cannot be placed.
 inline bool installSteamClientTools(const SandboxMachine &machine, const WizardProcess &wizard)
 {
-    for (const char *tool :
-        { "ExitSteam.exe", "GetReg.exe", "SteamVRInit.exe", "SteamNovaSetup.exe", "CheckIfRegOpenvrDriver.exe" }) {
-        if (installIntoProgramFolder(machine, wizard, QStringLiteral("OOBETool"), QLatin1String(tool)).isEmpty())
-            return false;
-    }
-    return !installIntoProgramFolder(machine, wizard, QStringLiteral("Updater/Tool"), QStringLiteral("SendSignal.exe"))
-                .isEmpty();
+    return machine.installSteamClientTools(QDir(machine.root()).relativeFilePath(wizard.programFolder()));
 }
 
 // Each start of a stand-in program as the sandbox's peers.log records it.

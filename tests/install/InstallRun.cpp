@@ -90,16 +90,7 @@ bool InstallRun::prepareStandaloneSteamVR() const
 bool InstallRun::prepareSteamClient() const
 {
     platform::Registry::write(Utils::RegKeltNova, QStringLiteral("HmdFirmwareUpdateChecked"), QStringLiteral("Yes"));
-    const QString tools = InstallRunProgramFolder + QStringLiteral("/OOBETool");
-    for (const char *tool :
-        { "ExitSteam.exe", "GetReg.exe", "SteamVRInit.exe", "SteamNovaSetup.exe", "CheckIfRegOpenvrDriver.exe" }) {
-        if (machine.installPeer(tools, QLatin1String(tool)).isEmpty())
-            return false;
-    }
-    return !machine
-                .installPeer(
-                    InstallRunProgramFolder + QStringLiteral("/Updater/Tool"), QStringLiteral("SendSignal.exe"))
-                .isEmpty();
+    return machine.installSteamClientTools(InstallRunProgramFolder);
 }
 
 QStringList InstallRun::pipes() const

@@ -61,6 +61,16 @@ QString SandboxMachine::installPeer(const QString &folder, const QString &name) 
     return QFile::copy(builtProgram(QStringLiteral("nova-peer")), target) ? target : QString();
 }
 
+bool SandboxMachine::installSteamClientTools(const QString &programFolder) const
+{
+    for (const char *tool :
+        { "ExitSteam.exe", "GetReg.exe", "SteamVRInit.exe", "SteamNovaSetup.exe", "CheckIfRegOpenvrDriver.exe" }) {
+        if (installPeer(programFolder + QStringLiteral("/OOBETool"), QLatin1String(tool)).isEmpty())
+            return false;
+    }
+    return !installPeer(programFolder + QStringLiteral("/Updater/Tool"), QStringLiteral("SendSignal.exe")).isEmpty();
+}
+
 QStringList SandboxMachine::peerStarts() const
 {
     QFile log(path(QStringLiteral("peers.log")));

@@ -21,6 +21,10 @@ public:
 
     // Copies the stand-in program into the sandbox as folder/name and returns its path.
     QString installPeer(const QString &folder, const QString &name) const;
+    // The Steam client's set-up and the tools that close, read and ask Steam and SteamVR,
+    // where the wizard of programFolder (below the root) finds them; false when one
+    // cannot be placed.
+    bool installSteamClientTools(const QString &programFolder) const;
     // The stand-in programs started so far, as "program argument ...", in order.
     QStringList peerStarts() const;
     // The addresses the wizard opened in the desktop user's browser, in order.
