@@ -117,7 +117,7 @@ QString filled(const QString &id, const QString &text)
         return text;
     if (id.startsWith(QLatin1String("IN01")))
         return text.arg(QStringLiteral("<a href=\"https://help.keltnova.example/hc/articles/360007712712\">"
-                                       "<span style=\"color:#00b3e3;\">"),
+                                       "<span style=\"color:#007999;\">"),
             QStringLiteral("</span></a>"));
     if (id == QLatin1String("Sw01Err20") || id == QLatin1String("BgdlInfo"))
         return text.arg(42);
