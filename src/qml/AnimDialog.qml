@@ -46,6 +46,7 @@ Item {
             StyledText {
                 id: label
                 anchors.horizontalCenter: parent.horizontalCenter
+                Accessible.ignored: true
                 text: waiting.text
                 fstyle: "F4"
                 cstyle: "C1"

@@ -1,7 +1,8 @@
 import QtQuick 2.15
 
 // One line of the PC check: what was checked, what was found, and a hint in red
-// when the rank is "RANK_BAD".
+// when the rank is "RANK_BAD". Assistive technology reads it as one text that says
+// what the badge shows.
 Item {
     id: result
 
@@ -14,7 +15,10 @@ Item {
 
     implicitHeight: Math.max(found.implicitHeight, mainWindow.scx(28))
     Accessible.role: Accessible.StaticText
-    Accessible.name: label + ": " + name + (bad ? ". " + hint : "")
+    Accessible.name: label + ": " + (name !== "" ? name : "-") + ". "
+                     + (bad ? hint : rank === "RANK_GOOD" ? qsTr("Meets the requirements")
+                                   : rank === "RANK_UNKNOWN" ? qsTr("Could not be checked") : "")
+                     + langProp.emptyString
 
     Image {
         id: category
@@ -33,6 +37,7 @@ Item {
         anchors.topMargin: mainWindow.scx(3)
         width: mainWindow.scx(160)
         text: result.label
+        Accessible.ignored: true
         fstyle: "F6"
         cstyle: "C8"
         elide: Text.ElideRight
@@ -49,6 +54,7 @@ Item {
         StyledText {
             width: parent.width
             text: result.name !== "" ? result.name : "-"
+            Accessible.ignored: true
             fstyle: "F4"
             cstyle: result.bad ? "C3" : "C1"
             elide: Text.ElideRight
@@ -58,6 +64,7 @@ Item {
             width: parent.width
             visible: result.bad
             text: result.hint
+            Accessible.ignored: true
             fstyle: "F6"
             cstyle: "C3"
             wrapMode: Text.Wrap

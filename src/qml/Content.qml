@@ -1,9 +1,9 @@
 import QtQuick 2.15
 import "Style.js" as Style
 
-// A paragraph of rich text. Links open through the page loader; in a right-to-left
-// language the paragraph runs right to left.
-StyledText {
+// A paragraph of rich text. Links are Tab stops and open through the page loader; in
+// a right-to-left language the paragraph runs right to left.
+LinkText {
     id: paragraph
 
     property string html
@@ -11,8 +11,6 @@ StyledText {
     text: Style.linkStyle(mainWindow.linkTextColor) + (mainWindow.bIsLangAr ? "<p dir=\"rtl\">" + html + "</p>" : html)
     fstyle: "F5"
     cstyle: "C5"
-    textFormat: Text.RichText
-    wrapMode: Text.Wrap
     onLinkActivated: pageLoader.openUrlLink(link)
 
     MouseArea {

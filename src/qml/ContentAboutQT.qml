@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import NovaAccessibility 1.0
 
 // The notice about the Qt libraries the wizard uses, folded away until asked for.
 Column {
@@ -14,6 +15,8 @@ Column {
         height: row.implicitHeight
         accessibleName: qsTr("About Qt") + langProp.emptyString
         Accessible.role: Accessible.Button
+        AccessibleState.expandable: true
+        AccessibleState.expanded: about.expanded
         onClicked: about.expanded = !about.expanded
 
         Row {
@@ -23,6 +26,7 @@ Column {
             StyledText {
                 anchors.verticalCenter: parent.verticalCenter
                 text: toggle.accessibleName
+                Accessible.ignored: true
                 fstyle: "F8"
                 cstyle: "C8"
             }

@@ -34,6 +34,7 @@ Rectangle {
         StyledText {
             width: parent.width
             text: balloon.title
+            Accessible.ignored: true
             fstyle: "F4"
             cstyle: "C1"
             wrapMode: Text.Wrap
@@ -42,6 +43,7 @@ Rectangle {
         StyledText {
             width: parent.width
             text: balloon.text
+            Accessible.ignored: true
             fstyle: "F6"
             cstyle: "C5"
             wrapMode: Text.Wrap

@@ -1,6 +1,9 @@
 import QtQuick 2.15
+import "Style.js" as Style
 
-// What is being installed, how fast it downloads and how long it still takes.
+// What is being installed, how fast it downloads and how long it still takes. It is
+// a status for assistive technology, named by what is being installed: the name, and
+// so the announcement, changes with that text only, not with the progress.
 Column {
     id: info
 
@@ -10,6 +13,8 @@ Column {
     property bool finished: false
 
     spacing: mainWindow.scx(6)
+    Accessible.role: Accessible.StatusBar
+    Accessible.name: Style.plain(message)
 
     StyledText {
         width: parent.width

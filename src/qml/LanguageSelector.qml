@@ -1,12 +1,18 @@
 import QtQuick 2.15
+import NovaAccessibility 1.0
 import "Style.js" as Style
 
-// The language chooser: the current language, and on demand a list of the
-// languages with up to six rows visible at a time.
+// The language chooser: a combo box with the current language, and on demand a list
+// of the languages with up to six rows visible at a time. The open list has the
+// keyboard: Up and Down, Home and End move through it, Return, Enter or Space choose,
+// Escape and Tab close it. Each row is named in its own language, with its locale as
+// the description, so that a screen reader can read it in that language's voice.
 Item {
     id: selector
 
     property bool open: false
+    // The row that has the keyboard while the list is open.
+    property int focusedRow: 0
     readonly property int maxVisibleRows: 6
     readonly property real rowHeight: mainWindow.scx(36)
 
@@ -21,17 +27,46 @@ Item {
         field.forceActiveFocus()
     }
 
+    function openList() {
+        open = true
+        focusRow(mainWindow.defaultLangIndex)
+    }
+
+    function closeList() {
+        open = false
+        field.forceActiveFocus()
+    }
+
+    function focusRow(index) {
+        var row = languageRows.itemAt(Math.min(Math.max(index, 0), languageRows.count - 1))
+        if (row)
+            row.forceActiveFocus()
+    }
+
     implicitWidth: mainWindow.scx(240)
     implicitHeight: field.height
     z: 10
 
     Keys.onEscapePressed: {
-        if (open) {
-            open = false
-            field.forceActiveFocus()
-        } else {
+        if (open)
+            closeList()
+        else
             event.accepted = false
-        }
+    }
+
+    // Keys the rows leave to the list: a page up or down, the first or the last row.
+    Keys.onPressed: {
+        if (!open)
+            return
+        var moves = {}
+        moves[Qt.Key_Home] = -languageRows.count
+        moves[Qt.Key_End] = languageRows.count
+        moves[Qt.Key_PageUp] = -maxVisibleRows
+        moves[Qt.Key_PageDown] = maxVisibleRows
+        if (moves[event.key] === undefined)
+            return
+        event.accepted = true
+        focusRow(focusedRow + moves[event.key])
     }
 
     // The names of the Chinese, Japanese and Korean languages need a CJK face: the cut-down
@@ -49,7 +84,11 @@ Item {
         accessibleName: qsTr("Language: %1").arg(Style.plain(mainWindow.languages[mainWindow.defaultLangIndex] || ""))
                         + langProp.emptyString
         Accessible.role: Accessible.ComboBox
-        onClicked: selector.open = !selector.open
+        AccessibleState.expandable: true
+        AccessibleState.expanded: selector.open
+        onClicked: selector.open ? selector.closeList() : selector.openList()
+        Keys.onDownPressed: selector.openList()
+        Keys.onUpPressed: selector.openList()
 
         Rectangle {
             anchors.fill: parent
@@ -104,6 +143,8 @@ Item {
         color: Style.surface
         border.width: mainWindow.scx(1)
         border.color: Style.outline
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("Languages") + langProp.emptyString
 
         StyledScroll {
             id: rows
@@ -116,30 +157,55 @@ Item {
                 width: rows.width
 
                 Repeater {
+                    id: languageRows
                     model: mainWindow.languages
 
                     Clickable {
+                        id: row
+
+                        readonly property bool current: index === mainWindow.defaultLangIndex
+                        // Scrolled out of the list's view: not shown, for assistive technology too.
+                        readonly property bool inView: y + height > rows.flickable.contentY
+                                                       && y < rows.flickable.contentY + rows.height
+
                         width: parent.width
                         height: selector.rowHeight
+                        opacity: inView ? 1 : 0
                         focusRadius: mainWindow.scx(2)
+                        focusRingInside: true
+                        activeFocusOnTab: false
                         accessibleName: Style.plain(modelData)
-                        onActiveFocusChanged: if (activeFocus) rows.ensureVisible(y, height)
+                        Accessible.role: Accessible.ListItem
+                        // Asked of the language table only while the rows show.
+                        Accessible.description: selector.open ? String(langProp.getLocaleLang(index)).replace("_", "-") : ""
+                        Accessible.selectable: true
+                        Accessible.selected: current
+                        onActiveFocusChanged: {
+                            if (!activeFocus)
+                                return
+                            selector.focusedRow = index
+                            rows.ensureVisible(y, height)
+                        }
                         onClicked: selector.choose(index)
+                        Keys.onUpPressed: selector.focusRow(index - 1)
+                        Keys.onDownPressed: selector.focusRow(index + 1)
+                        Keys.onTabPressed: selector.closeList()
+                        Keys.onBacktabPressed: selector.closeList()
 
                         Rectangle {
                             anchors.fill: parent
                             radius: mainWindow.scx(2)
-                            color: index === mainWindow.defaultLangIndex ? Style.tint
-                                 : parent.hovered ? Style.background : "transparent"
+                            color: row.current ? Style.tint : row.hovered ? Style.background : "transparent"
                         }
 
                         StyledText {
                             anchors.left: parent.left
                             anchors.leftMargin: mainWindow.scx(12)
                             anchors.verticalCenter: parent.verticalCenter
+                            Accessible.ignored: true
                             text: modelData
                             fstyle: "F5"
-                            cstyle: index === mainWindow.defaultLangIndex ? "C9" : "C1"
+                            cstyle: row.current ? "C9" : "C1"
                         }
                     }
                 }

@@ -9,6 +9,8 @@ Column {
     property real cruiseTarget: 0
     // Percentage points per second while cruising.
     readonly property real cruiseSpeed: 0.07
+    // The bar, where the keyboard starts on the install page.
+    property alias barItem: bar
 
     function setValue(n) {
         value = Math.min(Math.max(n, 1), 99)
@@ -49,9 +51,12 @@ Column {
 
     Row {
         spacing: mainWindow.scx(4)
+        Accessible.role: Accessible.StaticText
+        Accessible.name: figure.text + "%"
 
         StyledText {
             id: figure
+            Accessible.ignored: true
             text: Math.floor(progress.value)
             fstyle: "F9"
             cstyle: "C10"
@@ -59,6 +64,7 @@ Column {
 
         StyledText {
             anchors.baseline: figure.baseline
+            Accessible.ignored: true
             text: "%"
             fstyle: "F3"
             cstyle: "C10"
@@ -66,9 +72,10 @@ Column {
     }
 
     InstallBar {
+        id: bar
         width: parent.width
         value: progress.value
-        Accessible.role: Accessible.ProgressBar
+        Accessible.focusable: true
         Accessible.name: qsTr("Installation progress") + langProp.emptyString
     }
 }

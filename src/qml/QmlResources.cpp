@@ -1,11 +1,14 @@
 #include "qml/QmlResources.h"
 
+#include "qml/AccessibleState.h"
+
 #include <QResource>
 
 void initQmlResources()
 {
     Q_INIT_RESOURCE(nova_qml);
     Q_INIT_RESOURCE(nova_qml_images);
+    AccessibleState::registerType();
 }
 
 namespace {

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Registers the window, pages, components and images compiled into the program
-// (needed because they live in a static library).
+// (needed because they live in a static library), and the attached type
+// AccessibleState.
 void initQmlResources();
 
 // Registers the external resource files of the program folder, in this order and

@@ -23,6 +23,9 @@ Item {
     property bool installDone: false
     // The dialog that Escape shows before quitting from this page; empty quits at once.
     property string quitQuestion
+    // Where the keyboard starts when the page opens: the heading, which a screen
+    // reader then announces; a page without one names its own.
+    property Item startItem: heading.visible ? heading : null
     default property alias content: body.data
 
     signal setBackStatus(bool bEnabled, bool bVisible, string strText)
@@ -80,7 +83,8 @@ Item {
         cstyle: "C1"
         wrapMode: Text.Wrap
         Accessible.role: Accessible.Heading
-        Accessible.name: text
+        Accessible.name: Style.plain(text)
+        Accessible.focusable: true
     }
 
     Item {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import "Style.js" as Style
 
 // The wizard's window: header, page loader, footer, dialog overlay and waiting
 // overlay. The native managers set its properties, call its functions by name and
@@ -38,11 +39,13 @@ ScaleWindow {
     property string driverVersionAMD: "25.20.15031.5004"
     property var shortCutName: ({ "KYR": "NovaTundraESetup", "Tundra": "NovaTundraSetup", "DOV": "Nova2020Setup" })
     property var videoFileName: ({ "pInstall": sku === "Tundra" ? "Dividi_anim.mp4" : "Novaport_anim.mp4" })
-    property string linkTextColor: "#00b3e3"
+    property string linkTextColor: Style.color("C4")
     // The maker's web site, set by the native side from its one constant.
     property string productSite
     property string helpUrlPrefix: productSite + "/" + urlLocale
-    property string icPathByScale: scale === 2 ? "@2x" : scale === 1.5 ? "@1.5x" : "@1x"
+    // The pictures drawn for the device pixels they cover: the window's own scale
+    // times the screen's (QT_SCALE_FACTOR, a high-density screen).
+    property string icPathByScale: Style.scaleFolder(scale * Screen.devicePixelRatio)
 
     readonly property bool overlayUp: pageDialog.visible || waitingDialog.visible
     // Dialogs whose positive answer goes past a warning, closes the wizard for the
@@ -161,17 +164,33 @@ ScaleWindow {
         LayoutMirroring.enabled: mainWindow.bIsLangAr
         LayoutMirroring.childrenInherit: true
 
-        // After a page change no control keeps the keyboard: keys reach the window
-        // (Return is Next, Space presses nothing) and Tab starts again at the header,
-        // so a second press never lands on a button renamed under the focus (the
-        // footer's Next). An open dialog keeps the keyboard.
-        function releaseControlFocus() {
+        // After a page change the keyboard goes to the page's start (its heading), so
+        // that a screen reader announces the new page. No control has it: keys reach
+        // the window (Return is Next, Space presses nothing) and Tab goes on to the
+        // page's first control, so a second press never lands on a button renamed
+        // under the focus (the footer's Next). An open dialog keeps the keyboard.
+        function focusPageStart() {
             if (mainWindow.overlayUp)
                 return
             var focused = mainWindow.activeFocusItem
             if (focused && focused !== shell)
                 focused.focus = false
-            shell.forceActiveFocus()
+            var start = pageLoader.item ? pageLoader.item.startItem : null
+            if (start && start.visible)
+                start.forceActiveFocus()
+            else
+                shell.forceActiveFocus()
+        }
+
+        // A closed dialog gives the keyboard back to what had it before, unless that
+        // is gone, hidden or disabled (the answer changed the page).
+        function focusAfterDialog(previous) {
+            if (mainWindow.overlayUp)
+                return
+            if (previous && previous.visible && previous.enabled && previous !== shell)
+                previous.forceActiveFocus()
+            else
+                focusPageStart()
         }
 
         // A held key acts once: auto-repeated presses would walk through pages.
@@ -298,7 +317,7 @@ ScaleWindow {
                     pageHeader.stepperEnabled = item.stepperVisible
                     pageHeader.update()
                     applyStartFooter()
-                    shell.releaseControlFocus()
+                    shell.focusPageStart()
                 }
 
                 Connections {
@@ -378,6 +397,11 @@ ScaleWindow {
                 full = false
                 focus = false
                 shell.forceActiveFocus()
+                // Once the bindings on the dialog's visibility (the modal overlay) have
+                // followed, and after any page change its answer made.
+                var previous = focusBeforeOpening
+                focusBeforeOpening = null
+                Qt.callLater(shell.focusAfterDialog, previous)
             }
         }
     }

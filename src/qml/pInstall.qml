@@ -67,6 +67,7 @@ WizardPage {
 
     section: 1
     fullBleed: true
+    startItem: bar.barItem
     // Quitting while the installation runs cuts it short and opens the uninstall
     // window, so Escape asks first: "CO005" says that quitting stops the installation,
     // QUIT SETUP quits and BACK stays. Once complete, Escape closes at once.

@@ -65,29 +65,35 @@ WizardPage {
             objectName: "languageSelector"
         }
 
-        Clickable {
-            id: accept
+        // The tick box and its label, which ticks it too; the label's links lie over
+        // it and are controls of their own (a check box holds no controls).
+        Item {
             width: parent.width
             height: acceptText.implicitHeight
-            accessibleName: Style.plain(acceptText.html)
-            Accessible.role: Accessible.CheckBox
-            Accessible.checkable: true
-            Accessible.checked: page.isLegalChecked
-            onClicked: page.isLegalChecked = !page.isLegalChecked
 
-            Image {
-                id: box
-                width: mainWindow.scx(24)
-                height: width
-                sourceSize.width: 48
-                source: page.isLegalChecked ? "images/ic_check_box_check_@2x.png" : "images/ic_check_box_rest_@2x.png"
+            Clickable {
+                id: accept
+                anchors.fill: parent
+                accessibleName: Style.plain(acceptText.html)
+                Accessible.role: Accessible.CheckBox
+                Accessible.checkable: true
+                Accessible.checked: page.isLegalChecked
+                onClicked: page.isLegalChecked = !page.isLegalChecked
+
+                Image {
+                    id: box
+                    width: mainWindow.scx(24)
+                    height: width
+                    sourceSize.width: 48
+                    source: page.isLegalChecked ? "images/ic_check_box_check_@2x.png" : "images/ic_check_box_rest_@2x.png"
+                }
             }
 
             Content {
                 id: acceptText
-                anchors.left: box.right
-                anchors.leftMargin: mainWindow.scx(12)
-                anchors.right: parent.right
+                x: box.width + mainWindow.scx(12)
+                width: parent.width - x
+                Accessible.ignored: true
                 html: qsTr("I have read and accept the KELT <a href=\"%1\">EULA</a>, <a href=\"%2\">terms of use</a> and <a href=\"%3\">privacy policy</a>.")
                       .arg(page.eulaUrl).arg(page.termsUrl).arg(page.privacyUrl) + langProp.emptyString
             }

@@ -15,7 +15,7 @@ inline const QString SetupDownloadLink
 inline const QString InstallHelpOpen
     = QStringLiteral("<a href=\"https://help.keltnova.example/hc/articles/360007712712"
                      "?utm_source=pcclient&utm_medium=errormessage\" target=\"_blank\">"
-                     "<span style=\"color:#00b3e3\">");
+                     "<span style=\"color:#007999\">");
 inline const QString InstallHelpClose = QStringLiteral("</span></a>");
 
 } // namespace Links

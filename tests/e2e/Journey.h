@@ -79,12 +79,25 @@ inline QList<QStringList> peerArguments(const SandboxMachine &machine, const QSt
     return arguments;
 }
 
+// The links of the terms (EULA, terms of use, privacy policy): Tab stops between the
+// terms' tick box and GET STARTED.
+inline constexpr int TermsLinks = 3;
+
 // count presses of Tab, then key.
 inline QStringList afterTabs(int count, const QString &key)
 {
     QStringList keys;
     for (int i = 0; i < count; ++i)
         keys.append(QStringLiteral("Tab"));
+    return keys << key;
+}
+
+// count presses of shift+Tab, then key.
+inline QStringList afterBackTabs(int count, const QString &key)
+{
+    QStringList keys;
+    for (int i = 0; i < count; ++i)
+        keys.append(QStringLiteral("shift+Tab"));
     return keys << key;
 }
 

@@ -296,13 +296,15 @@ private slots:
 
         QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
             qPrintable(m_keyboard->errorString()));
-        press(afterTabs(2, QStringLiteral("space")));
+        press(afterTabs(2 + TermsLinks, QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(
             wizard.logLines().contains(QStringLiteral("[DialogManager] Show dialog LE001")), PageTimeoutMs);
         press({ QStringLiteral("Return") });
         QTRY_VERIFY_WITH_TIMEOUT(
             wizard.logLines().filter(QStringLiteral("[DialogManager] Dialog [LE001")).size() == 1, PageTimeoutMs);
-        press(afterTabs(4, QStringLiteral("space")) + afterTabs(1, QStringLiteral("space")));
+        // The closed dialog hands the keyboard back to GET STARTED.
+        press(afterBackTabs(1 + TermsLinks, QStringLiteral("space"))
+            + afterTabs(1 + TermsLinks, QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(
             !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);

@@ -201,16 +201,17 @@ private slots:
         QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
             qPrintable(m_keyboard->errorString()));
 
-        // Language, the terms, GET STARTED.
-        press(afterTabs(2, QStringLiteral("space")));
+        // Language, the terms, their links, GET STARTED.
+        press(afterTabs(2 + TermsLinks, QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(
             wizard.logLines().contains(QStringLiteral("[DialogManager] Show dialog LE001")), PageTimeoutMs);
         press({ QStringLiteral("Return") }); // OK
         QTRY_VERIFY_WITH_TIMEOUT(
             hasLineStartingWith(wizard.logLines(), QStringLiteral("[DialogManager] Dialog [LE001")), PageTimeoutMs);
-        // The closed dialog hands the keyboard back to the window: Minimize, Close,
-        // language, the terms (ticked), GET STARTED.
-        press(afterTabs(4, QStringLiteral("space")) + afterTabs(1, QStringLiteral("space")));
+        // The closed dialog hands the keyboard back to GET STARTED: back past the links
+        // to the terms (ticked), then on to GET STARTED.
+        press(afterBackTabs(1 + TermsLinks, QStringLiteral("space"))
+            + afterTabs(1 + TermsLinks, QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
         QString missing;
         QVERIFY2(linesInOrder(wizard.logLines(),
@@ -603,11 +604,11 @@ private:
     void press(const QStringList &keys) { pressKeys(*m_keyboard, keys); }
 
     // Ticks the terms on the first page of the software-only mode and presses GET
-    // STARTED (the language selector has the focus, the terms and the button follow),
-    // which on a PC without .NET Framework leads to its page.
+    // STARTED (the language selector has the focus, the terms, their links and the
+    // button follow), which on a PC without .NET Framework leads to its page.
     void acceptTermsOnToNetFx(WizardProcess &wizard)
     {
-        press(afterTabs(1, QStringLiteral("space")) + afterTabs(1, QStringLiteral("space")));
+        press(afterTabs(1, QStringLiteral("space")) + afterTabs(1 + TermsLinks, QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(DotNetLoaded), PageTimeoutMs);
         QVERIFY(wizard.logLines().contains(QStringLiteral("[PageManager] Should skip pDotNet? false")));
     }

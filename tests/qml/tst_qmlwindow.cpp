@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(root->property("thresholdForSkip").toInt(), 1);
         QCOMPARE(root->property("driverVersionNv"), QVariant(QStringLiteral("431.60")));
         QCOMPARE(root->property("driverVersionAMD"), QVariant(QStringLiteral("25.20.15031.5004")));
-        QCOMPARE(root->property("linkTextColor"), QVariant(QStringLiteral("#00b3e3")));
+        QCOMPARE(root->property("linkTextColor"), QVariant(QStringLiteral("#007999")));
         const QVariantMap shortcuts = root->property("shortCutName").toMap();
         QCOMPARE(shortcuts.value(QStringLiteral("KYR")).toString(), QStringLiteral("NovaTundraESetup"));
         QCOMPARE(shortcuts.value(QStringLiteral("Tundra")).toString(), QStringLiteral("NovaTundraSetup"));

@@ -109,7 +109,7 @@ private slots:
         const QString faq = entryOf(catalogue, QStringLiteral("IN013")).description;
         QVERIFY(faq.contains(QLatin1String(
             "/hc/articles/360007712712?utm_source=pcclient&utm_medium=errormessage\" target=\"_blank\">")));
-        QVERIFY(faq.contains(QLatin1String("<span style=\"color:#00b3e3\">FAQ</span></a>")));
+        QVERIFY(faq.contains(QLatin1String("<span style=\"color:#007999\">FAQ</span></a>")));
         // The hardware guide words the quit question for itself.
         QCOMPARE(entryOf(buildDialogCatalogue(QStringLiteral("NOVA 2020"), false, true), QStringLiteral("CO004")).title,
             QStringLiteral("Quit NOVA 2020 Hardware Setup Guide?"));

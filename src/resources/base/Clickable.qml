@@ -9,6 +9,9 @@ Item {
 
     property string accessibleName
     property real focusRadius: 0
+    // The focus ring inside the control's bounds, where a clipping parent would cut
+    // off one drawn around it (rows of a scrolled list).
+    property bool focusRingInside: false
     readonly property bool hovered: mouse.containsMouse
     readonly property bool down: mouse.pressed
     readonly property var window: Window.window
@@ -69,8 +72,8 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        anchors.margins: -control.px(3)
-        radius: control.focusRadius + control.px(3)
+        anchors.margins: control.focusRingInside ? 0 : -control.px(3)
+        radius: control.focusRadius + (control.focusRingInside ? 0 : control.px(3))
         color: "transparent"
         border.color: Style.focus
         border.width: control.px(2)

@@ -93,7 +93,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             text: footer.versionText
             fstyle: "F8"
-            cstyle: "C7"
+            cstyle: "C8"
         }
 
         IconButton {

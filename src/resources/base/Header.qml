@@ -82,10 +82,16 @@ Rectangle {
         Repeater {
             model: 2
 
+            // A step is read as one text: its number, its label and whether it is done
+            // (the tick) or the current one.
             delegate: Row {
                 readonly property bool done: index === 0 ? header.bBlueBgL : header.bBlueBgR
 
                 spacing: header.px(12)
+                Accessible.role: Accessible.StaticText
+                Accessible.name: (index + 1) + ". " + header.stepLabel(index)
+                                 + (done ? ", " + qsTr("done") : stepper.current === index ? ", " + qsTr("current step") : "")
+                                 + langProp.emptyString
 
                 Rectangle {
                     anchors.verticalCenter: parent.verticalCenter
@@ -117,6 +123,7 @@ Rectangle {
 
                     StyledText {
                         anchors.centerIn: parent
+                        Accessible.ignored: true
                         visible: !done
                         text: index + 1
                         fstyle: "F6"
@@ -127,6 +134,7 @@ Rectangle {
 
                 StyledText {
                     anchors.verticalCenter: parent.verticalCenter
+                    Accessible.ignored: true
                     text: header.stepLabel(index) + langProp.emptyString
                     fstyle: "F6"
                     cstyle: stepper.current === index ? "C1" : "C8"

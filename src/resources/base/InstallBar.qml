@@ -1,8 +1,10 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import NovaAccessibility 1.0
 import "Style.js" as Style
 
-// The installation progress bar; value runs from 0 to 100.
+// The installation progress bar; value runs from 0 to 100. Assistive technology reads
+// it as a progress bar with that value in whole percent.
 Item {
     id: bar
 
@@ -11,6 +13,11 @@ Item {
     readonly property var window: Window.window
 
     implicitHeight: Style.px(window, 6)
+    Accessible.role: Accessible.ProgressBar
+    AccessibleState.hasValue: true
+    AccessibleState.value: Math.floor(Math.min(Math.max(value, 0), 100))
+    AccessibleState.minimum: 0
+    AccessibleState.maximum: 100
 
     Rectangle {
         anchors.fill: parent

@@ -5,6 +5,9 @@ import "Style.js" as Style
 // The message dialog over the pages. The page flow fills the texts and shows it; a
 // button press hides it and reports which button it was. An empty button text hides
 // that button. "enhanced" makes a wider card, "full" asks to cover the whole window.
+// Assistive technology hears its title as its name and its message as its
+// description; the keyboard moves into it when it opens, and the window hands the
+// keyboard back (focusBeforeOpening) when it closes.
 FocusScope {
     id: dialog
 
@@ -21,6 +24,8 @@ FocusScope {
     readonly property bool hasNegative: Style.plain(txtNegative) !== ""
     readonly property bool hasPositive: Style.plain(txtPositive) !== ""
     readonly property var window: Window.window
+    // What had the keyboard when the dialog opened.
+    property Item focusBeforeOpening: null
 
     signal negativePressed()
     signal positivePressed()
@@ -40,9 +45,15 @@ FocusScope {
     }
 
     visible: false
-    onVisibleChanged: if (visible) focusDefaultButton()
+    onVisibleChanged: {
+        if (!visible)
+            return
+        focusBeforeOpening = window ? window.activeFocusItem : null
+        focusDefaultButton()
+    }
     Accessible.role: Accessible.Dialog
     Accessible.name: Style.plain(title)
+    Accessible.description: Style.plain(info)
 
     Rectangle {
         anchors.fill: parent
@@ -85,6 +96,7 @@ FocusScope {
                 fstyle: "F2"
                 cstyle: "C1"
                 wrapMode: Text.Wrap
+                Accessible.role: Accessible.Heading
             }
 
             StyledScroll {
@@ -92,13 +104,11 @@ FocusScope {
                 height: Math.min(implicitHeight, dialog.px(280))
                 visible: dialog.info !== ""
 
-                StyledText {
+                LinkText {
                     width: parent.width - dialog.px(12)
                     text: Style.linkStyle(Style.color("C4")) + dialog.info
                     fstyle: "F5"
                     cstyle: "C5"
-                    textFormat: Text.RichText
-                    wrapMode: Text.Wrap
                     onLinkActivated: dialog.linkActivated(link)
                 }
             }
@@ -114,7 +124,6 @@ FocusScope {
                     kind: "secondary"
                     text: dialog.txtNegative
                     visible: dialog.hasNegative
-                    KeyNavigation.tab: dialog.hasPositive ? positive : negative
                     onClicked: {
                         dialog.visible = false
                         dialog.negativePressed()
@@ -126,7 +135,6 @@ FocusScope {
                     kind: "primary"
                     text: dialog.txtPositive
                     visible: dialog.hasPositive
-                    KeyNavigation.tab: dialog.hasNegative ? negative : positive
                     onClicked: {
                         dialog.visible = false
                         dialog.positivePressed()

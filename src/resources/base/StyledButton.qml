@@ -46,6 +46,7 @@ Clickable {
 
         StyledText {
             anchors.verticalCenter: parent.verticalCenter
+            Accessible.ignored: true
             text: button.accessibleName
             fstyle: button.isLink ? "F5" : "F7"
             cstyle: button.kind === "primary" ? "C6" : button.isLink ? "C9" : "C1"
