@@ -295,14 +295,27 @@
     </message>
 </context>
 <context>
+    <name>CheckResult</name>
+    <message>
+        <location filename="../../qml/CheckResult.qml" line="+19"/>
+        <source>Meets the requirements</source>
+        <translation>Splňuje požadavky</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not be checked</source>
+        <translation>Nelze ověřit</translation>
+    </message>
+</context>
+<context>
     <name>ContentAboutQT</name>
     <message>
-        <location filename="../../qml/ContentAboutQT.qml" line="+15"/>
+        <location filename="../../qml/ContentAboutQT.qml" line="+16"/>
         <source>About Qt</source>
         <translation>O Qt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
         <translation>Tento program používá knihovny Qt verze 5.15 za podmínek licence GNU Lesser General Public License verze 3. Licenci a zdrojový kód najdete na &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt;.</translation>
     </message>
@@ -761,7 +774,17 @@
         <translation>Kontrola počítače</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+57"/>
+        <source>done</source>
+        <translation>hotovo</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>current step</source>
+        <translation>aktuální krok</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Minimize</source>
         <translation>Minimalizovat</translation>
     </message>
@@ -774,7 +797,7 @@
 <context>
     <name>InstallInfo</name>
     <message>
-        <location filename="../../qml/InstallInfo.qml" line="+27"/>
+        <location filename="../../qml/InstallInfo.qml" line="+32"/>
         <source>About %1 min left</source>
         <translation>Zbývá asi %1 min</translation>
     </message>
@@ -851,9 +874,14 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+84"/>
         <source>Language: %1</source>
         <translation>Jazyk: %1</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Languages</source>
+        <translation>Jazyky</translation>
     </message>
 </context>
 <context>
@@ -867,7 +895,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+72"/>
+        <location filename="../../qml/Progress.qml" line="+79"/>
         <source>Installation progress</source>
         <translation>Průběh instalace</translation>
     </message>
@@ -891,12 +919,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+128"/>
+        <location filename="../../qml/main.qml" line="+131"/>
         <source>%1 Setup</source>
         <translation>Instalace %1</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+233"/>
         <source>Version %1</source>
         <translation>Verze %1</translation>
     </message>
@@ -1220,7 +1248,7 @@
         <translation>Připravuje se</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+107"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>Přihlaste se k účtu Steam nebo si jej vytvořte</translation>
     </message>
@@ -1273,7 +1301,7 @@
         <translation>Instalační program %1 nainstaluje software, který váš headset potřebuje, a zkontroluje, zda je na něj váš počítač připraven.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>I have read and accept the KELT &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;terms of use&lt;/a&gt; and &lt;a href=&quot;%3&quot;&gt;privacy policy&lt;/a&gt;.</source>
         <translation>Přečetl(a) jsem si &lt;a href=&quot;%1&quot;&gt;licenční smlouvu (EULA)&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;podmínky použití&lt;/a&gt; a &lt;a href=&quot;%3&quot;&gt;zásady ochrany osobních údajů&lt;/a&gt; společnosti KELT a přijímám je.</translation>
     </message>

@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Vent et øjeblik, mens download af NOVA-softwaren bliver fuldført. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
+        <translation>Vent et øjeblik, mens download af NOVA-softwaren bliver fuldført. (&lt;b&gt;%1&#xa0;%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>NOVA-skrivebordsappen er stadig ved at blive downloadet. Vent venligst. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
+        <translation>NOVA-skrivebordsappen er stadig ved at blive downloadet. Vent venligst. (&lt;b&gt;%1&#xa0;%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -295,14 +295,27 @@
     </message>
 </context>
 <context>
+    <name>CheckResult</name>
+    <message>
+        <location filename="../../qml/CheckResult.qml" line="+19"/>
+        <source>Meets the requirements</source>
+        <translation>Opfylder kravene</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not be checked</source>
+        <translation>Kunne ikke kontrolleres</translation>
+    </message>
+</context>
+<context>
     <name>ContentAboutQT</name>
     <message>
-        <location filename="../../qml/ContentAboutQT.qml" line="+15"/>
+        <location filename="../../qml/ContentAboutQT.qml" line="+16"/>
         <source>About Qt</source>
         <translation>Om Qt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
         <translation>Dette program bruger Qt-bibliotekerne, version 5.15, under GNU Lesser General Public License version 3. Se &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for licensen og kildekoden.</translation>
     </message>
@@ -761,7 +774,17 @@
         <translation>Tjek din pc</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+57"/>
+        <source>done</source>
+        <translation>færdig</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>current step</source>
+        <translation>aktuelt trin</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Minimize</source>
         <translation>Minimer</translation>
     </message>
@@ -774,7 +797,7 @@
 <context>
     <name>InstallInfo</name>
     <message>
-        <location filename="../../qml/InstallInfo.qml" line="+27"/>
+        <location filename="../../qml/InstallInfo.qml" line="+32"/>
         <source>About %1 min left</source>
         <translation>Ca. %1 min. tilbage</translation>
     </message>
@@ -851,9 +874,14 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+84"/>
         <source>Language: %1</source>
         <translation>Sprog: %1</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Languages</source>
+        <translation>Sprog</translation>
     </message>
 </context>
 <context>
@@ -867,7 +895,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+72"/>
+        <location filename="../../qml/Progress.qml" line="+79"/>
         <source>Installation progress</source>
         <translation>Installationsstatus</translation>
     </message>
@@ -891,12 +919,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+128"/>
+        <location filename="../../qml/main.qml" line="+131"/>
         <source>%1 Setup</source>
         <translation>%1 Setup</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+233"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -1220,7 +1248,7 @@
         <translation>Forbereder</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+107"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>Log ind på eller opret en Steam-konto</translation>
     </message>
@@ -1273,7 +1301,7 @@
         <translation>%1 Setup installerer den software, dit headset har brug for, og kontrollerer, at din computer er klar til den.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>I have read and accept the KELT &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;terms of use&lt;/a&gt; and &lt;a href=&quot;%3&quot;&gt;privacy policy&lt;/a&gt;.</source>
         <translation>Jeg har læst og accepterer &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;brugsbetingelser&lt;/a&gt; og &lt;a href=&quot;%3&quot;&gt;privatlivspolitik&lt;/a&gt; fra KELT.</translation>
     </message>

@@ -295,14 +295,27 @@
     </message>
 </context>
 <context>
+    <name>CheckResult</name>
+    <message>
+        <location filename="../../qml/CheckResult.qml" line="+19"/>
+        <source>Meets the requirements</source>
+        <translation>Erfüllt die Anforderungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not be checked</source>
+        <translation>Konnte nicht geprüft werden</translation>
+    </message>
+</context>
+<context>
     <name>ContentAboutQT</name>
     <message>
-        <location filename="../../qml/ContentAboutQT.qml" line="+15"/>
+        <location filename="../../qml/ContentAboutQT.qml" line="+16"/>
         <source>About Qt</source>
         <translation>Über Qt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
         <translation>Dieses Programm verwendet die Qt-Bibliotheken, Version 5.15, unter der GNU Lesser General Public License Version 3. Lizenz und Quellcode finden Sie unter &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt;.</translation>
     </message>
@@ -761,7 +774,17 @@
         <translation>PC prüfen</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+57"/>
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>current step</source>
+        <translation>aktueller Schritt</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Minimize</source>
         <translation>Minimieren</translation>
     </message>
@@ -774,7 +797,7 @@
 <context>
     <name>InstallInfo</name>
     <message>
-        <location filename="../../qml/InstallInfo.qml" line="+27"/>
+        <location filename="../../qml/InstallInfo.qml" line="+32"/>
         <source>About %1 min left</source>
         <translation>Noch etwa %1 Min.</translation>
     </message>
@@ -851,9 +874,14 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+84"/>
         <source>Language: %1</source>
         <translation>Sprache: %1</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
     </message>
 </context>
 <context>
@@ -867,7 +895,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+72"/>
+        <location filename="../../qml/Progress.qml" line="+79"/>
         <source>Installation progress</source>
         <translation>Installationsfortschritt</translation>
     </message>
@@ -891,12 +919,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+128"/>
+        <location filename="../../qml/main.qml" line="+131"/>
         <source>%1 Setup</source>
         <translation>%1 Setup</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+233"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -1220,7 +1248,7 @@
         <translation>Vorbereitung</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+107"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>Bei Steam anmelden oder registrieren</translation>
     </message>
@@ -1273,7 +1301,7 @@
         <translation>Das %1 Setup installiert die Software, die Ihr Headset benötigt, und prüft, ob Ihr Computer dafür bereit ist.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>I have read and accept the KELT &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;terms of use&lt;/a&gt; and &lt;a href=&quot;%3&quot;&gt;privacy policy&lt;/a&gt;.</source>
         <translation>Ich habe die &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, die &lt;a href=&quot;%2&quot;&gt;Nutzungsbedingungen&lt;/a&gt; und die &lt;a href=&quot;%3&quot;&gt;Datenschutzrichtlinie&lt;/a&gt; von KELT gelesen und akzeptiere sie.</translation>
     </message>

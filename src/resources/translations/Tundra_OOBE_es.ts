@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Solo un momento: la descarga del software de NOVA está terminando. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
+        <translation>Solo un momento: la descarga del software de NOVA está terminando. (&lt;b&gt;%1&#xa0;%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>La aplicación de escritorio de NOVA aún se está descargando. Espera, por favor. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
+        <translation>La aplicación de escritorio de NOVA aún se está descargando. Espera, por favor. (&lt;b&gt;%1&#xa0;%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -295,14 +295,27 @@
     </message>
 </context>
 <context>
+    <name>CheckResult</name>
+    <message>
+        <location filename="../../qml/CheckResult.qml" line="+19"/>
+        <source>Meets the requirements</source>
+        <translation>Cumple los requisitos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not be checked</source>
+        <translation>No se ha podido comprobar</translation>
+    </message>
+</context>
+<context>
     <name>ContentAboutQT</name>
     <message>
-        <location filename="../../qml/ContentAboutQT.qml" line="+15"/>
+        <location filename="../../qml/ContentAboutQT.qml" line="+16"/>
         <source>About Qt</source>
         <translation>Acerca de Qt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
         <translation>Este programa utiliza las bibliotecas Qt, versión 5.15, bajo la GNU Lesser General Public License versión 3. Consulta &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; para obtener la licencia y el código fuente.</translation>
     </message>
@@ -761,7 +774,17 @@
         <translation>Comprobación del PC</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+57"/>
+        <source>done</source>
+        <translation>completado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>current step</source>
+        <translation>paso actual</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Minimize</source>
         <translation>Minimizar</translation>
     </message>
@@ -774,7 +797,7 @@
 <context>
     <name>InstallInfo</name>
     <message>
-        <location filename="../../qml/InstallInfo.qml" line="+27"/>
+        <location filename="../../qml/InstallInfo.qml" line="+32"/>
         <source>About %1 min left</source>
         <translation>Tiempo restante: aprox. %1 min</translation>
     </message>
@@ -851,9 +874,14 @@
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+84"/>
         <source>Language: %1</source>
         <translation>Idioma: %1</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
     </message>
 </context>
 <context>
@@ -867,7 +895,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+72"/>
+        <location filename="../../qml/Progress.qml" line="+79"/>
         <source>Installation progress</source>
         <translation>Progreso de la instalación</translation>
     </message>
@@ -891,12 +919,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+128"/>
+        <location filename="../../qml/main.qml" line="+131"/>
         <source>%1 Setup</source>
         <translation>%1 Setup</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+233"/>
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
@@ -1220,7 +1248,7 @@
         <translation>Preparando</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+107"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>Inicia sesión en Steam o crea una cuenta</translation>
     </message>
@@ -1273,7 +1301,7 @@
         <translation>%1 Setup instala el software que necesita tu visor y comprueba si tu ordenador está preparado.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>I have read and accept the KELT &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;terms of use&lt;/a&gt; and &lt;a href=&quot;%3&quot;&gt;privacy policy&lt;/a&gt;.</source>
         <translation>He leído y acepto el &lt;a href=&quot;%1&quot;&gt;CLUF&lt;/a&gt;, las &lt;a href=&quot;%2&quot;&gt;condiciones de uso&lt;/a&gt; y la &lt;a href=&quot;%3&quot;&gt;política de privacidad&lt;/a&gt; de KELT.</translation>
     </message>

@@ -54,12 +54,12 @@
     <message>
         <location line="+1"/>
         <source>NOVA Tundra Setup can&apos;t run under compatibility mode, so we&apos;ve disabled compatibility mode for it. Close and relaunch NOVA Tundra Setup to continue.</source>
-        <translation>NOVA Tundra Setup ne peut pas s&apos;exécuter en mode de compatibilité ; nous avons donc désactivé ce mode pour ce programme. Fermez NOVA Tundra Setup, puis relancez-le pour continuer.</translation>
+        <translation>NOVA Tundra Setup ne peut pas s&apos;exécuter en mode de compatibilité&#xa0;; nous avons donc désactivé ce mode pour ce programme. Fermez NOVA Tundra Setup, puis relancez-le pour continuer.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cancel setup?</source>
-        <translation>Annuler l&apos;installation ?</translation>
+        <translation>Annuler l&apos;installation&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -91,7 +91,7 @@
     <message>
         <location line="-13"/>
         <source>Download driver?</source>
-        <translation>Télécharger le pilote ?</translation>
+        <translation>Télécharger le pilote&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -111,7 +111,7 @@
     <message>
         <location line="+1"/>
         <source>Cancel installation?</source>
-        <translation>Annuler l&apos;installation ?</translation>
+        <translation>Annuler l&apos;installation&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -231,7 +231,7 @@
     <message>
         <location line="+1"/>
         <source>It&apos;ll just be a moment while the NOVA software finishes downloading. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>Encore un instant : le téléchargement du logiciel NOVA se termine. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
+        <translation>Encore un instant&#xa0;: le téléchargement du logiciel NOVA se termine. (&lt;b&gt;%1&#xa0;%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -241,7 +241,7 @@
     <message>
         <location line="+1"/>
         <source>The NOVA desktop app is still downloading. Please wait. (&lt;b&gt;%1%&lt;/b&gt;)</source>
-        <translation>L&apos;application de bureau NOVA est toujours en cours de téléchargement. Veuillez patienter. (&lt;b&gt;%1 %&lt;/b&gt;)</translation>
+        <translation>L&apos;application de bureau NOVA est toujours en cours de téléchargement. Veuillez patienter. (&lt;b&gt;%1&#xa0;%&lt;/b&gt;)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -251,7 +251,7 @@
     <message>
         <location line="+1"/>
         <source>Quit NOVA Tundra Setup?</source>
-        <translation>Quitter NOVA Tundra Setup ?</translation>
+        <translation>Quitter NOVA Tundra Setup&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -271,7 +271,7 @@
     <message>
         <location line="+3"/>
         <source>Quit NOVAPORT Setup?</source>
-        <translation>Quitter NOVAPORT Setup ?</translation>
+        <translation>Quitter NOVAPORT Setup&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -295,14 +295,27 @@
     </message>
 </context>
 <context>
+    <name>CheckResult</name>
+    <message>
+        <location filename="../../qml/CheckResult.qml" line="+19"/>
+        <source>Meets the requirements</source>
+        <translation>Conforme à la configuration requise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not be checked</source>
+        <translation>Vérification impossible</translation>
+    </message>
+</context>
+<context>
     <name>ContentAboutQT</name>
     <message>
-        <location filename="../../qml/ContentAboutQT.qml" line="+15"/>
+        <location filename="../../qml/ContentAboutQT.qml" line="+16"/>
         <source>About Qt</source>
         <translation>À propos de Qt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>This program uses the Qt libraries, version 5.15, under the GNU Lesser General Public License version 3. See &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; for the license and the source code.</source>
         <translation>Ce programme utilise les bibliothèques Qt, version 5.15, sous licence GNU Lesser General Public License version 3. Consultez &lt;a href=&quot;%1&quot;&gt;qt.io/licensing&lt;/a&gt; pour obtenir la licence et le code source.</translation>
     </message>
@@ -357,7 +370,7 @@
     <message>
         <location line="+1"/>
         <source>Are you sure you want to skip?</source>
-        <translation>Voulez-vous vraiment ignorer cette étape ?</translation>
+        <translation>Voulez-vous vraiment ignorer cette étape&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -382,7 +395,7 @@
     <message>
         <location line="+1"/>
         <source>Quit %1 Setup?</source>
-        <translation>Quitter %1 Setup ?</translation>
+        <translation>Quitter %1 Setup&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -397,7 +410,7 @@
     <message>
         <location line="+1"/>
         <source>Another instance of %1 Setup is already running. Would you like to close this one or force to resume?</source>
-        <translation>Une autre instance de %1 Setup est déjà en cours d&apos;exécution. Voulez-vous fermer celle-ci ou forcer la reprise ?</translation>
+        <translation>Une autre instance de %1 Setup est déjà en cours d&apos;exécution. Voulez-vous fermer celle-ci ou forcer la reprise&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -472,7 +485,7 @@
     <message>
         <location line="+1"/>
         <source>Confirm that you&apos;ve closed the Steam client, and then click &quot;Continue&quot;.</source>
-        <translation>Vérifiez que vous avez bien fermé le client Steam, puis cliquez sur « Continuer ».</translation>
+        <translation>Vérifiez que vous avez bien fermé le client Steam, puis cliquez sur «&#xa0;Continuer&#xa0;».</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -492,7 +505,7 @@
     <message>
         <location line="+2"/>
         <source>Please close your SteamVR and press &quot;Continue&quot;.</source>
-        <translation>Veuillez fermer SteamVR, puis cliquer sur « Continuer ».</translation>
+        <translation>Veuillez fermer SteamVR, puis cliquer sur «&#xa0;Continuer&#xa0;».</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -577,7 +590,7 @@
     <message>
         <location line="+4"/>
         <source>Cancel setup?</source>
-        <translation>Annuler l&apos;installation ?</translation>
+        <translation>Annuler l&apos;installation&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -617,7 +630,7 @@
     <message>
         <location line="+5"/>
         <source>To troubleshoot USB connection issues, try the following:&lt;ul&gt;&lt;li&gt;Open Windows Device Manager and check that no USB devices are still installing. USB driver installation may take about 5-10 minutes.&lt;/li&gt;&lt;li&gt;Unplug the headset&apos;s USB cable from the computer, wait a few seconds, and plug it in again.&lt;/li&gt;&lt;li&gt;Connect the USB cable to another USB 3.0 port, preferably one on the back of the computer.&lt;/li&gt;&lt;li&gt;If you use a USB hub or an extension cable, connect the headset directly to the computer.&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>Pour résoudre les problèmes de connexion USB, essayez les solutions suivantes :&lt;ul&gt;&lt;li&gt;Ouvrez le Gestionnaire de périphériques de Windows et vérifiez qu&apos;aucun périphérique USB n&apos;est encore en cours d&apos;installation. L&apos;installation des pilotes USB peut prendre environ 5 à 10 minutes.&lt;/li&gt;&lt;li&gt;Débranchez le câble USB du casque de l&apos;ordinateur, patientez quelques secondes, puis rebranchez-le.&lt;/li&gt;&lt;li&gt;Branchez le câble USB sur un autre port USB 3.0, de préférence à l&apos;arrière de l&apos;ordinateur.&lt;/li&gt;&lt;li&gt;Si vous utilisez un concentrateur USB ou une rallonge, branchez le casque directement sur l&apos;ordinateur.&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>Pour résoudre les problèmes de connexion USB, essayez les solutions suivantes&#xa0;:&lt;ul&gt;&lt;li&gt;Ouvrez le Gestionnaire de périphériques de Windows et vérifiez qu&apos;aucun périphérique USB n&apos;est encore en cours d&apos;installation. L&apos;installation des pilotes USB peut prendre environ 5 à 10 minutes.&lt;/li&gt;&lt;li&gt;Débranchez le câble USB du casque de l&apos;ordinateur, patientez quelques secondes, puis rebranchez-le.&lt;/li&gt;&lt;li&gt;Branchez le câble USB sur un autre port USB 3.0, de préférence à l&apos;arrière de l&apos;ordinateur.&lt;/li&gt;&lt;li&gt;Si vous utilisez un concentrateur USB ou une rallonge, branchez le casque directement sur l&apos;ordinateur.&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -682,12 +695,12 @@
     <message>
         <location line="+2"/>
         <source>Are you sure you want to quit?</source>
-        <translation>Voulez-vous vraiment quitter ?</translation>
+        <translation>Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NOVA won&apos;t work until the room setup is completed. Are you sure you want to quit? You can still resume the room settings in NOVA Console after leaving.</source>
-        <translation>NOVA ne fonctionnera pas tant que la configuration de la pièce ne sera pas terminée. Voulez-vous vraiment quitter ? Vous pourrez reprendre la configuration de la pièce dans NOVA Console par la suite.</translation>
+        <translation>NOVA ne fonctionnera pas tant que la configuration de la pièce ne sera pas terminée. Voulez-vous vraiment quitter&#xa0;? Vous pourrez reprendre la configuration de la pièce dans NOVA Console par la suite.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -702,7 +715,7 @@
     <message>
         <location line="+7"/>
         <source>Quit %1 Hardware Setup Guide?</source>
-        <translation>Quitter %1 Hardware Setup Guide ?</translation>
+        <translation>Quitter %1 Hardware Setup Guide&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -712,7 +725,7 @@
     <message>
         <location line="+1"/>
         <source>Quit NOVAPORT Setup?</source>
-        <translation>Quitter NOVAPORT Setup ?</translation>
+        <translation>Quitter NOVAPORT Setup&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -761,7 +774,17 @@
         <translation>Vérification du PC</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+57"/>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>current step</source>
+        <translation>étape en cours</translation>
+    </message>
+    <message>
+        <location line="+62"/>
         <source>Minimize</source>
         <translation>Réduire</translation>
     </message>
@@ -774,9 +797,9 @@
 <context>
     <name>InstallInfo</name>
     <message>
-        <location filename="../../qml/InstallInfo.qml" line="+27"/>
+        <location filename="../../qml/InstallInfo.qml" line="+32"/>
         <source>About %1 min left</source>
-        <translation>Temps restant : environ %1 min</translation>
+        <translation>Temps restant&#xa0;: environ %1 min</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -810,7 +833,7 @@
         <location line="+429"/>
         <location filename="../../install/InstallInfo.cpp" line="+21"/>
         <source>Installing %1</source>
-        <translation>Installation en cours : %1</translation>
+        <translation>Installation en cours&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -835,25 +858,30 @@
     <message>
         <location line="+16"/>
         <source>Installing %1 (%2/%3 MB)</source>
-        <translation>Installation en cours : %1 (%2/%3 Mo)</translation>
+        <translation>Installation en cours&#xa0;: %1 (%2/%3 Mo)</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Installing %1%2</source>
-        <translation>Installation en cours : %1%2</translation>
+        <translation>Installation en cours&#xa0;: %1%2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Installing %1%2 and %3</source>
-        <translation>Installation en cours : %1%2 et %3</translation>
+        <translation>Installation en cours&#xa0;: %1%2 et %3</translation>
     </message>
 </context>
 <context>
     <name>LanguageSelector</name>
     <message>
-        <location filename="../../qml/LanguageSelector.qml" line="+49"/>
+        <location filename="../../qml/LanguageSelector.qml" line="+84"/>
         <source>Language: %1</source>
-        <translation>Langue : %1</translation>
+        <translation>Langue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Languages</source>
+        <translation>Langues</translation>
     </message>
 </context>
 <context>
@@ -867,7 +895,7 @@
 <context>
     <name>Progress</name>
     <message>
-        <location filename="../../qml/Progress.qml" line="+72"/>
+        <location filename="../../qml/Progress.qml" line="+79"/>
         <source>Installation progress</source>
         <translation>Progression de l&apos;installation</translation>
     </message>
@@ -891,12 +919,12 @@
 <context>
     <name>main</name>
     <message>
-        <location filename="../../qml/main.qml" line="+128"/>
+        <location filename="../../qml/main.qml" line="+131"/>
         <source>%1 Setup</source>
         <translation>%1 Setup</translation>
     </message>
     <message>
-        <location line="+217"/>
+        <location line="+233"/>
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
@@ -979,7 +1007,7 @@
     <message>
         <location filename="../../qml/pComplete.qml" line="+14"/>
         <source>Install completed! Thanks for your waiting.</source>
-        <translation>Installation terminée ! Merci de votre patience.</translation>
+        <translation>Installation terminée&#xa0;! Merci de votre patience.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1106,7 +1134,7 @@
     <message>
         <location line="+33"/>
         <source>Install folder: %1</source>
-        <translation>Dossier d&apos;installation : %1</translation>
+        <translation>Dossier d&apos;installation&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1116,7 +1144,7 @@
     <message>
         <location line="+9"/>
         <source>Space required: %1</source>
-        <translation>Espace requis : %1</translation>
+        <translation>Espace requis&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1220,7 +1248,7 @@
         <translation>Préparation</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+107"/>
         <source>Sign in or sign up for a Steam account</source>
         <translation>Se connecter à Steam ou créer un compte</translation>
     </message>
@@ -1273,7 +1301,7 @@
         <translation>%1 Setup installe les logiciels dont votre casque a besoin et vérifie que votre ordinateur est prêt à les accueillir.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+37"/>
         <source>I have read and accept the KELT &lt;a href=&quot;%1&quot;&gt;EULA&lt;/a&gt;, &lt;a href=&quot;%2&quot;&gt;terms of use&lt;/a&gt; and &lt;a href=&quot;%3&quot;&gt;privacy policy&lt;/a&gt;.</source>
         <translation>J&apos;ai lu et j&apos;accepte le &lt;a href=&quot;%1&quot;&gt;CLUF&lt;/a&gt;, les &lt;a href=&quot;%2&quot;&gt;conditions d&apos;utilisation&lt;/a&gt; et la &lt;a href=&quot;%3&quot;&gt;politique de confidentialité&lt;/a&gt; de KELT.</translation>
     </message>
