@@ -3,6 +3,8 @@
 #include "install/MessageParser.h"
 #include "platform/NamedPipe.h"
 
+#include <QDeadlineTimer>
+
 namespace {
 
 const QLatin1String StopMessage("PipeStop");
@@ -21,6 +23,10 @@ constexpr int StopWaitMs = 1000;
 constexpr int MaxStopAttempts = 3;
 // Longest possible turn of the loop (a silent client) plus a margin.
 constexpr int DestroyWaitMs = ReadLimitMs + 5000;
+// A retry starts its run at once, while the previous run's server of the same pipe may
+// still be closing: the new server waits this long for the name.
+constexpr int NameWaitMs = 3000;
+constexpr int NameRetryMs = 20;
 
 } // namespace
 
@@ -83,7 +89,14 @@ void PipeThreadWin::run()
     qDebug("PipeThreadWin started: %s", qUtf8Printable(m_pipePath));
     qDebug("[PipeThreadWin] Creating named pipe %s", qUtf8Printable(m_pipePath));
     platform::NamedPipeServer server(m_pipePath);
-    if (!server.listen()) {
+    const QDeadlineTimer nameDeadline(NameWaitMs);
+    bool listening = server.listen();
+    while (!listening && server.error() == platform::PipeError::NameInUse && !nameDeadline.hasExpired()
+        && !isInterruptionRequested()) {
+        msleep(NameRetryMs);
+        listening = server.listen();
+    }
+    if (!listening) {
         qWarning("[PipeThread] Create named pipe %s error: 0x%08x", qUtf8Printable(m_pipePath),
             unsigned(server.systemError()));
         return;

@@ -267,6 +267,23 @@ private slots:
         QVERIFY(first.waitUntilGone());
     }
 
+    // A retry's server starts while the previous run's server of the pipe still closes:
+    // it takes the name once that one has gone, and serves.
+    void aServerStartedWhileThePreviousClosesTakesTheName()
+    {
+        Inbox inbox;
+        PipeRun first(new InboxParser(&inbox));
+        QVERIFY(first.start());
+        LogCapture log;
+        PipeRun second(new InboxParser(&inbox));
+        second.thread()->start();
+        QVERIFY(first.stopIfServing());
+        QVERIFY(first.waitUntilGone());
+        QVERIFY(QTest::qWaitFor([&] { return second.send(QStringLiteral("stop")) == QLatin1String("OK"); }, 5000));
+        QVERIFY(second.waitUntilGone());
+        QVERIFY(log.startingWith(QStringLiteral("[PipeThread] Create named pipe")).isEmpty());
+    }
+
     void aClientGivesUpOnAServerThatNeverReplies()
     {
         platform::NamedPipeServer mute(testPipe());
