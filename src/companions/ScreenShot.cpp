@@ -161,10 +161,16 @@ void ScreenShot::onGetScreenshot()
     show(m_shots.at(m_position));
 }
 
+QObject *ScreenShot::loadedPage() const
+{
+    QObject *loader = QmlNames::find(m_root, QmlNames::pageLoader);
+    return loader ? loader->property(QmlNames::item).value<QObject *>() : nullptr;
+}
+
 void ScreenShot::show(const TourShot &shot)
 {
     QObject *loader = QmlNames::find(m_root, QmlNames::pageLoader);
-    QObject *page = loader ? loader->property(QmlNames::item).value<QObject *>() : nullptr;
+    QObject *page = loadedPage();
     switch (shot.kind) {
     case TourShot::Page:
         if (shot.page != m_pageManager->currentIndex())
@@ -201,7 +207,7 @@ void ScreenShot::show(const TourShot &shot)
 void ScreenShot::hide(const TourShot &shot)
 {
     QObject *loader = QmlNames::find(m_root, QmlNames::pageLoader);
-    QObject *page = loader ? loader->property(QmlNames::item).value<QObject *>() : nullptr;
+    QObject *page = loadedPage();
     switch (shot.kind) {
     case TourShot::Page:
         break;

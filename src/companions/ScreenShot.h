@@ -60,6 +60,8 @@ public slots:
 
 private:
     void registerAnimations();
+    // The page the loader shows; null while none is loaded.
+    QObject *loadedPage() const;
     void show(const TourShot &shot);
     void hide(const TourShot &shot);
     void save(const TourShot &shot);

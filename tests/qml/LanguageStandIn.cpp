@@ -61,6 +61,14 @@ QStringList LanguageStandIn::displayNames()
     return names;
 }
 
+QStringList LanguageStandIn::codes()
+{
+    QStringList codes;
+    for (const Row &r : rows)
+        codes << QLatin1String(r.code);
+    return codes;
+}
+
 int LanguageStandIn::rowOf(const QString &code)
 {
     for (int i = 0; i < int(std::size(rows)); ++i) {

@@ -26,6 +26,8 @@ public:
 
     // The table's display names, as the root's "languages".
     static QStringList displayNames();
+    // The language codes of the rows, in row order ("cs", ..., "zh-TW").
+    static QStringList codes();
     static int rowOf(const QString &code);
 
     Q_INVOKABLE void setOtherAppLang(int index);

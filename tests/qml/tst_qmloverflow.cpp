@@ -12,8 +12,6 @@
 
 namespace {
 
-const char *const Codes[] = { "cs", "da", "de", "us", "fr", "es", "es-US", "fi", "it", "ja", "ko", "nb", "nl", "pl",
-    "ru", "sv", "zh-CN", "zh-TW" };
 // The screens on which the window takes scale 1, 1.5 and 2.
 const struct {
     const char *scale;
@@ -95,10 +93,9 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("screenWidth");
         QTest::addColumn<int>("screenHeight");
-        for (const char *code : Codes) {
+        for (const QString &code : LanguageStandIn::codes()) {
             for (const auto &screen : Screens)
-                QTest::addRow("%s at %s", code, screen.scale)
-                    << QString::fromLatin1(code) << screen.width << screen.height;
+                QTest::addRow("%s at %s", qPrintable(code), screen.scale) << code << screen.width << screen.height;
         }
     }
     void textsFitTheirBoxes()
