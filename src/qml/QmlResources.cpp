@@ -2,6 +2,7 @@
 
 #include "qml/AccessibleState.h"
 
+#include <QFontDatabase>
 #include <QResource>
 
 void initQmlResources()
@@ -35,6 +36,15 @@ bool registerExternalResources(const QString &programFolder)
     const bool registered = registerFile(programFolder, developmentBase);
     registerFile(programFolder, developmentFonts);
     return registered;
+}
+
+void registerFonts()
+{
+    for (const char *weight : { "Light", "Regular", "Medium" }) {
+        const QString face = QStringLiteral(":/fonts/Roboto-%1.ttf").arg(QLatin1String(weight));
+        if (QFontDatabase::addApplicationFont(face) < 0)
+            qWarning("Cannot load the font %s", qUtf8Printable(face));
+    }
 }
 
 void unregisterExternalResources(const QString &programFolder)

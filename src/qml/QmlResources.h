@@ -14,5 +14,9 @@ void initQmlResources();
 // Returns whether a base.rcc was registered.
 bool registerExternalResources(const QString &programFolder);
 
+// Adds the Roboto faces of the registered fonts.rcc to the application's fonts, so the
+// window's texts find them as the QML loads. Needs the application object.
+void registerFonts();
+
 // Undoes registerExternalResources (for tests that load several layouts).
 void unregisterExternalResources(const QString &programFolder);

@@ -51,13 +51,18 @@ function(nova_rcc)
         VERBATIM)
 endfunction()
 
-# nova_subset_font(<font> <face number> <output> TEXT <file>... [UNICODES <ranges>])
+# nova_subset_font(<font> <face number> <output> TEXT <file>... [UNICODES <ranges>] [ALL_NAMES])
 # Cuts face <face number> of a font (collection) down to the characters the TEXT files
-# (UTF-8) contain and the UNICODES ranges ("U+0020-007E,..."). The output depends only
-# on its inputs, so rebuilding gives the same file.
+# (UTF-8) contain and the UNICODES ranges ("U+0020-007E,..."). ALL_NAMES keeps every
+# name record: a face that is one weight of a family (Roboto Light) is only found under
+# the family's name through its typographic family and style records. The output
+# depends only on its inputs, so rebuilding gives the same file.
 function(nova_subset_font font face output)
-    cmake_parse_arguments(S "" "UNICODES" "TEXT" ${ARGN})
+    cmake_parse_arguments(S "ALL_NAMES" "UNICODES" "TEXT" ${ARGN})
     set(text_options)
+    if(S_ALL_NAMES)
+        list(APPEND text_options --name-IDs=*)
+    endif()
     foreach(file IN LISTS S_TEXT)
         list(APPEND text_options --text-file=${file})
     endforeach()

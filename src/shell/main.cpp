@@ -166,6 +166,7 @@ int main(int argc, char *argv[])
 
     qDebug("[main] Register resource");
     registerExternalResources(programFolder);
+    registerFonts();
 
     qDebug("[main] Write registry for crash dump.");
     if (runTool(toolFolder + QStringLiteral("/writeDbgReg.exe"), {}, toolFolder) == 0)

@@ -8,7 +8,9 @@ void QmlHarness::registerBuiltResources()
 {
     static const bool registered = [] {
         initQmlResources();
-        return registerExternalResources(qEnvironmentVariable("NOVA_BIN_DIR"));
+        const bool registered = registerExternalResources(qEnvironmentVariable("NOVA_BIN_DIR"));
+        registerFonts();
+        return registered;
     }();
     Q_UNUSED(registered)
 }

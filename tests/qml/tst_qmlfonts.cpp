@@ -1,6 +1,7 @@
-// The packed Chinese, Japanese and Korean faces on a machine without such fonts of its
-// own (fontconfig sees DejaVu only): the window loads a face when the language or the
-// language selector needs one, and not before.
+// The packed faces on a machine without such fonts of its own (fontconfig sees DejaVu
+// only): the three Roboto weights are there before any window, and the window loads a
+// Chinese, Japanese or Korean face when the language or the language selector needs one,
+// and not before.
 
 #include "QmlHarness.h"
 
@@ -21,6 +22,15 @@ class TestQmlFonts : public QObject {
 
 private slots:
     void initTestCase() { QmlHarness::registerBuiltResources(); }
+
+    // Cut-down faces keep their typographic family: all three are weights of "Roboto",
+    // where a face known only by its own name ("Roboto Light") would never be chosen.
+    void robotoHasItsThreeWeightsBeforeAnyWindow()
+    {
+        const QFontDatabase fonts;
+        for (const char *style : { "Light", "Regular", "Medium" })
+            QVERIFY2(fonts.styles(QStringLiteral("Roboto")).contains(QLatin1String(style)), style);
+    }
 
     // First: a loaded font stays for the rest of the process.
     void aWesternLanguageLoadsNoCjkFace()

@@ -99,34 +99,47 @@ private slots:
         }
     }
 
-    // The packed Chinese, Japanese and Korean faces are cut down at build time: each must
-    // still hold every character of its language's translation and of the language names.
-    void cjkFacesCoverTheirTranslationAndTheLanguageNames_data()
+    // The packed faces are cut down at build time: each must still hold every character of
+    // the translations it shows and of the language names. A Chinese, Japanese or Korean
+    // face shows its own language and the names of all four; the Roboto weights show
+    // every other language and the other names.
+    void packedFacesCoverTheirTranslationsAndTheLanguageNames_data()
     {
-        QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("face");
-        QTest::newRow("zh-CN") << QStringLiteral("zh-CN") << QStringLiteral("sc");
-        QTest::newRow("zh-TW") << QStringLiteral("zh-TW") << QStringLiteral("tc");
-        QTest::newRow("ja") << QStringLiteral("ja") << QStringLiteral("jp");
-        QTest::newRow("ko") << QStringLiteral("ko") << QStringLiteral("kr");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QStringList>("names");
+        const QStringList cjk
+            = { QStringLiteral("zh-CN"), QStringLiteral("zh-TW"), QStringLiteral("ja"), QStringLiteral("ko") };
+        QTest::newRow("sc") << QStringLiteral("NotoSansCJKsc-Regular.otf") << QStringList { cjk.at(0) } << cjk;
+        QTest::newRow("tc") << QStringLiteral("NotoSansCJKtc-Regular.otf") << QStringList { cjk.at(1) } << cjk;
+        QTest::newRow("jp") << QStringLiteral("NotoSansCJKjp-Regular.otf") << QStringList { cjk.at(2) } << cjk;
+        QTest::newRow("kr") << QStringLiteral("NotoSansCJKkr-Regular.otf") << QStringList { cjk.at(3) } << cjk;
+        QStringList western = LanguageStandIn::codes();
+        for (const QString &code : cjk)
+            western.removeOne(code);
+        for (const char *weight : { "Light", "Regular", "Medium" })
+            QTest::newRow(weight) << QStringLiteral("Roboto-%1.ttf").arg(QLatin1String(weight)) << western << western;
     }
 
-    void cjkFacesCoverTheirTranslationAndTheLanguageNames()
+    void packedFacesCoverTheirTranslationsAndTheLanguageNames()
     {
-        QFETCH(QString, code);
         QFETCH(QString, face);
-        QFile file(QStringLiteral(":/fonts/NotoSansCJK%1-Regular.otf").arg(face));
+        QFETCH(QStringList, codes);
+        QFETCH(QStringList, names);
+        QFile file(QStringLiteral(":/fonts/") + face);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QRawFont font(file.readAll(), 16);
         QVERIFY(font.isValid());
 
         QString text;
-        for (const Message &message : readTs(code))
-            text += message.translation;
+        for (const QString &code : codes) {
+            for (const Message &message : readTs(code))
+                text += message.translation;
+        }
         static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-        const QStringList names = LanguageStandIn::displayNames();
-        for (const char *cjk : { "zh-CN", "zh-TW", "ja", "ko" })
-            text += QString(names.at(LanguageStandIn::rowOf(QLatin1String(cjk)))).remove(tag);
+        const QStringList displayNames = LanguageStandIn::displayNames();
+        for (const QString &code : names)
+            text += QString(displayNames.at(LanguageStandIn::rowOf(code))).remove(tag);
         for (const uint character : text.toUcs4()) {
             if (!QChar::isSpace(character))
                 QVERIFY2(font.supportsCharacter(character),

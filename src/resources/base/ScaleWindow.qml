@@ -56,15 +56,14 @@ Window {
     onPrimScHeightChanged: centre()
     onScaleChanged: centre()
 
-    // The fonts ship beside the program in fonts.rcc: Roboto, and a Noto Sans CJK face
-    // each for Simplified and Traditional Chinese, Japanese and Korean, of which only the
-    // one styledTextLang asks for is loaded.
-    property list<QtObject> fonts: [
-        FontLoader { source: "qrc:/fonts/Roboto-Light.ttf" },
-        FontLoader { source: "qrc:/fonts/Roboto-Regular.ttf" },
-        FontLoader { source: "qrc:/fonts/Roboto-Medium.ttf" },
-        FontLoader { id: cjkFont; source: Style.cjkFont(window.styledTextLang) }
-    ]
+    // The fonts ship beside the program in fonts.rcc: Roboto, which the program adds
+    // before the window loads, and a Noto Sans CJK face each for Simplified and
+    // Traditional Chinese, Japanese and Korean, of which only the one styledTextLang asks
+    // for is loaded.
+    FontLoader {
+        id: cjkFont
+        source: Style.cjkFont(window.styledTextLang)
+    }
 
     // The thin frame of the borderless window, above everything else.
     Rectangle {
