@@ -12,11 +12,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
 #include <QStringList>
 #include <QTest>
+
+#include <algorithm>
 
 inline constexpr int PageTimeoutMs = 30000;
 inline const QString MainKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
@@ -77,6 +81,38 @@ inline QList<QStringList> peerArguments(const SandboxMachine &machine, const QSt
     for (const QJsonObject &start : peerStartsOf(machine, program))
         arguments.append(start.value(QLatin1String("arguments")).toVariant().toStringList());
     return arguments;
+}
+
+// An earlier installation of the software with its guide, and Steam with SteamVR:
+// what lets the folder page offer "SKIP INSTALLATION". The guide
+// sends guideMessages to its reply pipe.
+inline void installEarlierSoftware(
+    const SandboxMachine &machine, const WizardProcess &wizard, const QStringList &guideMessages)
+{
+    machine.writeScenario({ { QStringLiteral("NovaTundraGuide.exe"),
+        QJsonObject { { QStringLiteral("messages"), QJsonArray::fromStringList(guideMessages) } } } });
+    const QString guide = machine.installPeer(
+        QStringLiteral("opt/NOVA/Updater/App/NovaTundraGuide"), QStringLiteral("NovaTundraGuide.exe"));
+    machine.installPeer(QStringLiteral("opt/NOVA/Updater"), QStringLiteral("Updater.exe"));
+    machine.installPeer(QStringLiteral("opt/NOVA/Updater/App/OOBETool"), QStringLiteral("GetReg.exe"));
+    installIntoProgramFolder(machine, wizard, QStringLiteral("Updater"), QStringLiteral("Updater.exe"));
+    machine.installPeer(QStringLiteral("opt/Steam"), QStringLiteral("Steam.exe"));
+    platform::Registry::write(MainKey, QStringLiteral("SystemPath"), machine.path(QStringLiteral("opt/NOVA")));
+    platform::Registry::write(MainKey + QStringLiteral("\\Updater"), QStringLiteral("AppPath"),
+        machine.path(QStringLiteral("opt/NOVA/Updater")));
+    platform::Registry::write(
+        MainKey + QStringLiteral("\\NovaEyeGuide"), QStringLiteral("AppPath"), QFileInfo(guide).absolutePath());
+    platform::Registry::write(MainKey + QStringLiteral("\\NovaEyeGuide"), QStringLiteral("LaunchPath"), guide);
+    platform::Registry::write(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Valve\\Steam"),
+        QStringLiteral("InstallPath"), machine.path(QStringLiteral("opt/Steam")));
+    platform::Registry::write(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam\\Apps\\250820"), QStringLiteral("Installed"), 1U);
+}
+
+// Whether one of the log lines starts with prefix.
+inline bool hasLineStartingWith(const QStringList &lines, const QString &prefix)
+{
+    return std::any_of(lines.begin(), lines.end(), [&](const QString &line) { return line.startsWith(prefix); });
 }
 
 // The links of the terms (EULA, terms of use, privacy policy): Tab stops between the

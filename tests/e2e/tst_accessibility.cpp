@@ -3,7 +3,8 @@
 // it, the wizard exposes its tree (QT_LINUX_ACCESSIBILITY_ALWAYS_ON) and the keyboard
 // alone drives it. atspi_probe.py reads the tree as a screen reader does; the test fails
 // on an unnamed control, a Tab order that differs from the reading order, and texts,
-// dialogs, links, the language list and the install progress not exposed.
+// dialogs, links, the language list and the install progress not exposed, on every page
+// the keyboard reaches and a dialog of each.
 
 #include "Journey.h"
 #include "SessionBus.h"
@@ -14,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -159,18 +161,8 @@ private slots:
         pressKeys(*m_keyboard, { QStringLiteral("Return") });
         QTRY_VERIFY_WITH_TIMEOUT(machine.openedUrls().value(0).endsWith(QLatin1String("/legal/eula")), PageTimeoutMs);
 
-        // A dialog: its title and message, the keyboard inside it, and back on the
-        // button that opened it when it closes.
-        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("GET STARTED"); }));
-        pressKeys(*m_keyboard, { QStringLiteral("space") });
-        QTRY_VERIFY_WITH_TIMEOUT(!shownWith(QStringLiteral("dialog")).isEmpty(), PageTimeoutMs);
-        const QJsonObject dialog = shownWith(QStringLiteral("dialog")).first();
-        QVERIFY(!name(dialog).isEmpty());
-        QVERIFY(!dialog.value(QLatin1String("description")).toString().isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(role(focused()), QStringLiteral("push button"), PageTimeoutMs);
-        QVERIFY(focused().value(QLatin1String("depth")).toInt() > dialog.value(QLatin1String("depth")).toInt());
-        pressKeys(*m_keyboard, { QStringLiteral("Return") });
-        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), QStringLiteral("GET STARTED"), PageTimeoutMs);
+        // A dialog: the terms not yet accepted.
+        verifyDialogFrom(QStringLiteral("GET STARTED"), QStringLiteral("OK"));
 
         // The tick, then the folder page announced by its heading.
         QVERIFY(tabTo([](const QJsonObject &node) { return role(node) == QLatin1String("check box"); }));
@@ -179,9 +171,7 @@ private slots:
         QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("GET STARTED"); }));
         pressKeys(*m_keyboard, { QStringLiteral("space") });
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
-        QTRY_COMPARE_WITH_TIMEOUT(role(focused()), QStringLiteral("heading"), PageTimeoutMs);
-        QCOMPARE(name(focused()), QStringLiteral("Choose where to install"));
-        verifyTabOrder();
+        verifyPageStart(QStringLiteral("Choose where to install"));
 
         // The installation: the progress as a value, the status as a named text.
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -212,8 +202,6 @@ private slots:
         QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
         m_pid = wizard.pid();
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
-        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), QStringLiteral("Health and safety"), PageTimeoutMs);
-        QCOMPARE(role(focused()), QStringLiteral("heading"));
         QStringList texts;
         for (const QJsonObject &label : shownWith(QStringLiteral("label")))
             texts << name(label);
@@ -221,11 +209,141 @@ private slots:
                  "Supervise children", "Listen to your body" })
             QVERIFY2(texts.contains(QLatin1String(warning)), warning);
         QVERIFY(texts.contains(QStringLiteral("Stop at once if you feel dizzy, sick or uncomfortable.")));
-        verifyTabOrder();
+        verifyPageStart(QStringLiteral("Health and safety"));
+        wizard.kill();
+    }
+
+    // A PC that is not ready (32-bit Windows) and an old graphics driver: the check page
+    // with its results as texts and its links, then the driver page, and their dialogs.
+    void checkAndDriverPages()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine,
+            { { QStringLiteral("os64bit"), false }, { QStringLiteral("nvidiaDriver"), QStringLiteral("388.13") } });
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
+        m_pid = wizard.pid();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PageManager] Should skip pDriver? false")), PageTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), QStringLiteral("Health and safety"), PageTimeoutMs);
+        pressKeys(*m_keyboard, { QStringLiteral("Return") });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PageManager] Loaded pCheck.qml")), PageTimeoutMs);
+        verifyPageStart(QStringLiteral("Your PC might not be NOVA ready"));
+        QStringList results;
+        for (const QJsonObject &label : shownWith(QStringLiteral("label")))
+            results << name(label);
+        QVERIFY2(
+            !results.filter(QRegularExpression(QStringLiteral("^Operating system: .*\\(64-bit\\) is required\\.$")))
+                 .isEmpty(),
+            qPrintable(results.join(QStringLiteral(" | "))));
+        QVERIFY2(
+            !results.filter(QRegularExpression(QStringLiteral("^Graphics card: .*Meets the requirements$"))).isEmpty(),
+            qPrintable(results.join(QStringLiteral(" | "))));
+        verifyDialogFrom(QStringLiteral("QUIT SETUP"), QStringLiteral("BACK"));
+        // Next asks first: CANCEL stays, CONTINUE ANYWAY goes on.
+        verifyDialogFrom(QStringLiteral("NEXT"), QStringLiteral("CANCEL"));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_VERIFY_WITH_TIMEOUT(!shownWith(QStringLiteral("dialog")).isEmpty(), PageTimeoutMs);
+        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("CONTINUE ANYWAY"); }));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PageManager] Loaded pDriver.qml")), PageTimeoutMs);
+        verifyPageStart(QStringLiteral("Update your graphics card driver"));
+        QVERIFY(!shownNamed(QStringLiteral("label"), QStringLiteral("Setup closes while you update.")).isEmpty());
+        verifyDialogFrom(QStringLiteral("UPDATE DRIVER"), QStringLiteral("CANCEL"));
+        wizard.kill();
+    }
+
+    // Software-only mode on a PC without .NET Framework: the page that installs it.
+    void dotNetPage()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        platform::Registry::remove(ReleaseKey, Release);
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
+            qPrintable(m_keyboard->errorString()));
+        m_pid = wizard.pid();
+        acceptTerms();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PageManager] Loaded pDotNet.qml")), PageTimeoutMs);
+        verifyPageStart(QStringLiteral("Install required software"));
+        wizard.kill();
+    }
+
+    // Software-only mode over an earlier installation: SKIP INSTALLATION leads to the
+    // completion page.
+    void completePage()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        WizardProcess wizard(machine);
+        installEarlierSoftware(machine, wizard, { QStringLiteral("DONE") });
+        QVERIFY(wizard.install());
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
+            qPrintable(m_keyboard->errorString()));
+        m_pid = wizard.pid();
+        acceptTerms();
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(hasLineStartingWith(wizard.logLines(),
+                                     QStringLiteral("[PathManager] decideSkipInstall(): Can skip install? [1]")),
+            PageTimeoutMs);
+        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("SKIP INSTALLATION"); }));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[PageManager] Loaded pComplete.qml")), PageTimeoutMs);
+        verifyPageStart(QStringLiteral("Install completed! Thanks for your waiting."));
         wizard.kill();
     }
 
 private:
+    // Ticks the terms box and presses GET STARTED.
+    void acceptTerms()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!shownWith(QStringLiteral("check box")).isEmpty(), PageTimeoutMs);
+        QVERIFY(tabTo([](const QJsonObject &node) { return role(node) == QLatin1String("check box"); }));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_VERIFY_WITH_TIMEOUT(hasState(focused(), "checked"), PageTimeoutMs);
+        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("GET STARTED"); }));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+    }
+
+    // A page change is announced: the page's heading takes the keyboard, and a round of
+    // Tab over the page follows the reading order.
+    void verifyPageStart(const QString &heading)
+    {
+        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), heading, PageTimeoutMs);
+        QCOMPARE(role(focused()), QStringLiteral("heading"));
+        verifyTabOrder();
+    }
+
+    // The dialog that the control named opener opens: named by its title, described by
+    // its message, with the keyboard on one of its buttons; the button named closer
+    // closes it and gives the keyboard back to the opener.
+    void verifyDialogFrom(const QString &opener, const QString &closer)
+    {
+        QVERIFY2(tabTo([&opener](const QJsonObject &node) { return name(node) == opener; }), qPrintable(opener));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_VERIFY_WITH_TIMEOUT(!shownWith(QStringLiteral("dialog")).isEmpty(), PageTimeoutMs);
+        const QJsonObject dialog = shownWith(QStringLiteral("dialog")).first();
+        QVERIFY2(!name(dialog).isEmpty(), qPrintable(opener));
+        QVERIFY2(!dialog.value(QLatin1String("description")).toString().isEmpty(), qPrintable(name(dialog)));
+        const auto inDialog = [&dialog](const QJsonObject &node) {
+            return role(node) == QLatin1String("push button")
+                && node.value(QLatin1String("depth")).toInt() > dialog.value(QLatin1String("depth")).toInt();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(inDialog(focused()), PageTimeoutMs);
+        QVERIFY2(
+            tabTo([&closer, &inDialog](const QJsonObject &node) { return inDialog(node) && name(node) == closer; }),
+            qPrintable(name(dialog) + QStringLiteral(": ") + closer));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), opener, PageTimeoutMs);
+        QVERIFY(shownWith(QStringLiteral("dialog")).isEmpty());
+    }
+
     // The shown part of the wizard's accessible tree; empty while it is not on the bus.
     QList<QJsonObject> probe() const
     {

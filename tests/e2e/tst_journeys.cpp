@@ -48,32 +48,6 @@ void prepareNetFxlessPc(const SandboxMachine &machine, const WizardProcess &wiza
     installIntoProgramFolder(machine, wizard, QStringLiteral("dotNetFx"), NetFxInstaller);
 }
 
-// An earlier installation of the software with its guide, and Steam with SteamVR:
-// what lets the folder page of the full mode offer "SKIP INSTALLATION". The guide
-// sends guideMessages to its reply pipe.
-void installEarlierSoftware(
-    const SandboxMachine &machine, const WizardProcess &wizard, const QStringList &guideMessages)
-{
-    machine.writeScenario({ { QStringLiteral("NovaTundraGuide.exe"),
-        QJsonObject { { QStringLiteral("messages"), QJsonArray::fromStringList(guideMessages) } } } });
-    const QString guide = machine.installPeer(
-        QStringLiteral("opt/NOVA/Updater/App/NovaTundraGuide"), QStringLiteral("NovaTundraGuide.exe"));
-    machine.installPeer(QStringLiteral("opt/NOVA/Updater"), QStringLiteral("Updater.exe"));
-    machine.installPeer(QStringLiteral("opt/NOVA/Updater/App/OOBETool"), QStringLiteral("GetReg.exe"));
-    installIntoProgramFolder(machine, wizard, QStringLiteral("Updater"), QStringLiteral("Updater.exe"));
-    machine.installPeer(QStringLiteral("opt/Steam"), QStringLiteral("Steam.exe"));
-    platform::Registry::write(MainKey, QStringLiteral("SystemPath"), machine.path(QStringLiteral("opt/NOVA")));
-    platform::Registry::write(MainKey + QStringLiteral("\\Updater"), QStringLiteral("AppPath"),
-        machine.path(QStringLiteral("opt/NOVA/Updater")));
-    platform::Registry::write(
-        MainKey + QStringLiteral("\\NovaEyeGuide"), QStringLiteral("AppPath"), QFileInfo(guide).absolutePath());
-    platform::Registry::write(MainKey + QStringLiteral("\\NovaEyeGuide"), QStringLiteral("LaunchPath"), guide);
-    platform::Registry::write(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Valve\\Steam"),
-        QStringLiteral("InstallPath"), machine.path(QStringLiteral("opt/Steam")));
-    platform::Registry::write(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam\\Apps\\250820"), QStringLiteral("Installed"), 1U);
-}
-
 // The value of key in a desktop entry, as written.
 QString desktopEntryValue(const QString &path, const QString &key)
 {
@@ -93,11 +67,6 @@ int restartRequests(const SandboxMachine &machine)
 {
     QFile log(machine.path(QStringLiteral("restarts.log")));
     return log.open(QIODevice::ReadOnly) ? log.readAll().count('\n') : 0;
-}
-
-bool hasLineStartingWith(const QStringList &lines, const QString &prefix)
-{
-    return std::any_of(lines.begin(), lines.end(), [&](const QString &line) { return line.startsWith(prefix); });
 }
 
 } // namespace
