@@ -4,21 +4,11 @@
 #include "device/RemoveTool.h"
 #include "platform/DeviceRescan.h"
 #include "platform/Folders.h"
+#include "platform/Launch.h"
 #include "platform/SystemInfo.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QThread>
-
-namespace {
-
-// How often the wait for a tool looks whether the program is closing.
-constexpr int WaitStepMs = 100;
-// How long a tool that was ended may take to go.
-constexpr int KillWaitMs = 5000;
-
-} // namespace
 
 RemoveDriverLimits &RemoveDriverLimits::current()
 {
@@ -49,27 +39,17 @@ void RemoveWorker::onRemove()
 void RemoveWorker::runTool(const QString &storedProgram) const
 {
     const QString stored = m_programFolder + storedProgram;
-    QProcess tool;
-    tool.start(platform::Folders::localPath(stored), QStringList(), QIODevice::ReadWrite);
-    QElapsedTimer waited;
-    waited.start();
-    // In short steps, so that the end of the program need not wait for a tool that hangs.
-    while (!tool.waitForFinished(WaitStepMs)) {
-        if (tool.state() == QProcess::NotRunning) {
-            qWarning("[RemoveDriver] Error: cannot start %s", qUtf8Printable(stored));
-            return;
-        }
-        if (QThread::currentThread()->isInterruptionRequested())
-            break;
-        if (waited.hasExpired(m_toolWaitMs)) {
-            qWarning("[RemoveDriver] Error: timeout, terminate.");
-            break;
-        }
-    }
-    if (tool.state() == QProcess::NotRunning)
-        return;
-    tool.kill();
-    tool.waitForFinished(KillWaitMs);
+    platform::StartRequest request;
+    request.program = platform::Folders::localPath(stored);
+    request.waitLimitMs = m_toolWaitMs;
+    // Asked in short steps, so that the end of the program need not wait for a tool that hangs.
+    bool interrupted = false;
+    request.stopWaiting = [&interrupted] { return interrupted = QThread::currentThread()->isInterruptionRequested(); };
+    const platform::LaunchResult result = platform::startProgram(request);
+    if (result.status == platform::LaunchResult::StartFailed)
+        qWarning("[RemoveDriver] Error: cannot start %s", qUtf8Printable(stored));
+    else if (result.status == platform::LaunchResult::TimedOut && !interrupted)
+        qWarning("[RemoveDriver] Error: timeout, terminate.");
 }
 
 void RemoveWorker::onScan()

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace platform {
 
@@ -15,8 +18,30 @@ struct LaunchResult {
     };
     Status status = StartFailed;
     int exitCode = -1;
+    bool crashed = false; // Finished by a signal; exitCode is then 128 + its number
     int error = 0;
 };
+
+// A program to start with the caller's own rights and environment.
+struct StartRequest {
+    QString program; // a path, or a name looked up in PATH
+    QStringList arguments;
+    QString workingDir; // empty: the caller's
+    bool wait = true;
+    int waitLimitMs = 10000;
+    QByteArray *output = nullptr; // waited for: receives the program's standard output
+    // Standard input, error and (unless collected) output: the caller's own, or /dev/null.
+    bool inheritStreams = false;
+    bool newSession = false; // a session of its own, away from the caller's terminal
+    std::function<bool()> stopWaiting; // asked while waiting; true ends the wait as the limit does
+};
+
+// Starts a program without copying the caller's memory (no fork), with no signal
+// blocked and every signal at its default action. With wait, the call blocks up to
+// waitLimitMs (or until stopWaiting answers true) for the program to end; a program
+// still running then is killed and the result is TimedOut. A program that was not waited
+// for is never left as a zombie.
+LaunchResult startProgram(const StartRequest &request);
 
 // Starts a command line (program and arguments; arguments with spaces in double quotes)
 // in workingDir. When the caller runs as root, the program runs as the desktop user
@@ -26,7 +51,9 @@ struct LaunchResult {
 // it), start the program as the caller when no desktop user is known. With wait, the call blocks
 // up to waitLimitMs for the program to end; a program still running then is killed.
 // A program that was not waited for is never left as a zombie. With wait and output, the
-// program's standard output is collected there.
+// program's standard output is collected there. The program runs in a session of its
+// own with the caller's standard streams and, as startProgram's, with clean signals;
+// only a switch to the desktop user forks the caller.
 LaunchResult launchAsUser(const QString &workingDir, const QString &commandLine, bool wait, int waitLimitMs = 10000,
     QByteArray *output = nullptr);
 

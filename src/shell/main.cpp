@@ -10,6 +10,7 @@
 #include "install/flow/InstallManager.h"
 #include "platform/Folders.h"
 #include "platform/Graphics.h"
+#include "platform/Launch.h"
 #include "platform/NamedEvent.h"
 #include "platform/Registry.h"
 #include "qml/QmlResources.h"
@@ -21,7 +22,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QScreen>
@@ -36,15 +36,13 @@ constexpr int ToolWaitMs = 30000;
 // be started, crashed or ran too long.
 int runTool(const QString &program, const QStringList &arguments, const QString &workingDir = QString())
 {
-    QProcess process;
-    process.setWorkingDirectory(workingDir);
-    process.start(program, arguments);
-    if (!process.waitForStarted() || !process.waitForFinished(ToolWaitMs)) {
-        process.kill();
-        process.waitForFinished();
-        return -1;
-    }
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    platform::StartRequest request;
+    request.program = program;
+    request.arguments = arguments;
+    request.workingDir = workingDir;
+    request.waitLimitMs = ToolWaitMs;
+    const platform::LaunchResult result = platform::startProgram(request);
+    return result.status == platform::LaunchResult::Finished && !result.crashed ? result.exitCode : -1;
 }
 
 // Asks a companion app to close itself through the command its installation registered.
@@ -162,7 +160,13 @@ int main(int argc, char *argv[])
     qDebug("[main] execut MngProgData.exe");
     const QString toolFolder = programFolder + QStringLiteral("/OOBETool");
     qDebug("[main] MngProgData.exe dir:%s", qUtf8Printable(toolFolder));
-    QProcess::startDetached(toolFolder + QStringLiteral("/MngProgData.exe"), {}, toolFolder);
+    platform::StartRequest mngProgData;
+    mngProgData.program = toolFolder + QStringLiteral("/MngProgData.exe");
+    mngProgData.workingDir = toolFolder;
+    mngProgData.wait = false;
+    mngProgData.inheritStreams = true;
+    mngProgData.newSession = true;
+    platform::startProgram(mngProgData);
 
     qDebug("[main] Register resource");
     registerExternalResources(programFolder);

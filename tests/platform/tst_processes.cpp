@@ -3,6 +3,7 @@
 #include "platform/Launch.h"
 #include "platform/Processes.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QTest>
@@ -29,6 +30,56 @@ QList<qint64> pids(const QList<ProcessInfo> &processes)
 bool isRunning(QProcess &process)
 {
     return !process.waitForFinished(50);
+}
+
+// Children of this process that ended and were never collected.
+int zombieChildren()
+{
+    int zombies = 0;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold blanks, so read after its ")".
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[0] == "Z" && fields[1].toLongLong() == Processes::currentPid())
+            ++zombies;
+    }
+    return zombies;
+}
+
+// The blocked and ignored signal sets a program reports for itself. glibc's two
+// internal signals (32 and 33) are left out: posix_spawn ignores them in the child,
+// whose C library sets them up afresh.
+QByteArray signalSets(const QByteArray &status)
+{
+    constexpr quint64 Internal = quint64(3) << 31;
+    QByteArray sets;
+    for (const QByteArray &line : status.split('\n'))
+        if (line.startsWith("SigBlk:") || line.startsWith("SigIgn:"))
+            sets += line.left(7) + QByteArray::number(line.mid(7).trimmed().toULongLong(nullptr, 16) & ~Internal) + ' ';
+    return sets.trimmed();
+}
+
+// Starts a program both ways the platform layer offers for a plain start.
+LaunchResult start(bool spawned, const QString &folder, const QString &program, const QStringList &arguments, bool wait,
+    int limitMs = 10000, QByteArray *output = nullptr)
+{
+    if (!spawned) {
+        QStringList words { program };
+        for (const QString &argument : arguments)
+            words.append(QLatin1Char('"') + argument + QLatin1Char('"'));
+        return platform::launchAsUser(folder, words.join(QLatin1Char(' ')), wait, limitMs, output);
+    }
+    platform::StartRequest request;
+    request.program = program;
+    request.arguments = arguments;
+    request.workingDir = folder;
+    request.wait = wait;
+    request.waitLimitMs = limitMs;
+    request.output = output;
+    return platform::startProgram(request);
 }
 
 } // namespace
@@ -227,6 +278,109 @@ private slots:
         }
     }
 
+    void bothStartsAndTheirResults_data()
+    {
+        QTest::addColumn<bool>("spawned");
+        QTest::newRow("startProgram") << true;
+        QTest::newRow("launchAsUser") << false;
+    }
+    // Exit code, crash, output and folder, the limit, and what cannot start, through
+    // either entry.
+    void bothStartsAndTheirResults()
+    {
+        QFETCH(bool, spawned);
+        QTemporaryDir dir;
+        QByteArray output;
+        LaunchResult result = start(spawned, dir.path(), QStringLiteral("sh"),
+            { QStringLiteral("-c"), QStringLiteral("pwd; exit 5") }, true, 10000, &output);
+        QCOMPARE(result.status, LaunchResult::Finished);
+        QCOMPARE(result.exitCode, 5);
+        QVERIFY(!result.crashed);
+        QCOMPARE(output.trimmed(), QFile::encodeName(dir.path()));
+
+        result = start(
+            spawned, dir.path(), QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("kill -9 $$") }, true);
+        QCOMPARE(result.status, LaunchResult::Finished);
+        QVERIFY(result.crashed);
+        QCOMPARE(result.exitCode, 128 + SIGKILL);
+
+        QElapsedTimer timer;
+        timer.start();
+        result = start(spawned, dir.path(), QStringLiteral("sleep"), { QStringLiteral("30") }, true, 200);
+        QCOMPARE(result.status, LaunchResult::TimedOut);
+        QVERIFY(timer.elapsed() < 5000);
+
+        for (bool wait : { true, false }) {
+            result = start(spawned, dir.path(), QStringLiteral("/no/such/program"), {}, wait);
+            QCOMPARE(result.status, LaunchResult::StartFailed);
+            QCOMPARE(result.error, ENOENT);
+            result = start(spawned, dir.filePath(QStringLiteral("missing")), QStringLiteral("true"), {}, wait);
+            QCOMPARE(result.status, LaunchResult::StartFailed);
+            QCOMPARE(result.error, ENOENT);
+        }
+        QCOMPARE(zombieChildren(), 0);
+    }
+
+    // A program not waited for is collected once it ends, with no second fork.
+    void programNotWaitedForLeavesNoZombie_data() { bothStartsAndTheirResults_data(); }
+    void programNotWaitedForLeavesNoZombie()
+    {
+        QFETCH(bool, spawned);
+        QTemporaryDir dir;
+        const LaunchResult result = start(spawned, dir.path(), QStringLiteral("sh"),
+            { QStringLiteral("-c"), QStringLiteral("echo $$ > pid.new; mv pid.new pid") }, false);
+        QCOMPARE(result.status, LaunchResult::Started);
+        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("pid"))));
+        QFile pidFile(dir.filePath(QStringLiteral("pid")));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const QString proc = QStringLiteral("/proc/") + QString::fromLatin1(pidFile.readAll().trimmed());
+        QFile status(proc + QStringLiteral("/status"));
+        QVERIFY(!status.open(QIODevice::ReadOnly)
+            || status.readAll().contains("PPid:\t" + QByteArray::number(Processes::currentPid())));
+        QTRY_VERIFY(!QFile::exists(proc)); // gone, not a zombie
+        QCOMPARE(zombieChildren(), 0);
+    }
+
+    // Signals the caller blocks or ignores stay the caller's.
+    void programStartsWithCleanSignals_data() { bothStartsAndTheirResults_data(); }
+    void programStartsWithCleanSignals()
+    {
+        QFETCH(bool, spawned);
+        sigset_t blocked, previous;
+        sigemptyset(&blocked);
+        sigaddset(&blocked, SIGUSR1);
+        QCOMPARE(::pthread_sigmask(SIG_BLOCK, &blocked, &previous), 0);
+        const auto oldPipe = ::signal(SIGPIPE, SIG_IGN);
+        const auto oldUsr2 = ::signal(SIGUSR2, SIG_IGN);
+        QByteArray output;
+        const LaunchResult result = start(spawned, QStringLiteral("/"), QStringLiteral("cat"),
+            { QStringLiteral("/proc/self/status") }, true, 10000, &output);
+        ::signal(SIGUSR2, oldUsr2);
+        ::signal(SIGPIPE, oldPipe);
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        QCOMPARE(result.status, LaunchResult::Finished);
+        QCOMPARE(signalSets(output), QByteArray("SigBlk:0 SigIgn:0"));
+    }
+
+    // A wait can be ended before its limit; the program goes as at the limit.
+    void stoppedWaitEndsTheProgram()
+    {
+        QTemporaryDir dir;
+        platform::StartRequest request;
+        request.program = QStringLiteral("sh");
+        request.arguments = QStringList { QStringLiteral("-c"), QStringLiteral("echo $$ > pid; exec sleep 30") };
+        request.workingDir = dir.path();
+        request.waitLimitMs = 20000;
+        request.stopWaiting = [&dir] { return QFile::exists(dir.filePath(QStringLiteral("pid"))); };
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(platform::startProgram(request).status, LaunchResult::TimedOut);
+        QVERIFY(timer.elapsed() < 5000);
+        QFile pidFile(dir.filePath(QStringLiteral("pid")));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        QVERIFY(!QFile::exists(QStringLiteral("/proc/") + QString::fromLatin1(pidFile.readAll().trimmed())));
+    }
+
     void asRootTheProgramRunsAsTheDesktopUser()
     {
         if (::geteuid() != 0)
@@ -234,9 +388,21 @@ private slots:
         qputenv("SUDO_UID", "65534");
         const LaunchResult result = platform::launchAsUser(
             QStringLiteral("/"), QStringLiteral("sh -c \"test $(id -u) = 65534 && test $HOME != /root\""), true);
-        qunsetenv("SUDO_UID");
         QCOMPARE(result.status, LaunchResult::Finished);
         QCOMPARE(result.exitCode, 0);
+
+        // The switched start forks once; its signals are clean and nothing stays a zombie.
+        const auto oldPipe = ::signal(SIGPIPE, SIG_IGN);
+        QByteArray output;
+        const LaunchResult status = platform::launchAsUser(
+            QStringLiteral("/"), QStringLiteral("cat /proc/self/status"), true, 10000, &output);
+        ::signal(SIGPIPE, oldPipe);
+        QCOMPARE(status.status, LaunchResult::Finished);
+        QCOMPARE(signalSets(output), QByteArray("SigBlk:0 SigIgn:0"));
+        QCOMPARE(
+            platform::launchAsUser(QStringLiteral("/"), QStringLiteral("true"), false).status, LaunchResult::Started);
+        QTRY_COMPARE(zombieChildren(), 0);
+        qunsetenv("SUDO_UID");
     }
 
     // Root on a real machine with nobody to run the program for: it would run elevated,
