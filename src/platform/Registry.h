@@ -13,8 +13,10 @@ namespace platform {
 //
 // Values: QString (text), int and uint (32-bit numbers), qlonglong and qulonglong
 // (64-bit numbers), QByteArray (binary); bool and other types are stored as text.
-// Every write is durable when the call returns, and concurrent writers from several
-// processes never lose each other's values.
+// Every write is committed when the call returns: other processes read it at once, and
+// it survives the writing process crashing, but a power cut may lose the latest writes
+// until flush() (or the end of the process) has synced them. Concurrent writers from
+// several processes never lose each other's values.
 class Registry {
 public:
     // The value, or an invalid QVariant when the hive, key or value is missing.
@@ -30,8 +32,8 @@ public:
     // read "Sub\Name" as a value in a sub-key; valueNames lists such names as written.
     static bool writeLiteral(const QString &keyPath, const QString &valueName, const QVariant &value);
     static bool removeLiteral(const QString &keyPath, const QString &valueName);
-    // Every write is committed when it returns, so there is nothing left to flush;
-    // kept for callers written against settings objects, which sync explicitly.
+    // Syncs to disk every write this process made so far, in every hive it has open, so
+    // they survive a power cut. False (with a warning) when a hive could not be synced.
     static bool flush();
 
     // "Software\<organisation>\<application>" in HKEY_CURRENT_USER or

@@ -2,15 +2,29 @@
 
 #include "platform/Registry.h"
 
+#include <QDir>
 #include <QTest>
+#include <QThread>
 
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using platform::Registry;
 
 namespace {
 
 const QString Key = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\KeltNova");
+const QString MachineHive = QStringLiteral("registry/machine/HKEY_LOCAL_MACHINE.db");
+
+// An ordinary user other than us; tests that play one need root.
+constexpr uint OtherUser = 65534;
+
+int runHelper(const QStringList &arguments)
+{
+    return QProcess::execute(builtProgram(QStringLiteral("nova-test-helper")), arguments);
+}
 
 } // namespace
 
@@ -45,6 +59,128 @@ private slots:
         QCOMPARE(Registry::valueNames(Key).size(), 600);
         QCOMPARE(Registry::read(Key, QStringLiteral("first299")), QVariant(299));
         QCOMPARE(Registry::read(Key, QStringLiteral("second0")), QVariant(0));
+    }
+
+    void writesOfACrashedProcessAreKept_data()
+    {
+        QTest::addColumn<QString>("death");
+        QTest::newRow("killed") << QStringLiteral("kill");
+        QTest::newRow("aborted") << QStringLiteral("abort");
+    }
+    void writesOfACrashedProcessAreKept()
+    {
+        QFETCH(QString, death);
+        QVERIFY(Registry::write(Key, QStringLiteral("parent"), 1)); // our connection is open meanwhile
+        QProcess writer;
+        writer.start(builtProgram(QStringLiteral("nova-test-helper")),
+            { QStringLiteral("reg-write-crash"), Key, QStringLiteral("child"), QStringLiteral("50"), death });
+        QVERIFY(writer.waitForFinished(60000));
+        QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(Registry::valueNames(Key).size(), 51);
+        QCOMPARE(Registry::read(Key, QStringLiteral("child49")), QVariant(49));
+        QVERIFY(Registry::write(Key, QStringLiteral("after"), 2)); // the hive is still writable
+        QCOMPARE(runHelper({ QStringLiteral("reg-read"), Key, QStringLiteral("after") }), 0);
+    }
+
+    void flushLeavesEverythingInTheHiveFile()
+    {
+        QVERIFY(Registry::write(Key, QStringLiteral("Version"), QStringLiteral("1.0")));
+        // The hive file alone, without its log, as a power cut could leave it.
+        const auto hiveFileAlone = [this] {
+            SandboxMachine copy;
+            QDir().mkpath(copy.path(QStringLiteral("registry/machine")));
+            QFile::copy(m_machine->path(MachineHive), copy.path(MachineHive));
+            return Registry::read(Key, QStringLiteral("Version"));
+        };
+        QVERIFY(!hiveFileAlone().isValid()); // committed to the log only
+        QVERIFY(Registry::flush());
+        QCOMPARE(hiveFileAlone(), QVariant(QStringLiteral("1.0")));
+        QVERIFY(Registry::flush()); // nothing left to sync
+    }
+
+    void removedOrReplacedHivesAreRecreated_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("file removed") << QStringLiteral("file");
+        QTest::newRow("folder removed") << QStringLiteral("folder");
+        QTest::newRow("file replaced") << QStringLiteral("replace");
+    }
+    void removedOrReplacedHivesAreRecreated()
+    {
+        QFETCH(QString, change);
+        QVERIFY(Registry::write(Key, QStringLiteral("old"), 1));
+        const QString hive = m_machine->path(MachineHive);
+        if (change == QLatin1String("folder")) {
+            QVERIFY(QDir(m_machine->path(QStringLiteral("registry"))).removeRecursively());
+        } else {
+            for (const char *suffix : { "", "-wal", "-shm" })
+                QVERIFY(QFile::remove(hive + QLatin1String(suffix)));
+            if (change == QLatin1String("replace"))
+                QVERIFY(QFile(hive).open(QIODevice::WriteOnly)); // an empty store
+        }
+        QVERIFY(!Registry::read(Key, QStringLiteral("old")).isValid());
+        QVERIFY(Registry::write(Key, QStringLiteral("new"), 2));
+        QVERIFY(QFile::exists(hive));
+        QCOMPARE(Registry::read(Key, QStringLiteral("new")), QVariant(2));
+        // Another process sees it in the file that is there now.
+        QCOMPARE(runHelper({ QStringLiteral("reg-read"), Key, QStringLiteral("new") }), 0);
+    }
+
+    void writersOnTwoThreadsLoseNothing()
+    {
+        const auto writeMany = [](const QString &prefix) {
+            return QThread::create([prefix] {
+                for (int i = 0; i < 200; ++i) {
+                    Registry::write(Key, prefix + QString::number(i), i);
+                    Registry::read(Key, prefix + QString::number(i));
+                }
+            });
+        };
+        std::unique_ptr<QThread> first(writeMany(QStringLiteral("first")));
+        std::unique_ptr<QThread> second(writeMany(QStringLiteral("second")));
+        first->start();
+        second->start();
+        QVERIFY(first->wait(60000));
+        QVERIFY(second->wait(60000));
+        QCOMPARE(Registry::valueNames(Key).size(), 400);
+        QCOMPARE(Registry::read(Key, QStringLiteral("second199")), QVariant(199));
+    }
+
+    void anotherUserWritesOnlyWhenTheHiveModeLetsIt_data()
+    {
+        QTest::addColumn<bool>("shared");
+        QTest::addColumn<bool>("writerEnded");
+        for (const bool ended : { false, true }) {
+            const char *writer = ended ? "writer ended" : "writer open";
+            QTest::addRow("hive as made, %s", writer) << false << ended;
+            QTest::addRow("hive made writable for all, %s", writer) << true << ended;
+        }
+    }
+    void anotherUserWritesOnlyWhenTheHiveModeLetsIt()
+    {
+        QFETCH(bool, shared);
+        QFETCH(bool, writerEnded);
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        QCOMPARE(::chmod(QFile::encodeName(m_machine->root()).constData(), 0711), 0); // others may pass
+        if (shared) {
+            // Set up before the first write, as an administrator shares a store.
+            const QString folder = m_machine->path(QStringLiteral("registry/machine"));
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(QFile(m_machine->path(MachineHive)).open(QIODevice::WriteOnly));
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+            QCOMPARE(::chmod(QFile::encodeName(m_machine->path(MachineHive)).constData(), 0666), 0);
+        }
+        QVERIFY(writerEnded
+                ? runHelper({ QStringLiteral("reg-write"), Key, QStringLiteral("Value"), QStringLiteral("1") }) == 0
+                : Registry::write(Key, QStringLiteral("Value0"), 0));
+        const QStringList asOther { QStringLiteral("--uid"), QString::number(OtherUser) };
+        QCOMPARE(runHelper(asOther + QStringList { QStringLiteral("reg-read"), Key, QStringLiteral("Value0") }), 0);
+        QCOMPARE(runHelper(asOther
+                     + QStringList { QStringLiteral("reg-write"), Key, QStringLiteral("other"), QStringLiteral("1") })
+                == 0,
+            shared);
+        QCOMPARE(Registry::read(Key, QStringLiteral("other0")).isValid(), shared);
     }
 
     void missingValuesReadAsInvalid()

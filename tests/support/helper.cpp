@@ -4,6 +4,8 @@
 //   hold-event NAME 0|1      creates the event, prints "created" or "existed", then waits to be killed
 //   set-event NAME           opens the event and sets it; exit 1 when it does not exist
 //   reg-write KEY PREFIX N   writes the values PREFIX0..PREFIX<N-1> = 0..N-1
+//   reg-write-crash KEY PREFIX N kill|abort   the same, then dies by SIGKILL or abort()
+//   reg-read KEY NAME        prints the value; exit 1 when there is none
 //   sleep                    waits to be killed
 //   flock PATH               holds an exclusive flock on the file, prints "locked", waits to be killed
 //   mkdir PATH               makes the folder (mode 0777 before the umask)
@@ -18,7 +20,9 @@
 #include <QFile>
 #include <QThread>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/file.h>
@@ -78,14 +82,23 @@ int main(int argc, char *argv[])
         platform::NamedEvent event(name);
         return event.open() && event.set() ? 0 : 1;
     }
-    if (verb == QLatin1String("reg-write")) {
+    if (verb == QLatin1String("reg-write") || verb == QLatin1String("reg-write-crash")) {
         const QString prefix = args.value(2);
         const int count = args.value(3).toInt();
         for (int i = 0; i < count; ++i) {
             if (!platform::Registry::write(name, prefix + QString::number(i), i))
                 return 1;
         }
-        return 0;
+        if (verb == QLatin1String("reg-write"))
+            return 0;
+        if (args.value(4) == QLatin1String("abort"))
+            std::abort();
+        ::kill(::getpid(), SIGKILL);
+    }
+    if (verb == QLatin1String("reg-read")) {
+        const QVariant value = platform::Registry::read(name, args.value(2));
+        std::puts(qUtf8Printable(value.toString()));
+        return value.isValid() ? 0 : 1;
     }
     if (verb == QLatin1String("sleep"))
         waitToBeKilled();

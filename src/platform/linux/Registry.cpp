@@ -6,12 +6,17 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sqlite3.h>
+#include <map>
+#include <memory>
+#include <mutex>
 
-// Each hive is one SQLite file. A row is one value; the key path and the value name
-// are stored as written and, for look-ups, case-folded. Writers run in autocommit
-// with a generous busy time-out, so writes from several processes serialise inside
-// SQLite and none is lost.
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+// Each hive is one SQLite file in write-ahead-log mode, kept open by the process. A
+// row is one value; the key path and the value name are stored as written and, for
+// look-ups, case-folded. Writers run in autocommit with a generous busy time-out, so
+// writes from several processes serialise inside SQLite and none is lost.
 
 namespace platform {
 
@@ -73,36 +78,72 @@ Location locate(const QString &keyPath, const QString &valueName, bool literalNa
     return location;
 }
 
+// One open connection to a hive file, and the identity of the file it was opened on.
 class Hive {
 public:
-    Hive(const QString &file, bool forWriting)
+    // With create, the folder and the file are made when missing. The connection is
+    // read-only when the file cannot be written by this process.
+    Hive(const QString &file, bool create)
     {
-        if (file.isEmpty())
-            return;
-        if (!forWriting && !QFile::exists(file))
-            return;
-        if (forWriting)
+        if (create)
             QDir().mkpath(QFileInfo(file).absolutePath());
-        const int flags = forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
-        if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr)
-            != SQLITE_OK) {
+        const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+        if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, flags, nullptr) != SQLITE_OK
+            || !fileIdentity(file, &m_identity)) {
             warn("open");
             close();
             return;
         }
         sqlite3_busy_timeout(m_db, BusyTimeoutMs);
-        if (forWriting
-            && !exec("CREATE TABLE IF NOT EXISTS hive_values ("
-                     " key_fold TEXT NOT NULL, name_fold TEXT NOT NULL,"
-                     " key TEXT NOT NULL, name TEXT NOT NULL,"
-                     " type INTEGER NOT NULL, data BLOB,"
-                     " PRIMARY KEY (key_fold, name_fold)) WITHOUT ROWID")) {
-            close();
-        }
+        // Other users' processes that may only read the machine-wide hive cannot create
+        // the -wal and -shm files in its folder, so they are kept when the last
+        // connection closes (emptied, not removed). SQLite gives them the hive file's
+        // mode and owner, so whoever could write the hive can write them.
+        int persistWal = 1;
+        sqlite3_file_control(m_db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
+        // Commits append to the write-ahead log without a sync; the log is synced
+        // before it is copied into the hive (flush, close, or when it has grown), so a
+        // crashed process loses nothing and a power cut loses at most the latest writes.
+        // A read-only connection to a hive still in rollback mode stays in that mode.
+        sqlite3_exec(m_db, "PRAGMA synchronous = NORMAL; PRAGMA journal_mode = WAL; PRAGMA journal_size_limit = 0",
+            nullptr, nullptr, nullptr);
     }
     ~Hive() { close(); }
+    Hive(const Hive &) = delete;
+    Hive &operator=(const Hive &) = delete;
 
     bool isOpen() const { return m_db != nullptr; }
+    bool isReadOnly() const { return sqlite3_db_readonly(m_db, "main") == 1; }
+
+    // True while file is still the file this connection was opened on: a hive that was
+    // removed or replaced must not take writes that nobody will ever read.
+    bool isOn(const QString &file) const
+    {
+        Identity now;
+        return fileIdentity(file, &now) && now == m_identity;
+    }
+
+    // Creates the values table once per connection; the writes need it.
+    bool prepareForWriting()
+    {
+        if (!m_hasTable)
+            m_hasTable = exec("CREATE TABLE IF NOT EXISTS hive_values ("
+                              " key_fold TEXT NOT NULL, name_fold TEXT NOT NULL,"
+                              " key TEXT NOT NULL, name TEXT NOT NULL,"
+                              " type INTEGER NOT NULL, data BLOB,"
+                              " PRIMARY KEY (key_fold, name_fold)) WITHOUT ROWID");
+        return m_hasTable;
+    }
+
+    // Copies the whole write-ahead log into the hive file, syncing both.
+    bool checkpoint()
+    {
+        if (isReadOnly()
+            || sqlite3_wal_checkpoint_v2(m_db, "main", SQLITE_CHECKPOINT_FULL, nullptr, nullptr) == SQLITE_OK)
+            return true;
+        warn("flush");
+        return false;
+    }
 
     // Prepares a statement; binds text arguments in order.
     sqlite3_stmt *prepare(const char *sql, const QStringList &arguments)
@@ -138,14 +179,103 @@ public:
     sqlite3 *db() const { return m_db; }
 
 private:
+    struct Identity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const Identity &other) const { return device == other.device && inode == other.inode; }
+    };
+
+    static bool fileIdentity(const QString &file, Identity *identity)
+    {
+        struct stat info;
+        if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+            return false;
+        *identity = { info.st_dev, info.st_ino };
+        return true;
+    }
+
     void close()
     {
+        // A clean close of the last connection to a hive copies the log into it.
         sqlite3_close(m_db);
         m_db = nullptr;
     }
 
     sqlite3 *m_db = nullptr;
+    Identity m_identity;
+    bool m_hasTable = false;
 };
+
+// The open hives of this process, one connection per hive file, shared by all threads
+// behind one mutex. Registry calls are short, so serialising them costs nothing that
+// matters, where a connection per thread would be left open by every thread that ends
+// and never be closed by one still running at exit; here one place closes them all.
+class OpenHives {
+public:
+    // Locks the hives for one registry call.
+    std::unique_lock<std::mutex> lock() { return std::unique_lock<std::mutex>(m_mutex); }
+
+    // The connection to file, reopened when the file was removed or replaced since;
+    // with create, the file is made when missing. Null when the file is missing (and
+    // create is false) or cannot be opened. Only while locked.
+    Hive *open(const QString &file, bool create)
+    {
+        if (file.isEmpty())
+            return nullptr;
+        std::unique_ptr<Hive> &slot = m_open[file];
+        if (slot && !slot->isOn(file))
+            slot.reset();
+        if (!slot && (create || QFile::exists(file))) {
+            dropDeadConnections();
+            slot = std::make_unique<Hive>(file, create);
+            if (!slot->isOpen())
+                slot.reset();
+        }
+        if (!slot)
+            m_open.erase(file);
+        return slot.get();
+    }
+
+    // Syncs every hive this process has open; false when one could not be.
+    bool checkpointAll()
+    {
+        dropDeadConnections();
+        bool synced = true;
+        for (const auto &open : m_open)
+            synced = open.second->checkpoint() && synced;
+        return synced;
+    }
+
+    void closeAll() { m_open.clear(); }
+
+private:
+    // Closes the connections whose files were removed or replaced (a sandbox machine's
+    // folder that went away, say), so they do not pile up.
+    void dropDeadConnections()
+    {
+        for (auto it = m_open.begin(); it != m_open.end();)
+            it = it->second && !it->second->isOn(it->first) ? m_open.erase(it) : std::next(it);
+    }
+
+    std::mutex m_mutex;
+    std::map<QString, std::unique_ptr<Hive>> m_open;
+};
+
+OpenHives &openHives()
+{
+    // Never destroyed, so a thread still calling at exit finds it in place; the
+    // connections themselves are closed by closeAtExit.
+    static OpenHives *const instance = new OpenHives;
+    return *instance;
+}
+
+struct CloseAtExit {
+    ~CloseAtExit()
+    {
+        const auto locked = openHives().lock();
+        openHives().closeAll();
+    }
+} closeAtExit;
 
 struct Statement {
     sqlite3_stmt *handle;
@@ -191,16 +321,20 @@ bool writeAt(const Location &at, const QString &keyPath, const QVariant &value)
         break;
     }
 
-    Hive hive(at.file, true);
-    Statement statement { hive.prepare("INSERT OR REPLACE INTO hive_values (key_fold, name_fold, key, name, type, data)"
-                                       " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
+    const auto locked = openHives().lock();
+    Hive *hive = openHives().open(at.file, true);
+    if (!hive || !hive->prepareForWriting())
+        return false;
+    Statement statement { hive->prepare(
+        "INSERT OR REPLACE INTO hive_values (key_fold, name_fold, key, name, type, data)"
+        " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
         { fold(at.key), fold(at.name), at.key, at.name }) };
     if (!statement.handle)
         return false;
     sqlite3_bind_int(statement.handle, 5, type);
     sqlite3_bind_blob(statement.handle, 6, data.constData(), data.size(), SQLITE_TRANSIENT);
     if (sqlite3_step(statement.handle) != SQLITE_DONE) {
-        hive.warn("write");
+        hive->warn("write");
         return false;
     }
     return true;
@@ -209,16 +343,18 @@ bool writeAt(const Location &at, const QString &keyPath, const QVariant &value)
 bool removeAt(const Location &at)
 {
     // A delete never creates a hive.
-    if (at.file.isEmpty() || !QFile::exists(at.file))
+    const auto locked = openHives().lock();
+    Hive *hive = openHives().open(at.file, false);
+    if (!hive)
         return false;
-    Hive writable(at.file, true);
-    Statement statement { writable.prepare(
+    Statement statement { hive->prepare(
         "DELETE FROM hive_values WHERE key_fold = ?1 AND name_fold = ?2", { fold(at.key), fold(at.name) }) };
     if (!statement.handle || sqlite3_step(statement.handle) != SQLITE_DONE) {
-        writable.warn("delete from");
+        if (statement.handle)
+            hive->warn("delete from");
         return false;
     }
-    return sqlite3_changes(writable.db()) > 0;
+    return sqlite3_changes(hive->db()) > 0;
 }
 
 } // namespace
@@ -226,8 +362,11 @@ bool removeAt(const Location &at)
 QVariant Registry::read(const QString &keyPath, const QString &valueName)
 {
     const Location at = locate(keyPath, valueName);
-    Hive hive(at.file, false);
-    Statement statement { hive.prepare(
+    const auto locked = openHives().lock();
+    Hive *hive = openHives().open(at.file, false);
+    if (!hive)
+        return {};
+    Statement statement { hive->prepare(
         "SELECT type, data FROM hive_values WHERE key_fold = ?1 AND name_fold = ?2", { fold(at.key), fold(at.name) }) };
     if (!statement.handle || sqlite3_step(statement.handle) != SQLITE_ROW)
         return {};
@@ -258,10 +397,13 @@ bool Registry::writeLiteral(const QString &keyPath, const QString &valueName, co
 QStringList Registry::valueNames(const QString &keyPath)
 {
     const Location at = locate(keyPath, QString());
-    Hive hive(at.file, false);
-    Statement statement { hive.prepare(
-        "SELECT name FROM hive_values WHERE key_fold = ?1 ORDER BY name_fold", { fold(at.key) }) };
+    const auto locked = openHives().lock();
+    Hive *hive = openHives().open(at.file, false);
     QStringList names;
+    if (!hive)
+        return names;
+    Statement statement { hive->prepare(
+        "SELECT name FROM hive_values WHERE key_fold = ?1 ORDER BY name_fold", { fold(at.key) }) };
     while (statement.handle && sqlite3_step(statement.handle) == SQLITE_ROW)
         names.append(columnText(statement.handle, 0));
     return names;
@@ -279,7 +421,8 @@ bool Registry::removeLiteral(const QString &keyPath, const QString &valueName)
 
 bool Registry::flush()
 {
-    return true;
+    const auto locked = openHives().lock();
+    return openHives().checkpointAll();
 }
 
 QString Registry::scopeKey(bool systemScope, const QString &organisation, const QString &application)
