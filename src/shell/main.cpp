@@ -11,6 +11,7 @@
 #include "platform/Folders.h"
 #include "platform/Graphics.h"
 #include "platform/NamedEvent.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "qml/QmlResources.h"
 #include "shell/Language.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
@@ -62,9 +64,13 @@ void closeCompanion(const char *name, const QString &key)
         qWarning("[main] Error: Close %s fail.", name);
 }
 
-void chooseOpenGl()
+// How long start-up waits for the EGL probe's answer; a probe that has not answered by
+// then counts as failed.
+constexpr int EglProbeWaitMs = 2000;
+
+void chooseOpenGl(platform::EglProbe &eglProbe)
 {
-    if (platform::initialiseDefaultEglDisplay()) {
+    if (eglProbe.succeeded(EglProbeWaitMs)) {
         qDebug("[main] egl initializ success!");
         QCoreApplication::setAttribute(Qt::AA_UseOpenGLES);
     } else {
@@ -136,6 +142,11 @@ bool detectTestMode()
 
 int main(int argc, char *argv[])
 {
+    // The EGL probe runs in a process of its own while start-up goes on; chooseOpenGl
+    // takes its answer.
+    platform::EglProbe eglProbe;
+    eglProbe.start(QFileInfo(platform::Processes::currentImagePath()).path());
+
     DLog::openTempLog(QStringLiteral("NovaEyeInstall"));
     qInstallMessageHandler(DLog::messageHandler);
     qDebug("[main] Opened log file.");
@@ -153,7 +164,7 @@ int main(int argc, char *argv[])
     closeCompanion("NovaSettings", Utils::RegNovaEyeSettings);
 
     qDebug("[main] Init application");
-    chooseOpenGl(); // before the application object: the attributes only count then
+    chooseOpenGl(eglProbe); // before the application object: the attributes only count then
     QApplication app(argc, argv);
     logOpenGlAttributes();
     const QString programFolder = QCoreApplication::applicationDirPath();
