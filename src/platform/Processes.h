@@ -36,6 +36,9 @@ public:
     // and only waiting to be reaped, is not).
     static bool isRunning(qint64 pid);
     static qint64 currentPid();
+    // The calling process's executable, full path, as the system knows it (not argv[0]);
+    // there before the application object that tells its folder otherwise.
+    static QString currentImagePath();
     // The calling thread's id as the system numbers threads, for log lines.
     static qint64 currentThreadId();
     // Ends the calling process at once, as a crash would: no clean-up, no exit code of

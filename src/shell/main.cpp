@@ -12,6 +12,7 @@
 #include "platform/Graphics.h"
 #include "platform/Launch.h"
 #include "platform/NamedEvent.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
 #include "qml/QmlResources.h"
 #include "shell/Language.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QScreen>
@@ -60,9 +62,13 @@ void closeCompanion(const char *name, const QString &key)
         qWarning("[main] Error: Close %s fail.", name);
 }
 
-void chooseOpenGl()
+// How long start-up waits for the EGL probe's answer; a probe that has not answered by
+// then counts as failed.
+constexpr int EglProbeWaitMs = 2000;
+
+void chooseOpenGl(platform::EglProbe &eglProbe)
 {
-    if (platform::initialiseDefaultEglDisplay()) {
+    if (eglProbe.succeeded(EglProbeWaitMs)) {
         qDebug("[main] egl initializ success!");
         QCoreApplication::setAttribute(Qt::AA_UseOpenGLES);
     } else {
@@ -134,6 +140,11 @@ bool detectTestMode()
 
 int main(int argc, char *argv[])
 {
+    // The EGL probe runs in a process of its own while start-up goes on; chooseOpenGl
+    // takes its answer.
+    platform::EglProbe eglProbe;
+    eglProbe.start(QFileInfo(platform::Processes::currentImagePath()).path());
+
     DLog::openTempLog(QStringLiteral("NovaEyeInstall"));
     qInstallMessageHandler(DLog::messageHandler);
     qDebug("[main] Opened log file.");
@@ -151,7 +162,7 @@ int main(int argc, char *argv[])
     closeCompanion("NovaSettings", Utils::RegNovaEyeSettings);
 
     qDebug("[main] Init application");
-    chooseOpenGl(); // before the application object: the attributes only count then
+    chooseOpenGl(eglProbe); // before the application object: the attributes only count then
     QApplication app(argc, argv);
     logOpenGlAttributes();
     const QString programFolder = QCoreApplication::applicationDirPath();

@@ -2,6 +2,7 @@
 
 #include "XKeyboard.h"
 
+#include "platform/Graphics.h"
 #include "platform/NamedPipe.h"
 #include "platform/Processes.h"
 
@@ -49,9 +50,11 @@ bool WizardProcess::install(bool baseRcc)
 {
     const QString built = qEnvironmentVariable("NOVA_BIN_DIR");
     QDir().mkpath(m_programFolder);
-    // The executable is copied (its folder is the program folder); the large resource
-    // files are linked.
-    if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), programPath()))
+    // The executables are copied (the wizard's folder is the program folder, where it
+    // finds its EGL probe); the large resource files are linked.
+    const QString probe = QLatin1Char('/') + QLatin1String(platform::EglProbe::ProgramName);
+    if (!QFile::copy(built + QStringLiteral("/NovaEyeInstall"), programPath())
+        || !QFile::copy(built + probe, m_programFolder + probe))
         return false;
     // The tools folder the installation copies next to the updater.
     bool ok = QDir().mkpath(m_programFolder + QStringLiteral("/OOBETool"))

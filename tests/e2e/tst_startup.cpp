@@ -1,6 +1,8 @@
 #include "LogCapture.h"
 #include "SandboxMachine.h"
 #include "WizardProcess.h"
+#include "XKeyboard.h"
+#include "XvfbDisplay.h"
 
 #include "platform/NamedEvent.h"
 #include "platform/Registry.h"
@@ -92,6 +94,31 @@ private slots:
         wizard.kill();
         holder.kill();
         holder.waitForFinished();
+    }
+
+    // On an X display the EGL probe answers from its own process: the wizard's window
+    // comes up with the probe's line logged, and neither an EGL library nor the driver's
+    // compiler library was ever loaded into the wizard.
+    void probesEglOutsideItsOwnProcess()
+    {
+        XvfbDisplay display;
+        QVERIFY2(display.start(), qPrintable(display.errorString()));
+        XKeyboard keyboard(display.name());
+        SandboxMachine machine;
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY(wizard.startAndWaitForWindow(keyboard));
+
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(wizard.pid()));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QByteArray mapped = maps.readAll();
+        QVERIFY(mapped.contains("libQt5Gui"));
+        for (const char *library : { "libEGL", "libLLVM" })
+            QVERIFY2(!mapped.contains(library), library);
+        const QStringList lines = wizard.logLines();
+        const bool answered = lines.contains(QStringLiteral("[main] egl initializ success!"))
+            || lines.contains(QStringLiteral("[main] egl initializ error! Change to Qt::AA_UseSoftwareOpenGL"));
+        QVERIFY(answered);
     }
 
     void windowLoadsFromTheDevelopmentTreeResources()

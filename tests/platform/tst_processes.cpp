@@ -193,6 +193,8 @@ private slots:
         QVERIFY(all.contains(Processes::currentPid()));
         QVERIFY(!found.contains(Processes::currentPid()));
         QVERIFY(!Processes::terminate(Processes::currentPid()));
+        // Its own image it knows wherever it lies, outside the sandbox too.
+        QCOMPARE(Processes::currentImagePath(), QCoreApplication::applicationFilePath());
     }
 
 private:

@@ -135,6 +135,13 @@ qint64 Processes::currentPid()
     return ::getpid();
 }
 
+QString Processes::currentImagePath()
+{
+    ProcessInfo info;
+    readImage(::getpid(), &info);
+    return info.imagePath;
+}
+
 qint64 Processes::currentThreadId()
 {
     return ::gettid();
