@@ -57,9 +57,6 @@ BIService::BIService(const QString &appVersion, QObject *parent)
 
     qDebug("[BIService]BI Service Version: %s", bilogger::BiLogger::version().c_str());
 
-    m_network = new QNetworkAccessManager(this);
-    connect(m_network, &QNetworkAccessManager::finished, this, &BIService::onNetReplied);
-
     const QString folder = DLog::tempLogFolder();
     QDir().mkpath(folder);
     m_handle->storageFolder = QDir(folder).absolutePath();
@@ -184,7 +181,18 @@ void BIService::askCountry()
     if (request.url().isEmpty())
         return;
     qDebug("[BIService] askCountry: %s", qUtf8Printable(request.url().toString()));
-    m_network->get(request);
+    network()->get(request);
+}
+
+// Made at the first lookup: a network manager loads Qt's network plug-ins, which start-up
+// does without.
+QNetworkAccessManager *BIService::network()
+{
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this, &BIService::onNetReplied);
+    }
+    return m_network;
 }
 
 void BIService::onNetReplied(QNetworkReply *reply)

@@ -70,6 +70,7 @@ public slots:
 
 private:
     void askCountry();
+    QNetworkAccessManager *network();
     // The records of one tick; in the final round a learn-more view still open is
     // ended and sent.
     void sendRecords(bool final);
@@ -93,6 +94,7 @@ private:
     // Tells when the last record submitted is in the store.
     std::shared_future<bool> m_lastStored;
     QTimer *m_timer = nullptr;
+    // Made on this thread at the first country lookup.
     QNetworkAccessManager *m_network = nullptr;
     // Shared with the worker; declared before the thread, which stops (within its limit)
     // before this share goes.

@@ -22,18 +22,29 @@ bool isWebAddress(const QUrl &url)
 
 UrlChecker::UrlChecker(QObject *parent)
     : QObject(parent)
-    , m_netManager(new QNetworkAccessManager(this))
     , m_supportPage(supportPage())
 {
-    // A moved page counts as gone, so the check sees the first answer, never a redirect's.
-    m_netManager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    m_netManager->setTransferTimeout(DefaultTransferTimeoutMs);
-    connect(m_netManager, &QNetworkAccessManager::finished, this, &UrlChecker::onNetReplied);
 }
 
 void UrlChecker::setTransferTimeout(int ms)
 {
-    m_netManager->setTransferTimeout(ms);
+    m_transferTimeout = ms;
+    if (m_netManager)
+        m_netManager->setTransferTimeout(ms);
+}
+
+// Made at the first check, on this thread: a network manager loads Qt's network plug-ins,
+// which start-up does without.
+QNetworkAccessManager *UrlChecker::netManager()
+{
+    if (!m_netManager) {
+        m_netManager = new QNetworkAccessManager(this);
+        // A moved page counts as gone, so the check sees the first answer, never a redirect's.
+        m_netManager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+        m_netManager->setTransferTimeout(m_transferTimeout);
+        connect(m_netManager, &QNetworkAccessManager::finished, this, &UrlChecker::onNetReplied);
+    }
+    return m_netManager;
 }
 
 void UrlChecker::onOpenUrlLink(QString url)
@@ -48,7 +59,7 @@ void UrlChecker::onOpenUrlLink(QString url)
         openLastUrl();
         return;
     }
-    m_netManager->get(QNetworkRequest(address));
+    netManager()->get(QNetworkRequest(address));
 }
 
 void UrlChecker::onNetReplied(QNetworkReply *reply)

@@ -31,8 +31,10 @@ public slots:
 
 private:
     void openLastUrl();
+    QNetworkAccessManager *netManager();
 
     QString m_lastUrl;
-    QNetworkAccessManager *m_netManager;
+    int m_transferTimeout = DefaultTransferTimeoutMs;
+    QNetworkAccessManager *m_netManager = nullptr;
     const QString m_supportPage;
 };

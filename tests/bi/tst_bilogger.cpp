@@ -5,6 +5,7 @@
 #include "bilogger/LogStore.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QProcess>
 #include <QSet>
@@ -80,6 +81,12 @@ std::shared_future<bool> queueNumbered(BiLogger &logger, int from, int count)
     return stored;
 }
 
+bool curlMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libcurl");
+}
+
 FlushReport flushNow(BiLogger &logger)
 {
     std::shared_future<FlushReport> report = logger.flush();
@@ -98,6 +105,21 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
+    }
+
+    // First, while no test of this process has uploaded: libcurl is not linked, and only
+    // the first upload loads it.
+    void libcurlIsLoadedByTheFirstUpload()
+    {
+        QVERIFY(!curlMapped());
+        BiServer server;
+        QVERIFY(server.start());
+        BiLogger logger;
+        QVERIFY(start(logger, server.host()));
+        QVERIFY(submitNumbered(logger, 0, 1));
+        QVERIFY(!curlMapped());
+        QCOMPARE(flushNow(logger).sentRows, 1);
+        QVERIFY(curlMapped());
     }
 
     void everyRecordArrivesOnceInLimitedBatches()

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonArray>
+#include <QNetworkAccessManager>
 #include <QTest>
 #include <QTimer>
 
@@ -414,8 +415,11 @@ private slots:
         m_machine->writeProfile(
             { { QStringLiteral("countryServer"), server.host() }, { QStringLiteral("biCaFile"), BiServer::caFile() } });
         BIService service(Version);
+        // The network manager comes with the first lookup, not with the service.
+        QVERIFY(service.findChildren<QNetworkAccessManager *>().isEmpty());
         LogCapture log;
         service.setAccountID(QStringLiteral("42"));
+        QCOMPARE(service.findChildren<QNetworkAccessManager *>().size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("[BIService] onNetReplied, country: DE")), 30000);
         QCOMPARE(log.startingWith(QStringLiteral("[BIService] onNetReplied, retry to get country: ")),
             QStringList({ QStringLiteral("[BIService] onNetReplied, retry to get country: 1"),

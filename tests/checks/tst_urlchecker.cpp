@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTest>
 #include <QUrl>
@@ -115,6 +116,22 @@ private slots:
                 || status.first().endsWith(QLatin1String("OperationCanceledError")),
             qPrintable(status.first()));
         QVERIFY(log.contains(openLine(link)));
+    }
+
+    // The network manager comes with the first web link, not with the checker: a mail
+    // address does not make one either.
+    void theNetworkManagerWaitsForTheFirstWebLink()
+    {
+        UrlChecker checker;
+        checker.setTransferTimeout(500);
+        checker.onOpenUrlLink(QStringLiteral("mailto:help@keltnova.example"));
+        QVERIFY(checker.findChildren<QNetworkAccessManager *>().isEmpty());
+
+        const QString link = m_server.url(QStringLiteral("/ok"));
+        checker.onOpenUrlLink(link);
+        QCOMPARE(checker.findChildren<QNetworkAccessManager *>().size(), 1);
+        QCOMPARE(checker.findChild<QNetworkAccessManager *>()->transferTimeout(), 500);
+        QTRY_COMPARE_WITH_TIMEOUT(openedUrls().last(), link, 10000);
     }
 
     // Each answer opens the link asked for last, whichever request it answers.

@@ -1,9 +1,9 @@
 #include "bilogger/HttpsClient.h"
 
 #include <curl/curl.h>
+#include <dlfcn.h>
 
 #include <iostream>
-#include <mutex>
 #include <new>
 
 namespace bilogger {
@@ -29,65 +29,114 @@ int onProgress(void *stopPointer, curl_off_t, curl_off_t, curl_off_t, curl_off_t
     return static_cast<const std::atomic<bool> *>(stopPointer)->load() ? 1 : 0;
 }
 
+// The libcurl functions the client calls. The library is loaded at the first request
+// rather than linked, so that a run that sends nothing never loads it and its
+// dependencies; it stays loaded for the rest of the process.
+struct Curl {
+    CURLcode (*globalInit)(long flags);
+    CURL *(*easyInit)();
+    void (*easyCleanup)(CURL *curl);
+    void (*easyReset)(CURL *curl);
+    CURLcode (*easySetopt)(CURL *curl, CURLoption option, ...);
+    CURLcode (*easyPerform)(CURL *curl);
+    CURLcode (*easyGetinfo)(CURL *curl, CURLINFO info, ...);
+    curl_slist *(*slistAppend)(curl_slist *list, const char *text);
+    void (*slistFreeAll)(curl_slist *list);
+};
+
+template<typename Function> bool resolve(void *library, const char *name, Function &function)
+{
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// Null when the library or one of its functions is missing; says why on standard error.
+const Curl *loadCurl()
+{
+    static const Curl *const loaded = []() -> const Curl * {
+        static Curl curl;
+        void *library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+        if (!library || !resolve(library, "curl_global_init", curl.globalInit)
+            || !resolve(library, "curl_easy_init", curl.easyInit)
+            || !resolve(library, "curl_easy_cleanup", curl.easyCleanup)
+            || !resolve(library, "curl_easy_reset", curl.easyReset)
+            || !resolve(library, "curl_easy_setopt", curl.easySetopt)
+            || !resolve(library, "curl_easy_perform", curl.easyPerform)
+            || !resolve(library, "curl_easy_getinfo", curl.easyGetinfo)
+            || !resolve(library, "curl_slist_append", curl.slistAppend)
+            || !resolve(library, "curl_slist_free_all", curl.slistFreeAll)) {
+            std::cerr << "Error " << dlerror() << " in dlopen." << std::endl;
+            return nullptr;
+        }
+        curl.globalInit(CURL_GLOBAL_DEFAULT);
+        return &curl;
+    }();
+    return loaded;
+}
+
 } // namespace
 
 HttpsClient::HttpsClient(std::string caFile, const std::atomic<bool> &stop)
     : m_caFile(std::move(caFile))
     , m_stop(stop)
 {
-    static std::once_flag globalInit;
-    std::call_once(globalInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-    m_curl = curl_easy_init();
 }
 
 HttpsClient::~HttpsClient()
 {
-    curl_easy_cleanup(m_curl);
+    if (m_curl)
+        loadCurl()->easyCleanup(m_curl);
 }
 
 HttpResponse HttpsClient::post(const std::string &url, const std::string &body)
 {
     HttpResponse response;
+    const Curl *library = loadCurl();
+    if (!library)
+        return response;
+    if (!m_curl)
+        m_curl = library->easyInit();
     CURL *curl = m_curl;
     if (!curl)
         return response;
-    curl_easy_reset(curl);
+    const auto setopt = library->easySetopt;
+    library->easyReset(curl);
     m_received.clear();
     // No headers beyond the request line, host, agent and length.
-    curl_slist *headers = curl_slist_append(nullptr, "Content-Type:");
-    headers = curl_slist_append(headers, "Accept:");
-    headers = curl_slist_append(headers, "Expect:");
+    curl_slist *headers = library->slistAppend(nullptr, "Content-Type:");
+    headers = library->slistAppend(headers, "Accept:");
+    headers = library->slistAppend(headers, "Expect:");
 
-    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "https");
-    curl_easy_setopt(curl, CURLOPT_POST, 1L);
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.data());
-    curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body.size()));
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, AgentName);
-    curl_easy_setopt(curl, CURLOPT_PROXY, "");
-    curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    setopt(curl, CURLOPT_URL, url.c_str());
+    setopt(curl, CURLOPT_PROTOCOLS_STR, "https");
+    setopt(curl, CURLOPT_POST, 1L);
+    setopt(curl, CURLOPT_POSTFIELDS, body.data());
+    setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body.size()));
+    setopt(curl, CURLOPT_HTTPHEADER, headers);
+    setopt(curl, CURLOPT_USERAGENT, AgentName);
+    setopt(curl, CURLOPT_PROXY, "");
+    setopt(curl, CURLOPT_NOPROXY, "*");
+    setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!m_caFile.empty())
-        curl_easy_setopt(curl, CURLOPT_CAINFO, m_caFile.c_str());
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, RequestTimeoutSeconds);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &onData);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &m_received);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &onProgress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool> *>(&m_stop));
+        setopt(curl, CURLOPT_CAINFO, m_caFile.c_str());
+    setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    setopt(curl, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
+    setopt(curl, CURLOPT_TIMEOUT, RequestTimeoutSeconds);
+    setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    setopt(curl, CURLOPT_WRITEFUNCTION, &onData);
+    setopt(curl, CURLOPT_WRITEDATA, &m_received);
+    setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    setopt(curl, CURLOPT_XFERINFOFUNCTION, &onProgress);
+    setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool> *>(&m_stop));
 
-    const CURLcode rc = curl_easy_perform(curl);
-    curl_slist_free_all(headers);
+    const CURLcode rc = library->easyPerform(curl);
+    library->slistFreeAll(headers);
     if (rc != CURLE_OK) {
         std::cerr << "Error " << int(rc) << " in curl_easy_perform." << std::endl;
         return response;
     }
-    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &response.status);
+    library->easyGetinfo(curl, CURLINFO_RESPONSE_CODE, &response.status);
     response.body.swap(m_received);
     return response;
 }

@@ -15,7 +15,8 @@ struct HttpResponse {
 
 // HTTPS POST requests over libcurl: the certificate and host name are verified, no
 // proxy is used, redirects are not followed, and every request is bounded in time.
-// One client per thread; it keeps its connection open between requests.
+// libcurl is loaded at the first request; without it every request fails. One client
+// per thread; it keeps its connection open between requests.
 class HttpsClient {
 public:
     static constexpr const char *AgentName = "VODEVodero Library Win32";
