@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/Launch.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace platform {
 
@@ -13,12 +17,6 @@ class EglProbe {
 public:
     static const char ProgramName[];
 
-    EglProbe() = default;
-    // A probe still running is killed and reaped.
-    ~EglProbe();
-    EglProbe(const EglProbe &) = delete;
-    EglProbe &operator=(const EglProbe &) = delete;
-
     // Starts the probe program of programFolder, its output going nowhere. False when it
     // cannot be started; succeeded() then answers false.
     bool start(const QString &programFolder);
@@ -27,9 +25,7 @@ public:
     bool succeeded(int waitMs);
 
 private:
-    int m_pid = -1; // while the child is not yet reaped
-    int m_pidFd = -1;
-    bool m_succeeded = false;
+    std::unique_ptr<StartedProgram> m_program; // a probe still running goes with it
 };
 
 } // namespace platform

@@ -43,6 +43,29 @@ struct StartRequest {
 // for is never left as a zombie.
 LaunchResult startProgram(const StartRequest &request);
 
+// A program started as startProgram starts it, whose end is awaited later: the caller
+// goes on with its own work meanwhile. The request's wait and output do not count.
+class StartedProgram {
+public:
+    explicit StartedProgram(const StartRequest &request);
+    // A program still running is killed and collected.
+    ~StartedProgram();
+    StartedProgram(const StartedProgram &) = delete;
+    StartedProgram &operator=(const StartedProgram &) = delete;
+
+    // False when the program could not be started (finish() then gives the error).
+    bool started() const { return m_started; }
+    // Waits up to waitLimitMs for the program to end, as a waited startProgram does
+    // (killed at the limit: TimedOut). StartFailed when it never started. The first
+    // call decides; later ones repeat its result.
+    LaunchResult finish(int waitLimitMs);
+
+private:
+    int m_pid = -1; // while the program is not yet collected
+    bool m_started = false;
+    LaunchResult m_result;
+};
+
 // Starts a command line (program and arguments; arguments with spaces in double quotes)
 // in workingDir. When the caller runs as root, the program runs as the desktop user
 // (SUDO_UID, PKEXEC_UID, or the owner of the X display) with that user's environment,

@@ -317,16 +317,18 @@ bool runsAsCallerWithoutDesktopUser()
 
 } // namespace
 
-LaunchResult startProgram(const StartRequest &request)
+namespace {
+
+// Spawns the request's program (see startProgram) and sets pid; outputFd is the reading
+// end of its standard output when collected, else -1. 0, or the error.
+int spawn(const StartRequest &request, pid_t *pid, int *outputFd)
 {
-    LaunchResult result;
+    *outputFd = -1;
     StartRequest resolved = request;
     if (!request.program.contains(QLatin1Char('/')))
         resolved.program = QStandardPaths::findExecutable(request.program);
-    if (resolved.program.isEmpty()) {
-        result.error = ENOENT;
-        return result;
-    }
+    if (resolved.program.isEmpty())
+        return ENOENT;
     QByteArrayList arguments = argumentsOf(resolved);
     const QVector<char *> argv = pointers(arguments);
 
@@ -342,10 +344,8 @@ LaunchResult startProgram(const StartRequest &request)
         short(POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | (request.newSession ? POSIX_SPAWN_SETSID : 0)));
 
     int captured[2];
-    if (!makeOutputPipe(request, captured)) {
-        result.error = errno;
-        return result;
-    }
+    if (!makeOutputPipe(request, captured))
+        return errno;
     const auto closeOutput = qScopeGuard([&captured] { closeAll({ captured[0], captured[1] }); });
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
@@ -362,12 +362,53 @@ LaunchResult startProgram(const StartRequest &request)
     if (!directory.isEmpty())
         ::posix_spawn_file_actions_addchdir_np(&actions, directory.constData());
 
+    const int error = ::posix_spawn(pid, argv[0], &actions, &attributes, argv.data(), environ);
+    if (error != 0)
+        return error;
+    keepReadingEnd(captured);
+    std::swap(*outputFd, captured[0]);
+    return 0;
+}
+
+} // namespace
+
+LaunchResult startProgram(const StartRequest &request)
+{
+    LaunchResult result;
     pid_t pid = -1;
-    result.error = ::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    int outputFd = -1;
+    result.error = spawn(request, &pid, &outputFd);
     if (result.error != 0)
         return result;
-    keepReadingEnd(captured);
-    return followChild(pid, request, captured[0]);
+    const auto closeOutput = qScopeGuard([outputFd] { closeAll({ outputFd }); });
+    return followChild(pid, request, outputFd);
+}
+
+StartedProgram::StartedProgram(const StartRequest &request)
+{
+    StartRequest started = request;
+    started.output = nullptr;
+    int outputFd = -1;
+    pid_t pid = -1;
+    m_result.error = spawn(started, &pid, &outputFd);
+    m_started = m_result.error == 0;
+    m_pid = m_started ? pid : -1;
+}
+
+StartedProgram::~StartedProgram()
+{
+    finish(0);
+}
+
+LaunchResult StartedProgram::finish(int waitLimitMs)
+{
+    if (m_pid > 0) {
+        StartRequest waited;
+        waited.waitLimitMs = waitLimitMs;
+        m_result = followChild(m_pid, waited, -1);
+        m_pid = -1;
+    }
+    return m_result;
 }
 
 bool hasLaunchUser()
