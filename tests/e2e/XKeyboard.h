@@ -26,6 +26,8 @@ public:
 private:
     // Waits until the search finds a mapped window and focuses the first one found.
     bool focusFirstFound(const QStringList &search, int timeoutMs);
+    // Binds each character of text that no key makes to a spare key.
+    bool bindMissingCharacters(const QString &text);
     bool xdotool(const QStringList &arguments, int timeoutMs, QByteArray *output = nullptr);
 
     QString m_display;

@@ -231,9 +231,10 @@ public:
             if (!slot->isOpen())
                 slot.reset();
         }
-        if (!slot)
-            m_open.erase(file);
-        return slot.get();
+        if (slot)
+            return slot.get();
+        m_open.erase(file);
+        return nullptr;
     }
 
     // Syncs every hive this process has open; false when one could not be.
