@@ -7,6 +7,8 @@
 //   black;
 // - offscreen: the time until the window is up, active and drawn once (both tell a caller
 //   pipe "DONE", as the wizard tells its launcher).
+// On X it also times the wizard's EGL probe from start to exit, as a floor: the wizard
+// creates its application object only once the probe has answered.
 // Usage: startup [runs]   (programs are taken from this program's folder)
 
 #include "BenchSetup.h"
@@ -126,6 +128,23 @@ Sample measureOnDisplay(FirstFrame &frame, const QString &program, const QProces
     return sample;
 }
 
+// The time from start to exit of a program that draws nothing: the wizard's EGL probe,
+// whose answer the wizard waits for before it creates its application object.
+Sample measureToExit(const QString &program, const QProcessEnvironment &environment)
+{
+    QProcess process;
+    prepare(process, environment);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, QStringList());
+    Sample sample;
+    if (process.waitForFinished(StartTimeoutMs) && process.exitStatus() == QProcess::NormalExit)
+        sample.seconds = timer.nsecsElapsed() / 1e9;
+    else
+        stop(process);
+    return sample;
+}
+
 template<typename T> T median(QVector<T> values)
 {
     const auto middle = values.begin() + values.size() / 2;
@@ -163,7 +182,9 @@ void print(const char *name, const Runs &runs, const QByteArray &failure)
         std::printf("failed: %s in every run\n", failure.constData());
         return;
     }
-    std::printf("%.3f s, peak %lld KiB", runs.seconds(), runs.peakKiB());
+    std::printf("%.3f s", runs.seconds());
+    if (runs.peakKiB() >= 0)
+        std::printf(", peak %lld KiB", runs.peakKiB());
     if (runs.failed() > 0)
         std::printf(" (%d failed runs left out: %s)", runs.failed(), failure.constData());
     std::printf("\n");
@@ -212,10 +233,13 @@ int main(int argc, char *argv[])
     const QString bareProgram = folder + QStringLiteral("/bare_window");
     const QString installerProgram = QStandardPaths::findExecutable(QStringLiteral("calamares"));
 
-    Runs wizard, bare, installer, wizardOffscreen, bareOffscreen;
+    const QString probeProgram = folder + QStringLiteral("/nova-eglprobe");
+
+    Runs wizard, bare, probe, installer, wizardOffscreen, bareOffscreen;
     for (int i = 0; i < runs; ++i) {
         wizard.add(measureOnDisplay(frame, wizardProgram, onDisplay));
         bare.add(measureOnDisplay(frame, bareProgram, onDisplay));
+        probe.add(measureToExit(probeProgram, onDisplay));
         if (!installerProgram.isEmpty())
             installer.add(measureOnDisplay(frame, installerProgram, onDisplay));
         wizardOffscreen.add(measureOffscreen(wizardProgram, offscreen));
@@ -228,6 +252,7 @@ int main(int argc, char *argv[])
     print("bare window:", bare, neverDrew);
     print("wizard:", wizard, neverDrew);
     const QPair<double, double> ratio = printRatio(wizard, bare);
+    print("egl probe alone:", probe, "no exit within 5 s");
     if (installerProgram.isEmpty())
         std::printf("  %-22s skipped (not on PATH)\n", "calamares:");
     else

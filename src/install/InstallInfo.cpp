@@ -48,7 +48,9 @@ InstallTexts installTexts(const InstallInfo &info, const InstallPhase &phase)
     }
     QString sizes;
     if (downloading) {
-        sizes = QStringLiteral(" (%1/%2 MB)").arg(oneDecimal(info.curSize), oneDecimal(info.totalSize));
+        //: The sizes after a package name, with the space before them.
+        sizes = QCoreApplication::translate("InstallManager", " (%1/%2 MB)")
+                    .arg(oneDecimal(info.curSize), oneDecimal(info.totalSize));
         if (info.speed > 0.0)
             texts.speed = speedText(info.speed);
     }

@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -215,6 +216,27 @@ private slots:
         QCOMPARE(texts.ignored ? QStringLiteral("ignored") : texts.message, message);
         QCOMPARE(texts.speed, speed);
         QCOMPARE(installInfoPipeText(info), QStringLiteral("INSTALL_INFO:NOVA Sw|NOVA Tundra Software|") + sizes);
+    }
+
+    // Every text with a unit goes through the translations (French writes "Mo").
+    void unitsAreTranslated()
+    {
+        class UnitTranslator : public QTranslator {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                return QString::fromUtf8(source).replace(QLatin1String("MB"), QLatin1String("Mo"));
+            }
+        } translator;
+        QCoreApplication::installTranslator(&translator);
+        const InstallInfo info { QStringLiteral("X"), QStringLiteral("Kit"), 1.0, 2.0, 3.0, false, false };
+        const QStringList texts { installTexts(info, {}).message, installTexts(info, {}).speed,
+            installTexts(info, { true, false, false, false }).message,
+            installTexts(info, { true, false, true, false }).message };
+        QCoreApplication::removeTranslator(&translator);
+        for (const QString &text : texts)
+            QVERIFY2(text.contains(QLatin1String("Mo")) && !text.contains(QLatin1String("MB")), qPrintable(text));
     }
 
     void nameIsNotReadAsPlaceMarker()

@@ -861,7 +861,13 @@
         <translation>Instaluje se %1 (%2/%3 MB)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+20"/>
+        <source> (%1/%2 MB)</source>
+        <extracomment>The sizes after a package name, with the space before them.</extracomment>
+        <translation> (%1/%2 MB)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Installing %1%2</source>
         <translation>Instaluje se %1%2</translation>
     </message>
