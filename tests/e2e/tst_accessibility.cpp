@@ -4,7 +4,7 @@
 // alone drives it. atspi_probe.py reads the tree as a screen reader does; the test fails
 // on an unnamed control, a Tab order that differs from the reading order, and texts,
 // dialogs, links, the language list and the install progress not exposed, on every page
-// the keyboard reaches and a dialog of each.
+// the keyboard reaches, a dialog of each, and the dialog of a failed installation.
 
 #include "Journey.h"
 #include "SessionBus.h"
@@ -299,6 +299,46 @@ private slots:
         wizard.kill();
     }
 
+    // A failure while installing: its dialog comes by itself and announces itself with
+    // the keyboard on its answers; TRY AGAIN gives the keyboard back to the progress.
+    void installFaultDialog()
+    {
+        SandboxMachine machine;
+        preparePassingPc(machine);
+        WizardProcess wizard(machine);
+        QVERIFY(wizard.install());
+        QVERIFY(wizard.installUpdater());
+        // The updater's own step fails twice (exit code 1, retried once), then succeeds.
+        const QJsonObject updateFail { { QStringLiteral("exitCode"), 1 } };
+        const QJsonObject attempts { { QStringLiteral("attempts"),
+            QJsonArray { updateFail, updateFail, QJsonObject() } } };
+        machine.writeScenario({ { QStringLiteral("Updater.exe"),
+            QJsonObject { { QStringLiteral("totalSize"), 4096 }, { QStringLiteral("speed"), 409600 },
+                { QStringLiteral("intervalMs"), 10 },
+                { QStringLiteral("tasks"), QJsonObject { { QStringLiteral("updater"), attempts } } } } } });
+        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
+            qPrintable(m_keyboard->errorString()));
+        m_pid = wizard.pid();
+        acceptTerms();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);
+        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("INSTALL"); }));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[main] Show dialog IN002")), InstallTimeoutMs);
+        QJsonObject dialog;
+        verifyDialogShown(&dialog);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(name(dialog), QStringLiteral("Couldn't download NOVA software"));
+        closeDialogBy(dialog, QStringLiteral("TRY AGAIN"));
+        QTRY_COMPARE_WITH_TIMEOUT(role(focused()), QStringLiteral("progress bar"), PageTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            wizard.logLines().contains(QStringLiteral("[InstallManager] Dialog return asks to resume installation")),
+            PageTimeoutMs);
+        wizard.kill();
+    }
+
 private:
     // Ticks the terms box and presses GET STARTED.
     void acceptTerms()
@@ -320,28 +360,46 @@ private:
         verifyTabOrder();
     }
 
-    // The dialog that the control named opener opens: named by its title, described by
-    // its message, with the keyboard on one of its buttons; the button named closer
-    // closes it and gives the keyboard back to the opener.
+    // The dialog that the control named opener opens; the button named closer closes it
+    // and gives the keyboard back to the opener.
     void verifyDialogFrom(const QString &opener, const QString &closer)
     {
         QVERIFY2(tabTo([&opener](const QJsonObject &node) { return name(node) == opener; }), qPrintable(opener));
         pressKeys(*m_keyboard, { QStringLiteral("space") });
+        QJsonObject dialog;
+        verifyDialogShown(&dialog);
+        if (QTest::currentTestFailed())
+            return;
+        closeDialogBy(dialog, closer);
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), opener, PageTimeoutMs);
+    }
+
+    // The dialog on the screen, into dialog: named by its title, described by its
+    // message, with the keyboard on one of its buttons.
+    void verifyDialogShown(QJsonObject *dialog)
+    {
         QTRY_VERIFY_WITH_TIMEOUT(!shownWith(QStringLiteral("dialog")).isEmpty(), PageTimeoutMs);
-        const QJsonObject dialog = shownWith(QStringLiteral("dialog")).first();
-        QVERIFY2(!name(dialog).isEmpty(), qPrintable(opener));
-        QVERIFY2(!dialog.value(QLatin1String("description")).toString().isEmpty(), qPrintable(name(dialog)));
-        const auto inDialog = [&dialog](const QJsonObject &node) {
-            return role(node) == QLatin1String("push button")
-                && node.value(QLatin1String("depth")).toInt() > dialog.value(QLatin1String("depth")).toInt();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(inDialog(focused()), PageTimeoutMs);
-        QVERIFY2(
-            tabTo([&closer, &inDialog](const QJsonObject &node) { return inDialog(node) && name(node) == closer; }),
+        *dialog = shownWith(QStringLiteral("dialog")).value(0);
+        QVERIFY2(!name(*dialog).isEmpty(), "a dialog without a name");
+        QVERIFY2(!dialog->value(QLatin1String("description")).toString().isEmpty(), qPrintable(name(*dialog)));
+        QTRY_VERIFY_WITH_TIMEOUT(inDialog(*dialog, focused()), PageTimeoutMs);
+    }
+
+    // Tabs to the dialog's button named closer and presses it; the dialog goes.
+    void closeDialogBy(const QJsonObject &dialog, const QString &closer)
+    {
+        QVERIFY2(tabTo([&](const QJsonObject &node) { return inDialog(dialog, node) && name(node) == closer; }),
             qPrintable(name(dialog) + QStringLiteral(": ") + closer));
         pressKeys(*m_keyboard, { QStringLiteral("space") });
-        QTRY_COMPARE_WITH_TIMEOUT(name(focused()), opener, PageTimeoutMs);
-        QVERIFY(shownWith(QStringLiteral("dialog")).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(shownWith(QStringLiteral("dialog")).isEmpty(), PageTimeoutMs);
+    }
+
+    static bool inDialog(const QJsonObject &dialog, const QJsonObject &node)
+    {
+        return role(node) == QLatin1String("push button")
+            && node.value(QLatin1String("depth")).toInt() > dialog.value(QLatin1String("depth")).toInt();
     }
 
     // The shown part of the wizard's accessible tree; empty while it is not on the bus.
