@@ -113,9 +113,7 @@ private slots:
         machine.writeScenario({ { QStringLiteral("Updater.exe"),
             QJsonObject { { QStringLiteral("speed"), speed }, { QStringLiteral("totalSize"), 60 * speed },
                 { QStringLiteral("intervalMs"), 200 } } } });
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
-            qPrintable(m_keyboard->errorString()));
-        m_pid = wizard.pid();
+        QVERIFY2(startWizard(wizard, { QStringLiteral("-SWOA") }), qPrintable(m_keyboard->errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(!probe().isEmpty(), PageTimeoutMs);
 
         // The terms: texts, the three links, the combo box, every control named.
@@ -174,10 +172,7 @@ private slots:
         verifyPageStart(QStringLiteral("Choose where to install"));
 
         // The installation: the progress as a value, the status as a named text.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);
-        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("INSTALL"); }));
-        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        pressInstall(wizard);
         QTRY_COMPARE_WITH_TIMEOUT(role(focused()), QStringLiteral("progress bar"), PageTimeoutMs);
         const QJsonObject bar = focused();
         QCOMPARE(name(bar), QStringLiteral("Installation progress"));
@@ -199,8 +194,7 @@ private slots:
         preparePassingPc(machine);
         WizardProcess wizard(machine);
         QVERIFY(wizard.install());
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
-        m_pid = wizard.pid();
+        QVERIFY2(startWizard(wizard), qPrintable(m_keyboard->errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(ChecksDone), PageTimeoutMs);
         QStringList texts;
         for (const QJsonObject &label : shownWith(QStringLiteral("label")))
@@ -222,8 +216,7 @@ private slots:
             { { QStringLiteral("os64bit"), false }, { QStringLiteral("nvidiaDriver"), QStringLiteral("388.13") } });
         WizardProcess wizard(machine);
         QVERIFY(wizard.install());
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard), qPrintable(m_keyboard->errorString()));
-        m_pid = wizard.pid();
+        QVERIFY2(startWizard(wizard), qPrintable(m_keyboard->errorString()));
         QTRY_VERIFY_WITH_TIMEOUT(
             wizard.logLines().contains(QStringLiteral("[PageManager] Should skip pDriver? false")), PageTimeoutMs);
         QTRY_COMPARE_WITH_TIMEOUT(name(focused()), QStringLiteral("Health and safety"), PageTimeoutMs);
@@ -264,9 +257,7 @@ private slots:
         platform::Registry::remove(ReleaseKey, Release);
         WizardProcess wizard(machine);
         QVERIFY(wizard.install());
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
-            qPrintable(m_keyboard->errorString()));
-        m_pid = wizard.pid();
+        QVERIFY2(startWizard(wizard, { QStringLiteral("-SWOA") }), qPrintable(m_keyboard->errorString()));
         acceptTerms();
         QTRY_VERIFY_WITH_TIMEOUT(
             wizard.logLines().contains(QStringLiteral("[PageManager] Loaded pDotNet.qml")), PageTimeoutMs);
@@ -283,9 +274,7 @@ private slots:
         WizardProcess wizard(machine);
         installEarlierSoftware(machine, wizard, { QStringLiteral("DONE") });
         QVERIFY(wizard.install());
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
-            qPrintable(m_keyboard->errorString()));
-        m_pid = wizard.pid();
+        QVERIFY2(startWizard(wizard, { QStringLiteral("-SWOA") }), qPrintable(m_keyboard->errorString()));
         acceptTerms();
         QTRY_VERIFY_WITH_TIMEOUT(wizard.logLines().contains(FolderLoaded), PageTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(hasLineStartingWith(wizard.logLines(),
@@ -316,14 +305,9 @@ private slots:
             QJsonObject { { QStringLiteral("totalSize"), 4096 }, { QStringLiteral("speed"), 409600 },
                 { QStringLiteral("intervalMs"), 10 },
                 { QStringLiteral("tasks"), QJsonObject { { QStringLiteral("updater"), attempts } } } } } });
-        QVERIFY2(wizard.startAndWaitForWindow(*m_keyboard, { QStringLiteral("-SWOA") }),
-            qPrintable(m_keyboard->errorString()));
-        m_pid = wizard.pid();
+        QVERIFY2(startWizard(wizard, { QStringLiteral("-SWOA") }), qPrintable(m_keyboard->errorString()));
         acceptTerms();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);
-        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("INSTALL"); }));
-        pressKeys(*m_keyboard, { QStringLiteral("space") });
+        pressInstall(wizard);
         QTRY_VERIFY_WITH_TIMEOUT(
             wizard.logLines().contains(QStringLiteral("[main] Show dialog IN002")), InstallTimeoutMs);
         QJsonObject dialog;
@@ -340,6 +324,25 @@ private slots:
     }
 
 private:
+    // Starts the wizard with arguments and waits for its window, whose tree probe() reads
+    // from then; false (the keyboard says why) when the window did not come.
+    bool startWizard(WizardProcess &wizard, const QStringList &arguments = {})
+    {
+        if (!wizard.startAndWaitForWindow(*m_keyboard, arguments))
+            return false;
+        m_pid = wizard.pid();
+        return true;
+    }
+
+    // On the folder page, once the sizes are known: INSTALL.
+    void pressInstall(const WizardProcess &wizard)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !wizard.logLines().filter(QStringLiteral("[pFolder] Space required: ")).isEmpty(), PageTimeoutMs);
+        QVERIFY(tabTo([](const QJsonObject &node) { return name(node) == QLatin1String("INSTALL"); }));
+        pressKeys(*m_keyboard, { QStringLiteral("space") });
+    }
+
     // Ticks the terms box and presses GET STARTED.
     void acceptTerms()
     {
