@@ -7,6 +7,7 @@
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
 
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 
 #include <algorithm>
@@ -43,7 +44,6 @@ Guard::Guard(const QString &lockName, const QStringList &otherSetupPrograms, boo
     , m_checkLocation(checkLocation)
 {
     qDebug("[Guard] Should check Updater? %d", m_checkUpdater);
-    connect(&m_netManager, &QNetworkAccessManager::finished, this, &Guard::onWebServerReply);
     m_resumeWait.setInterval(ResumePollMs);
     connect(&m_resumeWait, &QTimer::timeout, this, &Guard::onResumeWait);
 }
@@ -164,7 +164,18 @@ void Guard::checkLocation()
         onWebServerReply(nullptr);
         return;
     }
-    m_netManager.get(request);
+    netManager()->get(request);
+}
+
+// Made at the first look-up: a network manager loads Qt's network plug-ins, which start-up
+// does without.
+QNetworkAccessManager *Guard::netManager()
+{
+    if (!m_netManager) {
+        m_netManager = new QNetworkAccessManager(this);
+        connect(m_netManager, &QNetworkAccessManager::finished, this, &Guard::onWebServerReply);
+    }
+    return m_netManager;
 }
 
 void Guard::onWebServerReply(QNetworkReply *reply)

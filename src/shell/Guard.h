@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -8,6 +7,7 @@
 
 #include <memory>
 
+class QNetworkAccessManager;
 class QNetworkReply;
 
 namespace platform {
@@ -59,6 +59,7 @@ private:
     bool acquireLock();
     bool checkUpdater();
     void checkLocation();
+    QNetworkAccessManager *netManager();
     void onResumeWait();
 
     const QString m_lockName;
@@ -69,7 +70,7 @@ private:
     std::unique_ptr<platform::NamedMutex> m_lock;
     int m_checkLocRetry = 0;
     int m_lookupTimeoutMs = LookupTimeoutMs;
-    QNetworkAccessManager m_netManager;
+    QNetworkAccessManager *m_netManager = nullptr;
     // Polls, after "force to resume", until the ended programs are gone.
     QTimer m_resumeWait;
     int m_resumePolls = 0;

@@ -9,6 +9,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -256,6 +257,8 @@ private slots:
         LogCapture log;
         Guard guard(LockName, OtherSetupPrograms, isCN, testMode);
         guard.setLookupTimeout(1000);
+        // The network manager comes with the first look-up, never with the guard.
+        QVERIFY(guard.findChildren<QNetworkAccessManager *>().isEmpty());
         QSignalSpy shown(&guard, &Guard::showDialog);
         guard.check();
         if (isCN && !testMode) {
@@ -266,6 +269,7 @@ private slots:
             QVERIFY(log.startingWith(QStringLiteral("[Guard]checkLocation()")).isEmpty());
         }
         QCOMPARE(dialogs(shown), refused ? QStringList { QStringLiteral("CO003") } : QStringList());
+        QCOMPARE(guard.findChildren<QNetworkAccessManager *>().size(), isCN && !testMode ? 1 : 0);
         if (!serverOptions.isEmpty())
             QCOMPARE(server.requests(LookupPath).size(), requests);
     }
