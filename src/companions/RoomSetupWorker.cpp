@@ -31,7 +31,7 @@ RoomSetupWorker::RoomSetupWorker(SteamVRLauncher *launcher)
 
 RoomSetupWorker::~RoomSetupWorker()
 {
-    requestInterruption();
+    WorkerThread::interrupt(this);
     if (wait(StopLimitMs)) {
         const std::lock_guard lock(m_ended);
         return;

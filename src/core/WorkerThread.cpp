@@ -1,10 +1,27 @@
 #include "core/WorkerThread.h"
 
+#include <QDeadlineTimer>
+#include <QMutex>
+#include <QWaitCondition>
+
 namespace {
 
 // How long the end of the owner waits for the thread to stop.
 constexpr unsigned long StopLimitMs = 5000;
-constexpr int SleepStepMs = 100;
+
+// Every sleeper waits on one condition, which each interrupt() wakes; a woken sleeper
+// looks at its own thread's stop request. Never destroyed: a thread left running at
+// the end may still be asleep on it while the program exits.
+struct Sleepers {
+    QMutex mutex;
+    QWaitCondition woken;
+};
+
+Sleepers &sleepers()
+{
+    static Sleepers *const all = new Sleepers;
+    return *all;
+}
 
 } // namespace
 
@@ -17,7 +34,7 @@ WorkerThread::~WorkerThread()
         return;
     }
     // A worker in a long wait may look for this and give up waiting.
-    m_thread->requestInterruption();
+    interrupt(m_thread.get());
     m_thread->quit();
     if (!m_thread->wait(StopLimitMs)) {
         // Destroying a running thread would abort the program; it ends with the process.
@@ -30,13 +47,22 @@ WorkerThread::~WorkerThread()
 
 bool WorkerThread::sleepUnlessStopped(int ms)
 {
-    QThread *thread = QThread::currentThread();
-    for (int slept = 0; slept < ms; slept += SleepStepMs) {
-        if (thread->isInterruptionRequested())
-            return false;
-        QThread::msleep(qMin(SleepStepMs, ms - slept));
-    }
+    const QThread *thread = QThread::currentThread();
+    const QDeadlineTimer deadline(ms);
+    Sleepers &all = sleepers();
+    const QMutexLocker lock(&all.mutex);
+    while (!thread->isInterruptionRequested() && !deadline.hasExpired())
+        all.woken.wait(&all.mutex, deadline);
     return !thread->isInterruptionRequested();
+}
+
+void WorkerThread::interrupt(QThread *thread)
+{
+    thread->requestInterruption();
+    // Under the lock, so that a sleeper between its look and its wait is not missed.
+    Sleepers &all = sleepers();
+    const QMutexLocker lock(&all.mutex);
+    all.woken.wakeAll();
 }
 
 void WorkerThread::startThread()

@@ -63,9 +63,11 @@ public:
     }
     // Starts the prepared thread, once; later calls do nothing.
     void startThread();
-    // Sleeps the calling thread for ms in short steps; false as soon as the thread is
-    // asked to stop, which its owner does as it goes.
+    // Sleeps the calling thread for ms; false as soon as interrupt() asks the thread to
+    // stop, which its owner does as it goes.
     static bool sleepUnlessStopped(int ms);
+    // Asks thread to stop and ends its sleepUnlessStopped() at once.
+    static void interrupt(QThread *thread);
     // The thread, for connections; null without a worker.
     QThread *thread() const { return m_worker ? m_thread.get() : nullptr; }
 

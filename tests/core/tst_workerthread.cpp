@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -59,6 +60,31 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("[Owner] WARNING: The worker thread did not stop")));
         letGo = true; // the thread left running ends, and so does its worker
         QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+    }
+
+    // interrupt() ends the stopped thread's sleep, however long, and leaves the sleep of
+    // another thread to last its time.
+    void interruptEndsOnlyTheStoppedThreadsSleep()
+    {
+        constexpr int HourMs = 3600000;
+        constexpr int ShortMs = 300;
+        std::atomic<int> stoppedAnswer { -1 };
+        std::atomic<int> sleeperAnswer { -1 };
+        const std::unique_ptr<QThread> stopped(
+            QThread::create([&stoppedAnswer] { stoppedAnswer = WorkerThread::sleepUnlessStopped(HourMs); }));
+        const std::unique_ptr<QThread> sleeper(
+            QThread::create([&sleeperAnswer] { sleeperAnswer = WorkerThread::sleepUnlessStopped(ShortMs); }));
+        QElapsedTimer clock;
+        clock.start();
+        stopped->start();
+        sleeper->start();
+        QTest::qWait(50); // both asleep, most likely
+        WorkerThread::interrupt(stopped.get());
+        QVERIFY(stopped->wait(10000));
+        QCOMPARE(stoppedAnswer.load(), 0);
+        QVERIFY(sleeper->wait(10000));
+        QCOMPARE(sleeperAnswer.load(), 1);
+        QVERIFY(clock.elapsed() >= ShortMs);
     }
 
     // A worker whose thread never started is deleted with its owner; one whose thread

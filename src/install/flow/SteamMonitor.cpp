@@ -52,7 +52,7 @@ void SteamMonitor::doStop()
     qDebug("[SteamMonitor] doStop");
     m_stop = true;
     // Also ends a sleep of the run at once.
-    requestInterruption();
+    WorkerThread::interrupt(this);
 }
 
 void SteamMonitor::run()
