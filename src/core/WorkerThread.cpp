@@ -48,7 +48,7 @@ WorkerThread::~WorkerThread()
 bool WorkerThread::sleepUnlessStopped(int ms)
 {
     const QThread *thread = QThread::currentThread();
-    const QDeadlineTimer deadline(ms);
+    const QDeadlineTimer deadline(qMax(ms, 0)); // a negative time would mean "for ever"
     Sleepers &all = sleepers();
     const QMutexLocker lock(&all.mutex);
     while (!thread->isInterruptionRequested() && !deadline.hasExpired())

@@ -87,6 +87,13 @@ private slots:
         QVERIFY(clock.elapsed() >= ShortMs);
     }
 
+    // A sleep of no time, or of less, returns at once.
+    void sleepOfNoTimeReturnsAtOnce()
+    {
+        QVERIFY(WorkerThread::sleepUnlessStopped(0));
+        QVERIFY(WorkerThread::sleepUnlessStopped(-1));
+    }
+
     // A worker whose thread never started is deleted with its owner; one whose thread
     // ran is deleted when the thread ends.
     void workerIsDeletedWhetherOrNotItsThreadRan_data()
