@@ -3,6 +3,7 @@
 #include "bi/BIEndpoints.h"
 #include "core/DLog.h"
 #include "core/ModeFlags.h"
+#include "core/Queued.h"
 #include "core/Utils.h"
 
 #include <QDebug>
@@ -341,8 +342,7 @@ void BIService::initBeforeClosing()
     // Queued behind the initialisation on the worker's thread, so it runs once that is done.
     auto handled = std::make_shared<std::promise<void>>();
     const std::future<void> done = handled->get_future();
-    QMetaObject::invokeMethod(
-        m_worker, [handled] { handled->set_value(); }, Qt::QueuedConnection);
+    Queued::call(m_worker, [handled] { handled->set_value(); });
     if (done.wait_for(InitWaitLimit) != std::future_status::ready)
         qWarning("[BIService] WARNING: BiLogger is still initialising, the last records are not kept");
 }

@@ -1,5 +1,7 @@
 #include "install/NovaParser.h"
 
+#include "core/Queued.h"
+
 #include <QTimer>
 
 namespace {
@@ -51,10 +53,8 @@ bool NovaParser::handleExitCode(int code)
         // A new copy that never reports would hold the step for ever. Armed on this
         // object's thread: the pipe thread that parses has no event loop.
         const int heard = m_messages;
-        QMetaObject::invokeMethod(
-            this,
-            [this, heard] { QTimer::singleShot(m_newCopyTimeoutMs, this, [this, heard] { onNewCopySilent(heard); }); },
-            Qt::QueuedConnection);
+        Queued::call(this,
+            [this, heard] { QTimer::singleShot(m_newCopyTimeoutMs, this, [this, heard] { onNewCopySilent(heard); }); });
         return false;
     }
     qDebug("[NovaParser] Error occurs");

@@ -4,6 +4,7 @@
 #include "core/ModeFlags.h"
 #include "core/QmlCall.h"
 #include "core/QmlNames.h"
+#include "core/Queued.h"
 #include "core/Utils.h"
 #include "install/SizeParser.h"
 #include "install/UpdaterRun.h"
@@ -115,8 +116,7 @@ void PathManager::checkPath()
     const EarlierInstallations found = detect();
     // The findings and everything after them belong to this object's thread, where
     // the page and the answers read them.
-    QMetaObject::invokeMethod(
-        this, [this, found] { onDetected(found); }, Qt::QueuedConnection);
+    Queued::call(this, [this, found] { onDetected(found); });
 }
 
 EarlierInstallations PathManager::detect() const

@@ -6,6 +6,7 @@
 #include "core/ModeFlags.h"
 #include "core/QmlCall.h"
 #include "core/QmlNames.h"
+#include "core/Queued.h"
 #include "core/Utils.h"
 #include "core/Wiring.h"
 #include "install/CAsyncNamedPipe.h"
@@ -267,8 +268,7 @@ void InstallManager::initInstallImpl()
     if (!prepare())
         return;
     const QString updaterFolder = installFolder() + QStringLiteral("\\Updater");
-    QMetaObject::invokeMethod(
-        this, [this, updaterFolder, preload] { onPrepared(updaterFolder, preload); }, Qt::QueuedConnection);
+    Queued::call(this, [this, updaterFolder, preload] { onPrepared(updaterFolder, preload); });
 }
 
 bool InstallManager::prepare()
@@ -598,13 +598,10 @@ void InstallManager::installSteamImpl()
         installSteamClient();
         return;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_biService)
-                m_biService->setSteamVRProgress(QStringLiteral("steamvr standalone installing"));
-        },
-        Qt::QueuedConnection);
+    Queued::call(this, [this] {
+        if (m_biService)
+            m_biService->setSteamVRProgress(QStringLiteral("steamvr standalone installing"));
+    });
     for (const QString &program : { QStringLiteral("vrmonitor.exe"), QStringLiteral("vrserver.exe") })
         Utils::killProcessByName(program);
     if (Utils::findProcessByName(QStringLiteral("vrmonitor.exe"))
@@ -735,7 +732,7 @@ void InstallManager::triggerSteam()
         int exitCode = -1;
         if (Utils::launchAsUser(local(m_steamFolder), steam, exitCode, false, false)) {
             if (TimeTeller *teller = m_tellers.value(TellerName::SteamClient))
-                QMetaObject::invokeMethod(teller, &TimeTeller::startWithoutDownload, Qt::QueuedConnection);
+                Queued::call(teller, [teller] { teller->startWithoutDownload(); });
             monitor->start();
             return;
         }
@@ -770,13 +767,10 @@ bool InstallManager::waitForFirmwareCheck() const
 
 void InstallManager::steamStepFailed(const QString &dialogId)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, dialogId] {
-            m_flags.steamInstalling = false;
-            raiseError(dialogId);
-        },
-        Qt::QueuedConnection);
+    Queued::call(this, [this, dialogId] {
+        m_flags.steamInstalling = false;
+        raiseError(dialogId);
+    });
 }
 
 void InstallManager::launchStep(const StepRun &step)
@@ -1035,7 +1029,7 @@ void InstallManager::finishInstallImpl()
         if (!WorkerThread::sleepUnlessStopped(DriverCheckMs))
             return;
     }
-    QMetaObject::invokeMethod(this, &InstallManager::onDriversRegistered, Qt::QueuedConnection);
+    Queued::call(this, [this] { onDriversRegistered(); });
 }
 
 bool InstallManager::registerDrivers() const
@@ -1189,8 +1183,7 @@ void InstallManager::showInstallInfo(const QString &packageName, const QString &
 void InstallManager::raiseError(const QString &dialogId)
 {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(
-            this, [this, dialogId] { raiseError(dialogId); }, Qt::QueuedConnection);
+        Queued::call(this, [this, dialogId] { raiseError(dialogId); });
         return;
     }
     callPage("stopCruising");
@@ -1258,22 +1251,26 @@ QString InstallManager::installFolder() const
     return m_installLocation + QLatin1Char('\\') + m_installFolderName;
 }
 
+void InstallManager::withPage(std::function<void(QObject *)> apply) const
+{
+    QObject *const root = m_root;
+    Queued::call(root, [root, apply = std::move(apply)] {
+        if (QObject *page = QmlNames::find(root, QmlNames::pInstall))
+            apply(page);
+    });
+}
+
 void InstallManager::callPage(const char *function) const
 {
-    if (QObject *page = QmlNames::find(m_root, QmlNames::pInstall))
-        QMetaObject::invokeMethod(page, function, Qt::QueuedConnection);
+    withPage([function](QObject *page) { QMetaObject::invokeMethod(page, function); });
 }
 
 void InstallManager::callPage(const char *function, double value) const
 {
-    QmlCall::post(QmlNames::find(m_root, QmlNames::pInstall), function, value);
+    withPage([function, value](QObject *page) { QmlCall::call(page, function, value); });
 }
 
 void InstallManager::setPageProperty(const char *name, const QVariant &value) const
 {
-    QObject *page = QmlNames::find(m_root, QmlNames::pInstall);
-    if (!page)
-        return;
-    QMetaObject::invokeMethod(
-        page, [page, name, value] { page->setProperty(name, value); }, Qt::QueuedConnection);
+    withPage([name, value](QObject *page) { page->setProperty(name, value); });
 }

@@ -194,6 +194,9 @@ private:
     // Takes the preparation's findings on this object's thread and goes on.
     void onPrepared(const QString &updaterFolder, const QString &preloadInstaller);
     QString installFolder() const;
+    // The install page's calls, from any thread. Each is queued to the window's thread and
+    // finds the page there, since only that thread may walk the window's object tree.
+    void withPage(std::function<void(QObject *)> apply) const;
     void callPage(const char *function) const;
     void callPage(const char *function, double value) const;
     void setPageProperty(const char *name, const QVariant &value) const;

@@ -1,6 +1,7 @@
 #include "install/flow/SteamMonitor.h"
 
 #include "bi/BIService.h"
+#include "core/Queued.h"
 #include "core/Utils.h"
 #include "core/WorkerThread.h"
 #include "location/PathManager.h"
@@ -216,8 +217,7 @@ void SteamMonitor::report(const QString &progress) const
     if (!m_biService)
         return;
     BIService *service = m_biService;
-    QMetaObject::invokeMethod(
-        service, [service, progress] { service->setSteamVRProgress(progress); }, Qt::QueuedConnection);
+    Queued::call(service, [service, progress] { service->setSteamVRProgress(progress); });
 }
 
 std::pair<int, int> SteamMonitor::readUpdating() const
